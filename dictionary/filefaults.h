@@ -1,0 +1,26 @@
+// Faults that tests inject under the file layer.  Compiled in only when
+// VANTREL_FAULTS is defined (the test builds); the programs never have it.
+#ifndef VANTREL_FILEFAULTS_H
+#define VANTREL_FILEFAULTS_H
+
+struct FileFaults {
+    const char *path;      // faults hit only this file; null for every file
+    bool readonly;         // opens for writing or update fail, as for a read-only file
+    int failopen;          // the n-th matching open fails (1-based); 0 for none
+    int failread;          // the n-th read of a matching file fails
+    int failwrite;         // the n-th write to a matching file fails
+    long long writelimit;  // bytes that writes may still put down before they stop; -1 unlimited
+    bool failclose;        // closing a matching file reports a failure
+    bool failreplace;      // replacing a matching target fails
+    // counted as they happen
+    int opens;
+    int reads;
+    int writes;
+};
+
+#ifdef VANTREL_FAULTS
+extern FileFaults filefaults;
+void clearfilefaults();
+#endif
+
+#endif

@@ -1,0 +1,3 @@
+#include "dictionary/rebuild.h"
+
+int rebuildstore(Dialog) { return 0; }

@@ -1,0 +1,10 @@
+// The rebuild of the store "dicbin.txt" from the text source "orlavexdic.txt".
+#ifndef VANTREL_REBUILD_H
+#define VANTREL_REBUILD_H
+
+#include "dictionary/toolkit.h"
+
+// 1 when the store was rewritten, 0 when the user declined or it failed.
+int rebuildstore(Dialog d);
+
+#endif

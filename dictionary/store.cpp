@@ -1,0 +1,53 @@
+#include "dictionary/store.h"
+
+#include <cstring>
+
+const char STOREFILE[] = "dicbin.txt";
+const char STOREMISSING[] = "The file wl.dic was not found or is unaccessible";
+const char INTEGRITYFAILED[] = "The file dicbin.txt has failed integrity check.\nMay need to be rebuilt.";
+const char ERRORCAPTION[] = "ERROR";
+
+DictEntry entrybuffer;
+
+int countrecords(int recordsize, const char *path)
+{
+    long long size = 0;
+    if (recordsize <= 0 || !filesize(path, &size) || size < 0) return 0;
+    long long count = size / recordsize;
+    return count > 0x7fffffff ? 0x7fffffff : (int)count;
+}
+
+bool readrecord(DataFile *store, DictEntry *entry)
+{
+    if (fileread(store, entry, RECORDSIZE) != (size_t)RECORDSIZE) return false;
+    entry->word[WORDSIZE - 1] = '\0';
+    entry->meaning[MEANINGSIZE - 1] = '\0';
+    return true;
+}
+
+bool rewritefield(DataFile *store, size_t fieldoffset, int16_t value)
+{
+    if (!fileseek(store, -(long)RECORDSIZE + (long)fieldoffset, SEEK_CUR)) return false;
+    unsigned char bytes[2] = {(unsigned char)(value & 0xff), (unsigned char)((value >> 8) & 0xff)};
+    return filewrite(store, bytes, sizeof bytes) == sizeof bytes;
+}
+
+static char lowerascii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
+}
+
+bool sameword(const char *a, const char *b)
+{
+    while (*a && lowerascii(*a) == lowerascii(*b)) {
+        ++a;
+        ++b;
+    }
+    return lowerascii(*a) == lowerascii(*b);
+}
+
+bool storefailsintegrity()
+{
+    long long size = 0;
+    return filesize(STOREFILE, &size) && size % RECORDSIZE != 0;
+}

@@ -1,0 +1,51 @@
+// What a user does to the main dialog, for scenario tests that run both
+// natively against the headless model and under Wine against the real dialog
+// built from the real template.  Observations go through the toolkit itself.
+#ifndef VANTREL_DRIVER_H
+#define VANTREL_DRIVER_H
+
+#include <string>
+#include <vector>
+
+#include "dictionary/toolkit.h"
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    int style;
+};
+
+// Creates the main dialog from its template and runs its initialisation with
+// the tail, as the program does at start-up.  Message boxes are recorded and
+// answered from the queue instead of waiting for a person.
+Dialog startdialog(const char *tail);
+void closedialog(Dialog d);
+// true once the dialog was ended; *result gets the end result
+bool dialogended(Dialog d, int *result);
+
+// the user replaces the text of an edit box by typing it, key by key
+void usertype(Dialog d, int id, const char *text);
+// the user presses Enter, or Escape, in the focused control
+void userenter(Dialog d);
+void userescape(Dialog d);
+// the user clicks an item of the word list, or double-clicks it
+void userpick(Dialog d, int id, int index);
+void userdoubleclick(Dialog d, int id, int index);
+// the user clicks a button, a check box or a radio button
+void userclick(Dialog d, int id);
+// the user chooses a line of the drop-down list
+void userchoose(Dialog d, int id, int index);
+// the user moves the keyboard focus (by mouse or Tab)
+void userfocus(Dialog d, int id);
+// the user chooses a menu item
+void usermenu(Dialog d, int id);
+
+// every message box shown since startdialog, in order
+const std::vector<ShownMessage> &shownmessages();
+void clearmessages();
+// answers for the next boxes that ask a question; unanswered boxes get OK or No
+void answernext(int answer);
+// how often the search menu was shown since startdialog
+int searchmenushown();
+
+#endif

@@ -1,0 +1,395 @@
+#include "tests/headless.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "ui/dispatch.h"
+#include "ui/resource.h"
+
+struct TemplateControl {
+    int id;
+    ControlKind kind;
+    const char *caption;
+    bool enabled;
+    bool visible;
+    int group;
+};
+
+// Template order, which is also the focus order.
+static const TemplateControl MAINTEMPLATE[] = {
+    {IDC_GO, PUSHBUTTON, "GO", true, false, 0},
+    {IDC_WORDLABEL, STATICTEXT, "&Word", true, true, 0},
+    {IDC_QUERY, STATICTEXT, "", true, false, 0},
+    {IDC_WORD, EDITBOX, "", true, true, 0},
+    {IDC_LISTLABEL, STATICTEXT, "&List", true, true, 0},
+    {IDC_WORDLIST, LISTBOX, "", true, true, 0},
+    {IDC_MEANINGLABEL, STATICTEXT, "Meaning", true, true, 0},
+    {IDC_MEANING, EDITBOX, "", true, true, 0},
+    {IDC_SEARCH, PUSHBUTTON, "&Search", true, true, 0},
+    {IDC_WORDCOUNT, STATICTEXT, "", true, true, 0},
+    {IDC_ENTRYNO, STATICTEXT, "", true, true, 0},
+    {IDC_LEVELGROUP, GROUPBOX, "Set level", true, true, 0},
+    {IDC_LEVEL_UNKNOWN, RADIOBUTTON, "????&/", true, true, 1},
+    {IDC_LEVEL_VERYHARD, RADIOBUTTON, "Very &Hard", true, true, 1},
+    {IDC_LEVEL_HARD, RADIOBUTTON, "Hard", true, true, 1},
+    {IDC_LEVEL_EASY, RADIOBUTTON, "Eas&y", true, true, 1},
+    {IDC_LEVEL_VERYEASY, RADIOBUTTON, "Very &Easy", true, true, 1},
+    {IDC_STATUS, STATICTEXT, "", true, true, 0},
+    {IDC_PREFIXON, CHECKBOX, "", true, true, 0},
+    {IDC_PREFIX, EDITBOX, "", true, true, 0},
+    {IDC_CONTAINSON, CHECKBOX, "", true, true, 0},
+    {IDC_CONTAINS, EDITBOX, "", true, true, 0},
+    {IDC_SUFFIXON, CHECKBOX, "", true, true, 0},
+    {IDC_SUFFIX, EDITBOX, "", true, true, 0},
+    {IDC_SHOWGROUP, GROUPBOX, "Show", true, true, 0},
+    {IDC_SHOW_UNKNOWN, RADIOBUTTON, "???? only", true, true, 2},
+    {IDC_SHOW_HARD, RADIOBUTTON, "Hard words only", true, true, 2},
+    {IDC_SHOW_ALL, RADIOBUTTON, "All Words", true, true, 2},
+    {IDC_RESULTS, DROPDOWN, "", false, true, 0},
+    {IDC_REVISION, PUSHBUTTON, "Unmark from &Revision", false, true, 0},
+    {IDC_MARKEDONLY, CHECKBOX, "marked words only", true, true, 0},
+};
+
+const int NOLIMIT = 0x7ffffffe;
+
+Dialog headlesscreate()
+{
+    DialogWindow *d = new DialogWindow();
+    d->title = "orlavex dictionary";
+    d->focus = 0;
+    d->icon = 0;
+    d->ended = false;
+    d->result = -1;
+    d->resourcesloaded = false;
+    d->searchmenus = 0;
+    d->creditsshown = 0;
+    for (const TemplateControl &t : MAINTEMPLATE) {
+        Control c;
+        c.id = t.id;
+        c.kind = t.kind;
+        c.text = t.caption;
+        c.enabled = t.enabled;
+        c.visible = t.visible;
+        c.checked = false;
+        c.limit = NOLIMIT;
+        c.selected = NOITEM;
+        c.top = 0;
+        c.group = t.group;
+        d->controls.push_back(c);
+    }
+    return d;
+}
+
+void headlessdestroy(Dialog d)
+{
+    delete d;
+}
+
+Control *findcontrol(Dialog d, int id)
+{
+    for (Control &c : d->controls)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
+void raisecommand(Dialog d, int id, int code)
+{
+    d->raised.push_back({id, code});
+    dispatchcommand(d, id, code);
+}
+
+static Control &control(Dialog d, int id)
+{
+    Control *c = findcontrol(d, id);
+    if (!c) {
+        fprintf(stderr, "headless dialog: no control %d\n", id);
+        abort();
+    }
+    return *c;
+}
+
+static int copyout(const std::string &text, char *buffer, int size)
+{
+    if (size <= 0) return 0;
+    size_t length = text.size() < (size_t)size - 1 ? text.size() : (size_t)size - 1;
+    memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return (int)length;
+}
+
+void tksettext(Dialog d, int id, const char *text)
+{
+    Control &c = control(d, id);
+    c.text = text;  // copied before the change is raised
+    if (c.kind == EDITBOX) raisecommand(d, id, NOTIFY_CHANGE);
+}
+
+void tksetnumber(Dialog d, int id, unsigned value)
+{
+    tksettext(d, id, std::to_string(value).c_str());
+}
+
+int tkgettext(Dialog d, int id, char *buffer, int size)
+{
+    return copyout(control(d, id).text, buffer, size);
+}
+
+void tklimittext(Dialog d, int id, int limit)
+{
+    control(d, id).limit = limit;
+}
+
+void tksettitle(Dialog d, const char *title)
+{
+    d->title = title;
+}
+
+void tkenable(Dialog d, int id, bool enabled)
+{
+    control(d, id).enabled = enabled;
+}
+
+bool tkisenabled(Dialog d, int id)
+{
+    return control(d, id).enabled;
+}
+
+void tksetfocus(Dialog d, int id)
+{
+    d->focus = id;
+}
+
+int tkgetfocus(Dialog d)
+{
+    return d->focus;
+}
+
+void tkcheckradio(Dialog d, int first, int last, int id)
+{
+    for (Control &c : d->controls)
+        if (c.id >= first && c.id <= last && (c.kind == RADIOBUTTON || c.kind == CHECKBOX))
+            c.checked = c.id == id;
+}
+
+bool tkischecked(Dialog d, int id)
+{
+    return control(d, id).checked;
+}
+
+void tksetcheck(Dialog d, int id, bool checked)
+{
+    control(d, id).checked = checked;
+}
+
+static char sortfold(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
+}
+
+static bool nearlyignored(char c)
+{
+    return c == '-' || c == '\'';
+}
+
+// Case-insensitive, with hyphens and apostrophes weighing almost nothing:
+// they decide only between items that are otherwise equal.
+static int comparesorted(const std::string &a, const std::string &b)
+{
+    size_t i = 0, j = 0;
+    for (;;) {
+        while (i < a.size() && nearlyignored(a[i])) ++i;
+        while (j < b.size() && nearlyignored(b[j])) ++j;
+        if (i == a.size() || j == b.size()) break;
+        unsigned char x = (unsigned char)sortfold(a[i]), y = (unsigned char)sortfold(b[j]);
+        if (x != y) return x < y ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (i != a.size()) return 1;
+    if (j != b.size()) return -1;
+    // equal but for the nearly ignored marks: the item without them first
+    for (size_t k = 0; k < a.size() && k < b.size(); ++k) {
+        char x = sortfold(a[k]), y = sortfold(b[k]);
+        if (x == y) continue;
+        if (nearlyignored(x) != nearlyignored(y)) return nearlyignored(x) ? 1 : -1;
+        return (unsigned char)x < (unsigned char)y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+bool sortsbefore(const std::string &a, const std::string &b)
+{
+    return comparesorted(a, b) < 0;
+}
+
+// An item goes before every item it is not after: of items equal but for
+// case, the one added later lists first.
+static int addsorted(std::vector<std::string> &items, const char *text)
+{
+    std::string item = text;
+    size_t at = 0;
+    while (at < items.size() && comparesorted(items[at], item) < 0) ++at;
+    items.insert(items.begin() + (long)at, item);
+    return (int)at;
+}
+
+void tklistreset(Dialog d, int id)
+{
+    Control &c = control(d, id);
+    c.items.clear();
+    c.selected = NOITEM;
+    c.top = 0;
+}
+
+void tklistadd(Dialog d, int id, const char *text)
+{
+    Control &c = control(d, id);
+    int at = addsorted(c.items, text);
+    if (c.selected != NOITEM && at <= c.selected) ++c.selected;
+}
+
+int tklistcount(Dialog d, int id)
+{
+    return (int)control(d, id).items.size();
+}
+
+int tklistgettext(Dialog d, int id, int index, char *buffer, int size)
+{
+    Control &c = control(d, id);
+    if (index < 0 || index >= (int)c.items.size()) {
+        if (size > 0) buffer[0] = '\0';
+        return NOITEM;
+    }
+    return copyout(c.items[(size_t)index], buffer, size);
+}
+
+int tklistgetsel(Dialog d, int id)
+{
+    return control(d, id).selected;
+}
+
+static bool beginswithfolded(const std::string &item, const char *text)
+{
+    size_t n = strlen(text);
+    if (item.size() < n) return false;
+    for (size_t i = 0; i < n; ++i)
+        if (sortfold(item[i]) != sortfold(text[i])) return false;
+    return true;
+}
+
+int tklistselectprefix(Dialog d, int id, const char *text)
+{
+    Control &c = control(d, id);
+    if (text[0] == '\0') return NOITEM;
+    for (size_t i = 0; i < c.items.size(); ++i) {
+        if (beginswithfolded(c.items[i], text)) {
+            c.selected = (int)i;
+            return (int)i;
+        }
+    }
+    return NOITEM;
+}
+
+void tklistsetsel(Dialog d, int id, int index)
+{
+    Control &c = control(d, id);
+    c.selected = (index >= 0 && index < (int)c.items.size()) ? index : NOITEM;
+}
+
+void tklistsettop(Dialog d, int id, int index)
+{
+    Control &c = control(d, id);
+    if (index >= 0 && index < (int)c.items.size()) c.top = index;
+}
+
+int tklistgettop(Dialog d, int id)
+{
+    return control(d, id).top;
+}
+
+void tksetredraw(Dialog, int, bool) {}
+
+void tkcomboreset(Dialog d, int id)
+{
+    tklistreset(d, id);
+}
+
+void tkcomboadd(Dialog d, int id, const char *text)
+{
+    addsorted(control(d, id).items, text);
+}
+
+void tkcomboinsert(Dialog d, int id, int index, const char *text)
+{
+    Control &c = control(d, id);
+    if (index < 0 || index > (int)c.items.size()) index = (int)c.items.size();
+    c.items.insert(c.items.begin() + index, text);
+}
+
+int tkcombocount(Dialog d, int id)
+{
+    return tklistcount(d, id);
+}
+
+int tkcombogettext(Dialog d, int id, int index, char *buffer, int size)
+{
+    return tklistgettext(d, id, index, buffer, size);
+}
+
+void tkcombosetsel(Dialog d, int id, int index)
+{
+    tklistsetsel(d, id, index);
+}
+
+int tkcombogetsel(Dialog d, int id)
+{
+    return tklistgetsel(d, id);
+}
+
+int tkmessage(Dialog d, const char *text, const char *caption, int style)
+{
+    d->messages.push_back({text, caption, style});
+    bool question = (style & 0xf) == BOX_YESNO;
+    if (!question) return ANSWER_OK;
+    if (d->answers.empty()) return ANSWER_NO;
+    int answer = d->answers.front();
+    d->answers.pop_front();
+    return answer;
+}
+
+void tkenddialog(Dialog d, int result)
+{
+    d->ended = true;
+    d->result = result;
+}
+
+void tkshowsearchmenu(Dialog d, int)
+{
+    ++d->searchmenus;
+}
+
+void tkopendocument(Dialog d, const char *file)
+{
+    d->documents.push_back(file);
+}
+
+void tkseticon(Dialog d, int iconid)
+{
+    d->icon = iconid;
+}
+
+void tkshowcredits(Dialog d)
+{
+    ++d->creditsshown;
+}
+
+void tkloadresources(Dialog d)
+{
+    d->resourcesloaded = true;
+}
+
+void tkreleaseresources(Dialog d)
+{
+    d->resourcesloaded = false;
+}

@@ -1,0 +1,62 @@
+// A headless model of the main dialog's controls, for native tests.  It keeps
+// the rules the logic depends on: a program write of an edit raises its
+// change command at once, nested, even when the text is unchanged; program
+// selections and checks raise nothing; a sorted list box orders its items the
+// way the platform's does.  Every command it raises is logged.
+#ifndef VANTREL_HEADLESS_H
+#define VANTREL_HEADLESS_H
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "dictionary/toolkit.h"
+#include "tests/driver.h"
+
+enum ControlKind { EDITBOX, STATICTEXT, PUSHBUTTON, RADIOBUTTON, CHECKBOX, LISTBOX, DROPDOWN, GROUPBOX };
+
+struct Control {
+    int id;
+    ControlKind kind;
+    std::string text;
+    bool enabled;
+    bool visible;
+    bool checked;
+    int limit;  // characters the user may type
+    std::vector<std::string> items;
+    int selected;
+    int top;
+    int group;  // radios of one group exclude each other
+};
+
+struct RaisedCommand {
+    int id;
+    int code;
+};
+
+struct DialogWindow {
+    std::vector<Control> controls;
+    std::string title;
+    int focus;
+    int icon;
+    bool ended;
+    int result;
+    bool resourcesloaded;
+    int searchmenus;
+    int creditsshown;
+    std::vector<std::string> documents;
+    std::vector<RaisedCommand> raised;
+    std::vector<ShownMessage> messages;
+    std::deque<int> answers;
+};
+
+// the controls of the main dialog as its template creates them
+Dialog headlesscreate();
+void headlessdestroy(Dialog d);
+Control *findcontrol(Dialog d, int id);
+// raises a command as the platform would, logging it
+void raisecommand(Dialog d, int id, int code);
+// the order in which the platform's sorted lists place two items
+bool sortsbefore(const std::string &a, const std::string &b);
+
+#endif

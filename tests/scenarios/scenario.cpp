@@ -1,0 +1,93 @@
+#include "tests/scenarios/scenario.h"
+
+#include <cstdio>
+
+std::vector<TestEntry> harbourglossary()
+{
+    std::vector<TestEntry> entries = {
+        {"anchor", "A heavy hook that holds a vessel to the bottom.", 0, LevelHard},
+        {"berth", "A ship's place at a quay.\r\nAlso a bunk.", RevisionMark, LevelVeryHard},
+        {"bollard", "A short post on a quay for mooring lines.", 0, LevelEasy},
+        {"dry dock", "A basin pumped dry to work on a hull.", 0, LevelUnknown},
+        {"harbour", "Sheltered water where vessels lie.", 0, LevelVeryEasy},
+        {"harbour wall", "The wall that shelters a harbour.", 0, LevelEasy},
+        {"mooring", "A place or the lines that hold a vessel.", 0, 0},
+        {"quay", "A landing place along the water.", 0, 999},
+    };
+    char word[16], meaning[40];
+    for (int i = 1; i <= 30; ++i) {
+        snprintf(word, sizeof word, "yawl %02d", i);
+        snprintf(meaning, sizeof meaning, "Filler entry %d.", i);
+        entries.push_back({word, meaning, 0, LevelVeryHard});
+    }
+    return entries;
+}
+
+Dialog DialogTest::start(const char *tail)
+{
+    dialog = startdialog(tail);
+    return dialog;
+}
+
+void DialogTest::TearDown()
+{
+    if (dialog) closedialog(dialog);
+    dialog = nullptr;
+    ScratchTest::TearDown();
+}
+
+std::string textof(Dialog d, int id)
+{
+    char buffer[9000];
+    tkgettext(d, id, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::vector<std::string> listitems(Dialog d, int id)
+{
+    std::vector<std::string> items;
+    char buffer[600];
+    int count = id == IDC_RESULTS ? tkcombocount(d, id) : tklistcount(d, id);
+    for (int i = 0; i < count; ++i) {
+        if (id == IDC_RESULTS)
+            tkcombogettext(d, id, i, buffer, sizeof buffer);
+        else
+            tklistgettext(d, id, i, buffer, sizeof buffer);
+        items.push_back(buffer);
+    }
+    return items;
+}
+
+std::string selecteditem(Dialog d, int id)
+{
+    int index = id == IDC_RESULTS ? tkcombogetsel(d, id) : tklistgetsel(d, id);
+    if (index == NOITEM) return "(none)";
+    char buffer[600];
+    if (id == IDC_RESULTS)
+        tkcombogettext(d, id, index, buffer, sizeof buffer);
+    else
+        tklistgettext(d, id, index, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string topitem(Dialog d, int id)
+{
+    char buffer[600];
+    if (tklistgettext(d, id, tklistgettop(d, id), buffer, sizeof buffer) == NOITEM) return "(none)";
+    return buffer;
+}
+
+std::vector<int> checkedlevels(Dialog d)
+{
+    std::vector<int> checked;
+    for (int id : {IDC_LEVEL_VERYHARD, IDC_LEVEL_HARD, IDC_LEVEL_EASY, IDC_LEVEL_VERYEASY, IDC_LEVEL_UNKNOWN})
+        if (tkischecked(d, id)) checked.push_back(id);
+    return checked;
+}
+
+std::vector<std::string> messagetexts()
+{
+    std::vector<std::string> texts;
+    for (const ShownMessage &m : shownmessages()) texts.push_back(m.caption + ": " + m.text);
+    return texts;
+}

@@ -1,0 +1,32 @@
+// Shared ground for the scenario tests: a scratch folder with a store, the
+// main dialog started on it, and readable observations of its controls.
+#ifndef VANTREL_SCENARIO_H
+#define VANTREL_SCENARIO_H
+
+#include <string>
+#include <vector>
+
+#include "tests/driver.h"
+#include "tests/support/scratch.h"
+#include "ui/resource.h"
+
+// A harbour glossary: the entries the scenarios look up, followed by enough
+// filler entries that every looked-up word can scroll to the top of the list.
+std::vector<TestEntry> harbourglossary();
+
+class DialogTest : public ScratchTest {
+protected:
+    void TearDown() override;
+    Dialog start(const char *tail = "");
+    Dialog dialog = nullptr;
+};
+
+std::string textof(Dialog d, int id);
+std::vector<std::string> listitems(Dialog d, int id);
+std::string selecteditem(Dialog d, int id);
+std::string topitem(Dialog d, int id);
+// the identifiers of the checked level radios, in the order 3, 114, 115, 116, 117
+std::vector<int> checkedlevels(Dialog d);
+std::vector<std::string> messagetexts();
+
+#endif

@@ -1,0 +1,89 @@
+// The main dialog as the initialisation leaves it.
+#include "tests/scenarios/scenario.h"
+
+using Startup = DialogTest;
+using std::string;
+using std::vector;
+
+TEST_F(Startup, FillsTheListLooksUpTheTailAndDisablesTheFilterBoxes)
+{
+    writestore(harbourglossary());
+    start("harbour wall");
+    EXPECT_EQ(tklistcount(dialog, IDC_WORDLIST), 38);
+    EXPECT_EQ(textof(dialog, IDC_WORDCOUNT), "38");
+    EXPECT_EQ(textof(dialog, IDC_STATUS), "") << "the full fill writes no entry count";
+    EXPECT_EQ(textof(dialog, IDC_WORD), "harbour wall");
+    EXPECT_EQ(textof(dialog, IDC_MEANING), "The wall that shelters a harbour.");
+    EXPECT_EQ(textof(dialog, IDC_ENTRYNO), "6");
+    EXPECT_EQ(selecteditem(dialog, IDC_WORDLIST), "harbour wall");
+    EXPECT_EQ(tkgetfocus(dialog), IDC_WORD);
+    EXPECT_TRUE(tkischecked(dialog, IDC_SHOW_ALL));
+    for (int id : {IDC_PREFIX, IDC_CONTAINS, IDC_SUFFIX, IDC_RESULTS})
+        EXPECT_FALSE(tkisenabled(dialog, id)) << id;
+    EXPECT_TRUE(tkisenabled(dialog, IDC_REVISION)) << "the tail's entry was found";
+    EXPECT_TRUE(shownmessages().empty());
+}
+
+TEST_F(Startup, AnEmptyTailLeavesEverythingEmptyAndBothButtonsDisabled)
+{
+    writestore(harbourglossary());
+    start("");
+    EXPECT_EQ(textof(dialog, IDC_WORD), "");
+    EXPECT_EQ(textof(dialog, IDC_MEANING), "");
+    EXPECT_FALSE(tkisenabled(dialog, IDC_SEARCH));
+    EXPECT_FALSE(tkisenabled(dialog, IDC_REVISION));
+}
+
+TEST_F(Startup, TheNoCountSwitchIsStillLookedUpAsAWord)
+{
+    writestore(harbourglossary());
+    start("\\nocount");
+    EXPECT_EQ(textof(dialog, IDC_WORD), "\\nocount");
+    EXPECT_EQ(textof(dialog, IDC_MEANING), "<<SEARCHING>>");
+}
+
+TEST_F(Startup, ALongTailIsWrittenWhole)
+{
+    writestore(harbourglossary());
+    string tail(150, 'w');
+    start(tail.c_str());
+    EXPECT_EQ(textof(dialog, IDC_WORD), tail) << "only typing is held to 99 characters";
+}
+
+TEST_F(Startup, APartialRecordIsReportedOnceAndTheWholeRecordsWork)
+{
+    vector<TestEntry> three = {{"anchor", "hook", 0, 3}, {"berth", "place", 0, 3}, {"quay", "landing", 0, 3}};
+    writestore(three, 10);
+    start();
+    EXPECT_EQ(messagetexts(),
+              vector<string>{"ERROR: The file dicbin.txt has failed integrity check.\nMay need to be rebuilt."});
+    usertype(dialog, IDC_WORD, "quay");
+    EXPECT_EQ(textof(dialog, IDC_MEANING), "landing");
+    EXPECT_EQ(messagetexts().size(), 1u);
+}
+
+TEST_F(Startup, AMissingStoreIsReportedAndTheWindowIsStillFinished)
+{
+    start("anchor");
+    EXPECT_EQ(messagetexts(), vector<string>{"ERROR: The file wl.dic was not found or is unaccessible"});
+    EXPECT_EQ(textof(dialog, IDC_WORD), "anchor");
+    for (int id : {IDC_PREFIX, IDC_CONTAINS, IDC_SUFFIX, IDC_REVISION})
+        EXPECT_FALSE(tkisenabled(dialog, id)) << id;
+    EXPECT_EQ(tkgetfocus(dialog), IDC_WORD);
+}
+
+TEST_F(Startup, ExitAndEscapeEndTheDialogWithZero)
+{
+    writestore(harbourglossary());
+    start();
+    int result = -1;
+    EXPECT_FALSE(dialogended(dialog, &result));
+    userescape(dialog);
+    EXPECT_TRUE(dialogended(dialog, &result));
+    EXPECT_EQ(result, 0);
+    closedialog(dialog);
+    start();
+    usermenu(dialog, IDM_EXIT);
+    EXPECT_TRUE(dialogended(dialog, &result));
+    EXPECT_EQ(result, 0);
+}

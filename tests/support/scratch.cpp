@@ -1,0 +1,82 @@
+#include "tests/support/scratch.h"
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "dictionary/filefaults.h"
+#include "dictionary/wordlist.h"
+
+DictEntry makeentry(const TestEntry &e)
+{
+    DictEntry entry;
+    memset(&entry, 0, sizeof entry);
+    entry.mark = (int16_t)e.mark;
+    entry.level = (int16_t)e.level;
+    strncpy(entry.word, e.word.c_str(), sizeof entry.word - 1);
+    strncpy(entry.meaning, e.meaning.c_str(), sizeof entry.meaning - 1);
+    return entry;
+}
+
+void writestore(const std::vector<TestEntry> &entries, size_t extrabytes, const char *path)
+{
+    std::string bytes;
+    for (const TestEntry &e : entries) {
+        DictEntry entry = makeentry(e);
+        bytes.append(reinterpret_cast<const char *>(&entry), sizeof entry);
+    }
+    bytes.append(extrabytes, 'x');
+    writewholefile(path, bytes);
+}
+
+std::string readwholefile(const char *path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+void writewholefile(const char *path, const std::string &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), (std::streamsize)bytes.size());
+}
+
+DictEntry storedrecord(int number, const char *path)
+{
+    DictEntry entry;
+    memset(&entry, 0, sizeof entry);
+    std::string bytes = readwholefile(path);
+    size_t at = (size_t)(number - 1) * sizeof entry;
+    if (number >= 1 && at + sizeof entry <= bytes.size()) memcpy(&entry, bytes.data() + at, sizeof entry);
+    return entry;
+}
+
+void ScratchTest::SetUp()
+{
+    previous = std::filesystem::current_path();
+    const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    for (char &c : name)
+        if (c == '/') c = '_';
+    folder = std::filesystem::temp_directory_path() / "vantrel-tests" / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    ShowFilter = SHOWALL;
+    MarkedOnlyFilter = 0;
+#ifdef VANTREL_FAULTS
+    clearfilefaults();
+#endif
+}
+
+void ScratchTest::TearDown()
+{
+#ifdef VANTREL_FAULTS
+    clearfilefaults();
+#endif
+    std::filesystem::current_path(previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}

@@ -1,0 +1,39 @@
+// A scratch working folder per test, and stores written record by record.
+#ifndef VANTREL_SCRATCH_H
+#define VANTREL_SCRATCH_H
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "dictionary/dictentry.h"
+
+struct TestEntry {
+    std::string word;
+    std::string meaning;
+    int mark;
+    int level;
+};
+
+DictEntry makeentry(const TestEntry &e);
+// writes the entries as whole records, then extra bytes of a partial record
+void writestore(const std::vector<TestEntry> &entries, size_t extrabytes = 0,
+                const char *path = "dicbin.txt");
+std::string readwholefile(const char *path);
+void writewholefile(const char *path, const std::string &bytes);
+DictEntry storedrecord(int number, const char *path = "dicbin.txt");
+
+// Runs each test in a fresh empty working folder with the list settings reset.
+class ScratchTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+private:
+    std::filesystem::path previous;
+    std::filesystem::path folder;
+};
+
+#endif

@@ -1,0 +1,70 @@
+#include "ui/startup.h"
+
+#include <cstring>
+
+#include "dictionary/store.h"
+#include "dictionary/wordlist.h"
+#include "ui/layout.h"
+#include "ui/resource.h"
+
+const char *commandtail(const char *cmdline)
+{
+    const char *c = cmdline;
+    if (*c == '"') {
+        const char *close = strchr(c + 1, '"');
+        if (!close) return cmdline;  // an unclosed quote: the whole line, quote and all
+        c = close + 1;
+    } else {
+        while (*c && *c != ' ') ++c;
+    }
+    while (*c == ' ') ++c;
+    return c;
+}
+
+bool isnocount(const char *tail)
+{
+    const char *sw = "\\nocount";
+    for (; *sw; ++sw, ++tail) {
+        char c = *tail;
+        if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
+        if (c != *sw) return false;
+    }
+    return *tail == '\0';
+}
+
+void countstart(const char *tail)
+{
+    if (isnocount(tail)) return;
+    // The usage record of "VanTrel" is written here once the registry module lands.
+}
+
+static void setlimits(Dialog d)
+{
+    tklimittext(d, IDC_WORD, WORDSIZE - 1);
+    tklimittext(d, IDC_MEANING, MEANINGSIZE - 1);
+    tklimittext(d, IDC_PREFIX, 100);
+    tklimittext(d, IDC_SUFFIX, 100);
+}
+
+void initdialog(Dialog d, const char *tail)
+{
+    countstart(tail);
+    tkloadresources(d);
+    setlimits(d);
+    tksettitle(d, "Orlavex Dictionary");
+    tkcheckradio(d, IDC_SHOW_UNKNOWN, IDC_SHOW_ALL, IDC_SHOW_ALL);
+    fillwordlist(d);
+
+    // A missing store was already reported by the fill; the window is still
+    // finished so that it looks and behaves as after any other start.
+    if (storefailsintegrity()) tkmessage(d, INTEGRITYFAILED, ERRORCAPTION, BOX_OK);
+
+    tkenable(d, IDC_REVISION, false);
+    tkenable(d, IDC_PREFIX, false);
+    tkenable(d, IDC_SUFFIX, false);
+    tksetfocus(d, IDC_WORD);
+    tkenable(d, IDC_CONTAINS, false);
+    tksettext(d, IDC_WORD, tail);  // looked up at once, nested
+    layoutdialog(d, SIZE_RESTORED);
+    tkseticon(d, IDI_WINDOW);
+}
