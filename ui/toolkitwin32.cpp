@@ -1,0 +1,338 @@
+// The toolkit over the Win32 user interface, ANSI calls throughout.  A Dialog
+// is the dialog's HWND.  The notification rules the logic relies on are the
+// platform's own: SetDlgItemTextA on an edit raises EN_CHANGE at once, and
+// selections and checks set by messages raise nothing.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "dictionary/toolkit.h"
+#include "ui/credits.h"
+#include "ui/resource.h"
+#include "ui/toolkithooks.h"
+#include "ui/toolkitwin32.h"
+
+int (*messageboxhook)(const char *text, const char *caption, int style) = nullptr;
+void (*searchmenuhook)(void) = nullptr;
+void (*opendocumenthook)(const char *file) = nullptr;
+void (*enddialoghook)(Dialog d, int result) = nullptr;
+void (*creditshook)(void) = nullptr;
+
+// Loaded at start-up by tkloadresources, released when the dialog ends.
+static HBITMAP logo = nullptr;
+static HBITMAP band = nullptr;
+static HMENU searchmenubar = nullptr;  // menu 1500; owns the search menu
+static HMENU searchmenu = nullptr;     // its first sub-menu, "Search"
+
+// The longest item text that the lists read: far above any headword or
+// result line, so a longer one is a fault and reads as empty.
+static const int ITEMTEXTMAX = 8192;
+
+static HWND window(Dialog d) { return reinterpret_cast<HWND>(d); }
+
+static LRESULT sendto(Dialog d, int id, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    return SendDlgItemMessageA(window(d), id, message, wparam, lparam);
+}
+
+// Copies at most size - 1 characters and a NUL; returns the characters copied.
+static int copybounded(char *buffer, int size, const char *text)
+{
+    if (size <= 0)
+        return 0;
+    int length = static_cast<int>(strnlen(text, static_cast<size_t>(size - 1)));
+    memcpy(buffer, text, static_cast<size_t>(length));
+    buffer[length] = '\0';
+    return length;
+}
+
+// Reads an item of a list box or of a drop-down list, bounded by size: the
+// length is asked first, and an item that doesn't fit is read into a local
+// buffer and cut.
+static int readitem(Dialog d, int id, UINT lenmessage, UINT textmessage, int index,
+                    char *buffer, int size)
+{
+    if (size <= 0)
+        return 0;
+    buffer[0] = '\0';
+    LRESULT length = sendto(d, id, lenmessage, static_cast<WPARAM>(index), 0);
+    if (length < 0)
+        return 0;
+    if (length < size) {
+        LRESULT got = sendto(d, id, textmessage, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(buffer));
+        if (got < 0) {
+            buffer[0] = '\0';
+            return 0;
+        }
+        buffer[got] = '\0';
+        return static_cast<int>(got);
+    }
+    if (length >= ITEMTEXTMAX)
+        return 0;
+    static char item[ITEMTEXTMAX];
+    LRESULT got = sendto(d, id, textmessage, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(item));
+    if (got < 0)
+        return 0;
+    item[got] = '\0';
+    return copybounded(buffer, size, item);
+}
+
+void tksettext(Dialog d, int id, const char *text)
+{
+    SetDlgItemTextA(window(d), id, text);
+}
+
+void tksetnumber(Dialog d, int id, unsigned value)
+{
+    SetDlgItemInt(window(d), id, value, FALSE);
+}
+
+int tkgettext(Dialog d, int id, char *buffer, int size)
+{
+    if (size <= 0)
+        return 0;
+    buffer[0] = '\0';
+    UINT got = GetDlgItemTextA(window(d), id, buffer, size);
+    if (got >= static_cast<UINT>(size))
+        got = static_cast<UINT>(size - 1);
+    buffer[got] = '\0';
+    return static_cast<int>(got);
+}
+
+void tklimittext(Dialog d, int id, int limit)
+{
+    sendto(d, id, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+}
+
+void tksettitle(Dialog d, const char *title)
+{
+    SetWindowTextA(window(d), title);
+}
+
+void tkenable(Dialog d, int id, bool enabled)
+{
+    EnableWindow(GetDlgItem(window(d), id), enabled ? TRUE : FALSE);
+}
+
+bool tkisenabled(Dialog d, int id)
+{
+    HWND control = GetDlgItem(window(d), id);
+    return control != nullptr && IsWindowEnabled(control);
+}
+
+void tksetfocus(Dialog d, int id)
+{
+    HWND control = GetDlgItem(window(d), id);
+    if (control != nullptr)
+        SetFocus(control);
+}
+
+int tkgetfocus(Dialog d)
+{
+    HWND dialog = window(d);
+    HWND focus = GetFocus();
+    // The focus may sit in a part of a control; the control is the child of
+    // the dialog on the way up.
+    while (focus != nullptr && GetParent(focus) != dialog) {
+        if (!IsChild(dialog, focus))
+            return 0;
+        focus = GetParent(focus);
+    }
+    return focus == nullptr ? 0 : GetDlgCtrlID(focus);
+}
+
+void tkcheckradio(Dialog d, int first, int last, int id)
+{
+    CheckRadioButton(window(d), first, last, id);
+}
+
+bool tkischecked(Dialog d, int id)
+{
+    return IsDlgButtonChecked(window(d), id) == BST_CHECKED;
+}
+
+void tksetcheck(Dialog d, int id, bool checked)
+{
+    CheckDlgButton(window(d), id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void tklistreset(Dialog d, int id)
+{
+    sendto(d, id, LB_RESETCONTENT, 0, 0);
+}
+
+void tklistadd(Dialog d, int id, const char *text)
+{
+    sendto(d, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+}
+
+int tklistcount(Dialog d, int id)
+{
+    LRESULT count = sendto(d, id, LB_GETCOUNT, 0, 0);
+    return count < 0 ? 0 : static_cast<int>(count);
+}
+
+int tklistgettext(Dialog d, int id, int index, char *buffer, int size)
+{
+    return readitem(d, id, LB_GETTEXTLEN, LB_GETTEXT, index, buffer, size);
+}
+
+int tklistgetsel(Dialog d, int id)
+{
+    LRESULT index = sendto(d, id, LB_GETCURSEL, 0, 0);
+    return index < 0 ? NOITEM : static_cast<int>(index);
+}
+
+int tklistselectprefix(Dialog d, int id, const char *text)
+{
+    // Windows and Wine differ on an empty text; it selects nothing here.
+    if (text == nullptr || text[0] == '\0')
+        return NOITEM;
+    LRESULT index = sendto(d, id, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(text));
+    return index < 0 ? NOITEM : static_cast<int>(index);
+}
+
+void tklistsetsel(Dialog d, int id, int index)
+{
+    sendto(d, id, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void tklistsettop(Dialog d, int id, int index)
+{
+    sendto(d, id, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+}
+
+int tklistgettop(Dialog d, int id)
+{
+    LRESULT index = sendto(d, id, LB_GETTOPINDEX, 0, 0);
+    return index < 0 ? 0 : static_cast<int>(index);
+}
+
+void tksetredraw(Dialog d, int id, bool redraw)
+{
+    sendto(d, id, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+    if (redraw)
+        InvalidateRect(GetDlgItem(window(d), id), nullptr, TRUE);
+}
+
+void tkcomboreset(Dialog d, int id)
+{
+    sendto(d, id, CB_RESETCONTENT, 0, 0);
+}
+
+void tkcomboadd(Dialog d, int id, const char *text)
+{
+    sendto(d, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void tkcomboinsert(Dialog d, int id, int index, const char *text)
+{
+    sendto(d, id, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+}
+
+int tkcombocount(Dialog d, int id)
+{
+    LRESULT count = sendto(d, id, CB_GETCOUNT, 0, 0);
+    return count < 0 ? 0 : static_cast<int>(count);
+}
+
+int tkcombogettext(Dialog d, int id, int index, char *buffer, int size)
+{
+    return readitem(d, id, CB_GETLBTEXTLEN, CB_GETLBTEXT, index, buffer, size);
+}
+
+void tkcombosetsel(Dialog d, int id, int index)
+{
+    sendto(d, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int tkcombogetsel(Dialog d, int id)
+{
+    LRESULT index = sendto(d, id, CB_GETCURSEL, 0, 0);
+    return index < 0 ? NOITEM : static_cast<int>(index);
+}
+
+int tkmessage(Dialog d, const char *text, const char *caption, int style)
+{
+    if (messageboxhook != nullptr)
+        return messageboxhook(text, caption, style);
+    return MessageBoxA(window(d), text, caption, static_cast<UINT>(style));
+}
+
+void tkenddialog(Dialog d, int result)
+{
+    if (enddialoghook != nullptr)
+        enddialoghook(d, result);
+    EndDialog(window(d), result);
+}
+
+void tkshowsearchmenu(Dialog d, int id)
+{
+    if (searchmenuhook != nullptr) {
+        searchmenuhook();
+        return;
+    }
+    RECT button;
+    if (searchmenu == nullptr || !GetWindowRect(GetDlgItem(window(d), id), &button))
+        return;
+    // The choice comes back to the dialog as WM_COMMAND 1510 or 1520.
+    TrackPopupMenu(searchmenu, TPM_LEFTALIGN | TPM_LEFTBUTTON, button.left + 10,
+                   button.top + 10, 0, window(d), nullptr);
+}
+
+void tkopendocument(Dialog, const char *file)
+{
+    if (opendocumenthook != nullptr) {
+        opendocumenthook(file);
+        return;
+    }
+    ShellExecuteA(nullptr, "open", file, "", "", SW_SHOW);
+}
+
+void tkseticon(Dialog d, int iconid)
+{
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconid));
+    if (icon != nullptr)
+        SendMessageA(window(d), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void tkshowcredits(Dialog d)
+{
+    if (creditshook != nullptr) {
+        creditshook();
+        return;
+    }
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CREDITS), window(d),
+                    CreditsFunc, 0);
+}
+
+void tkloadresources(Dialog)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    tkreleaseresources(nullptr);
+    logo = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_LOGO));
+    band = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_BAND));
+    searchmenubar = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_SEARCHMENU));
+    searchmenu = searchmenubar == nullptr ? nullptr : GetSubMenu(searchmenubar, 0);
+}
+
+void tkreleaseresources(Dialog)
+{
+    if (logo != nullptr)
+        DeleteObject(logo);
+    if (band != nullptr)
+        DeleteObject(band);
+    if (searchmenubar != nullptr)
+        DestroyMenu(searchmenubar);  // and the search menu with it
+    logo = nullptr;
+    band = nullptr;
+    searchmenubar = nullptr;
+    searchmenu = nullptr;
+}
+
+HBITMAP logobitmap() { return logo; }
+HBITMAP bandbitmap() { return band; }
