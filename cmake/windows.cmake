@@ -1,0 +1,59 @@
+# Cross build for 32-bit Windows: the program, the store maker, and the tests
+# that drive the real dialog under Wine (tools/wine-run.sh, the emulator).
+enable_language(RC)
+add_compile_options(-Wall -Wextra -Wno-missing-field-initializers)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
+
+if(NOT CMAKE_CROSSCOMPILING_EMULATOR AND CMAKE_HOST_UNIX)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run.sh)
+endif()
+
+set(WIN32_UI_SOURCES
+    ${CMAKE_SOURCE_DIR}/ui/toolkitwin32.cpp
+    ${CMAKE_SOURCE_DIR}/ui/main.cpp
+    ${CMAKE_SOURCE_DIR}/ui/paint.cpp
+    ${CMAKE_SOURCE_DIR}/ui/credits.cpp)
+set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/ui/vantrel.rc)
+file(GLOB PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/pictures/*)
+# windres finds the pictures named in the script through its include path
+set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES
+    INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/ui
+    OBJECT_DEPENDS "${PICTURES};${CMAKE_SOURCE_DIR}/ui/resource.h")
+
+# The program.
+add_executable(vantrel WIN32 ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES}
+    ${WIN32_UI_SOURCES} ${CMAKE_SOURCE_DIR}/ui/winmain.cpp ${RESOURCE_SCRIPT})
+target_link_libraries(vantrel PRIVATE comctl32 shell32 gdi32 user32)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp)
+    add_executable(mkstore ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp
+        ${CMAKE_SOURCE_DIR}/dictionary/fileio.cpp)
+endif()
+
+# GoogleTest from the distribution's sources, built with the same compiler.
+set(GTEST_ROOT_DIR /usr/src/googletest/googletest CACHE PATH "GoogleTest sources")
+add_library(gtest STATIC ${GTEST_ROOT_DIR}/src/gtest-all.cc)
+target_include_directories(gtest SYSTEM PUBLIC ${GTEST_ROOT_DIR}/include
+    PRIVATE ${GTEST_ROOT_DIR})
+target_compile_options(gtest PRIVATE -w)
+add_library(gtest_main STATIC ${GTEST_ROOT_DIR}/src/gtest_main.cc)
+target_link_libraries(gtest_main PUBLIC gtest)
+
+# The logic as the tests see it: with the fault seams of the file layer.
+add_library(testlogic STATIC ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES})
+target_compile_definitions(testlogic PUBLIC VANTREL_FAULTS)
+
+# Scenario tests against the real dialog, from the real template 100.
+add_executable(scenarios ${SCENARIO_TEST_SOURCES} ${TEST_SUPPORT_SOURCES}
+    ${CMAKE_SOURCE_DIR}/tests/driverwin32.cpp ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
+target_link_libraries(scenarios PRIVATE testlogic gtest_main comctl32 shell32 gdi32 user32)
+add_test(NAME scenarios-wine COMMAND scenarios)
+
+# The program itself, started from another process as a user would start it.
+add_executable(startuptest ${CMAKE_SOURCE_DIR}/tests/wine/startup.cpp)
+target_link_libraries(startuptest PRIVATE gtest_main user32)
+add_dependencies(startuptest vantrel)
+add_test(NAME startup-wine COMMAND startuptest)
+
+set_tests_properties(scenarios-wine startup-wine PROPERTIES
+    TIMEOUT 600 RUN_SERIAL TRUE WORKING_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -1,0 +1,240 @@
+// The user's actions on the real main dialog, built from the real template 100
+// with the real dialog procedure.  Every action goes through the real controls
+// (keys, mouse messages, BM_CLICK) and the real dialog manager, so the
+// notifications the tests see are the platform's own.  Message boxes, the
+// search menu and the shell go to the toolkit's hooks instead of waiting.
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "tests/driver.h"
+#include "ui/mainwindow.h"
+#include "ui/resource.h"
+#include "ui/toolkithooks.h"
+
+namespace {
+
+HWND dialog = nullptr;
+std::vector<ShownMessage> messages;
+std::deque<int> answers;
+int menushown = 0;
+bool ended = false;
+int endresult = 0;
+
+int recordbox(const char *text, const char *caption, int style)
+{
+    messages.push_back(ShownMessage{text, caption, style});
+    if ((style & MB_TYPEMASK) == MB_OK)
+        return IDOK;
+    if (answers.empty())
+        return IDNO;
+    int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void countmenu() { ++menushown; }
+
+void ignoredocument(const char *) {}
+
+void ignorecredits() {}
+
+void recordend(Dialog, int result)
+{
+    ended = true;
+    endresult = result;
+}
+
+// Hands every pending message to the dialog manager, as the modal loop
+// would, until the queue is empty.
+void pump()
+{
+    MSG msg;
+    for (int handled = 0; handled < 100000; ++handled) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            return;
+        if (dialog != nullptr && IsWindow(dialog) && IsDialogMessageA(dialog, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+HWND control(int id) { return GetDlgItem(dialog, id); }
+
+// A user can reach only a control that is shown and enabled.
+bool reachable(HWND window)
+{
+    return window != nullptr && IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
+// Moves the focus as Tab or a click does: through the dialog manager, which
+// also selects an edit box's text and moves the default button.
+void focuson(HWND window)
+{
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+    pump();
+}
+
+void presskey(WPARAM key)
+{
+    HWND target = GetFocus();
+    if (target == nullptr || (target != dialog && !IsChild(dialog, target)))
+        target = dialog;
+    UINT scan = MapVirtualKeyA(static_cast<UINT>(key), 0);
+    PostMessageA(target, WM_KEYDOWN, key, static_cast<LPARAM>(1 | (scan << 16)));
+    PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(1 | (scan << 16) | 0xC0000000u));
+    pump();
+}
+
+// The centre of an item of the list, scrolled into sight first if the user
+// would have to scroll to see it.  False for an item that doesn't exist.
+bool itempoint(HWND list, int index, LPARAM *point)
+{
+    RECT item;
+    RECT client;
+    GetClientRect(list, &client);
+    if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+        return false;
+    if (item.top < 0 || item.bottom > client.bottom) {
+        SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+    int bottom = item.bottom < client.bottom ? item.bottom : client.bottom;
+    *point = MAKELPARAM((item.left + item.right) / 2, (item.top + bottom) / 2);
+    return true;
+}
+
+} // namespace
+
+Dialog startdialog(const char *tail)
+{
+    messages.clear();
+    answers.clear();
+    menushown = 0;
+    ended = false;
+    endresult = 0;
+    messageboxhook = recordbox;
+    searchmenuhook = countmenu;
+    opendocumenthook = ignoredocument;
+    enddialoghook = recordend;
+    creditshook = ignorecredits;
+    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAINDIALOG),
+                                nullptr, DialogFunc, reinterpret_cast<LPARAM>(tail));
+    if (dialog == nullptr)
+        return nullptr;
+    ShowWindow(dialog, SW_SHOW);
+    UpdateWindow(dialog);
+    pump();
+    return reinterpret_cast<Dialog>(dialog);
+}
+
+void closedialog(Dialog d)
+{
+    HWND window = reinterpret_cast<HWND>(d);
+    if (window != nullptr && IsWindow(window)) {
+        if (!ended)
+            tkreleaseresources(d);
+        DestroyWindow(window);
+    }
+    pump();
+    if (dialog == window)
+        dialog = nullptr;
+}
+
+bool dialogended(Dialog, int *result)
+{
+    if (ended && result != nullptr)
+        *result = endresult;
+    return ended;
+}
+
+void usertype(Dialog, int id, const char *text)
+{
+    HWND edit = control(id);
+    if (!reachable(edit))
+        return;
+    focuson(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    if (text[0] == '\0') {
+        // emptying the box: one Backspace over the selected text
+        if (GetWindowTextLengthA(edit) > 0)
+            SendMessageA(edit, WM_CHAR, VK_BACK, 1);
+        pump();
+        return;
+    }
+    for (const char *key = text; *key != '\0'; ++key) {
+        SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(*key), 1);
+        pump();
+    }
+}
+
+void userenter(Dialog) { presskey(VK_RETURN); }
+
+void userescape(Dialog) { presskey(VK_ESCAPE); }
+
+static void clickitem(int id, int index, bool twice)
+{
+    HWND list = control(id);
+    LPARAM point;
+    if (!reachable(list) || !itempoint(list, index, &point))
+        return;
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(list, WM_LBUTTONUP, 0, point);
+    if (twice) {
+        SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+        SendMessageA(list, WM_LBUTTONUP, 0, point);
+    }
+    pump();
+}
+
+void userpick(Dialog, int id, int index) { clickitem(id, index, false); }
+
+void userdoubleclick(Dialog, int id, int index) { clickitem(id, index, true); }
+
+void userclick(Dialog, int id)
+{
+    HWND button = control(id);
+    if (!reachable(button))
+        return;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    pump();
+}
+
+void userchoose(Dialog, int id, int index)
+{
+    HWND combo = control(id);
+    if (!reachable(combo))
+        return;
+    focuson(combo);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(combo));
+    pump();
+}
+
+void userfocus(Dialog, int id)
+{
+    HWND window = control(id);
+    if (reachable(window))
+        focuson(window);
+}
+
+void usermenu(Dialog, int id)
+{
+    // a menu choice arrives as a posted WM_COMMAND with code 0 and no control
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    pump();
+}
+
+const std::vector<ShownMessage> &shownmessages() { return messages; }
+
+void clearmessages() { messages.clear(); }
+
+void answernext(int answer) { answers.push_back(answer); }
+
+int searchmenushown() { return menushown; }

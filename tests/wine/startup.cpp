@@ -1,0 +1,302 @@
+// Starts the real vantrel.exe as a user does, from another process: copied
+// into a folder whose name has spaces, with a small store beside it, and a
+// command line with a quoted program name and a tail.  Its windows are read
+// from here with the W messages (the A ones lose all but one character across
+// processes), and it is ended with Escape or its close box.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int RECORDSIZE = 8104;
+const DWORD PATIENCE = 20000;  // ms allowed for a window to appear or a process to end
+
+struct Entry {
+    const char *word;
+    const char *meaning;
+    short level;
+    short mark;
+};
+
+const Entry ENTRIES[] = {
+    {"harbour", "A sheltered place where ships lie.", 115, 0},
+    {"harbour wall", "The wall that shelters a harbour from the sea.", 114, 148},
+    {"quay", "A landing place built along the water.", 116, 0},
+};
+
+// The store as the program keeps it: whole 8104-byte records, mark at 0,
+// word at 2, meaning at 102, level at 8102, then `extra` stray bytes.
+void writestore(const std::string &path, int extra)
+{
+    FILE *f = fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    for (const Entry &entry : ENTRIES) {
+        unsigned char record[RECORDSIZE] = {};
+        memcpy(record, &entry.mark, 2);
+        strncpy(reinterpret_cast<char *>(record + 2), entry.word, 99);
+        strncpy(reinterpret_cast<char *>(record + 102), entry.meaning, 7999);
+        memcpy(record + 8102, &entry.level, 2);
+        ASSERT_EQ(fwrite(record, 1, RECORDSIZE, f), static_cast<size_t>(RECORDSIZE));
+    }
+    std::vector<unsigned char> stray(static_cast<size_t>(extra), 'x');
+    if (extra > 0) {
+        ASSERT_EQ(fwrite(stray.data(), 1, stray.size(), f), stray.size());
+    }
+    ASSERT_EQ(fclose(f), 0);
+}
+
+std::string folderof(const std::string &path)
+{
+    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+std::string thisfolder()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return folderof(std::string(path, length));
+}
+
+std::wstring textof(HWND window)
+{
+    wchar_t text[1024] = {};
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, sizeof text / sizeof text[0],
+                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &got);
+    return text;
+}
+
+std::wstring controltext(HWND dialog, int id) { return textof(GetDlgItem(dialog, id)); }
+
+struct Search {
+    DWORD process;
+    const wchar_t *title;
+    HWND found;
+};
+
+BOOL CALLBACK matchwindow(HWND window, LPARAM parameter)
+{
+    Search *search = reinterpret_cast<Search *>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t classname[64] = {};
+    GetClassNameW(window, classname, 64);
+    if (owner == search->process && IsWindowVisible(window) &&
+        wcscmp(classname, L"#32770") == 0 && textof(window) == search->title) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The program as a running process, ended by the test if it is still there.
+struct Program {
+    PROCESS_INFORMATION info = {};
+    std::string folder;
+
+    ~Program()
+    {
+        if (info.hProcess != nullptr) {
+            if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(info.hProcess, 99);
+            CloseHandle(info.hProcess);
+            CloseHandle(info.hThread);
+        }
+    }
+
+    // A visible dialog of the program with this title; null if none came
+    // while the program was running.
+    HWND waitwindow(const wchar_t *title)
+    {
+        DWORD start = GetTickCount();
+        while (GetTickCount() - start < PATIENCE) {
+            Search search = {info.dwProcessId, title, nullptr};
+            EnumWindows(matchwindow, reinterpret_cast<LPARAM>(&search));
+            if (search.found != nullptr)
+                return search.found;
+            if (WaitForSingleObject(info.hProcess, 20) != WAIT_TIMEOUT)
+                return nullptr;
+        }
+        return nullptr;
+    }
+
+    // The exit code, or -1 if the program didn't end in time.
+    long waitexit()
+    {
+        if (WaitForSingleObject(info.hProcess, PATIENCE) != WAIT_OBJECT_0)
+            return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(info.hProcess, &code);
+        return static_cast<long>(code);
+    }
+};
+
+class StartUp : public ::testing::Test {
+public:
+    std::string folder;  // a scratch folder with spaces in its name
+    std::string program;
+
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = std::string(temp) + "vantrel start test " + test->name() + "\\";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        DeleteFileA((folder + "dicbin.txt").c_str());
+        program = folder + "vantrel.exe";
+        ASSERT_TRUE(CopyFileA((thisfolder() + "vantrel.exe").c_str(), program.c_str(), FALSE))
+            << "vantrel.exe is built beside this test";
+    }
+
+    void TearDown() override
+    {
+        DeleteFileA((folder + "dicbin.txt").c_str());
+        DeleteFileA(program.c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
+
+    // Starts the program in the scratch folder with this text after the
+    // quoted program name.
+    void start(Program *running, const std::string &after)
+    {
+        std::string line = "\"" + program + "\"" + after;
+        std::vector<char> commandline(line.begin(), line.end());
+        commandline.push_back('\0');
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(CreateProcessA(nullptr, commandline.data(), nullptr, nullptr, FALSE, 0,
+                                   nullptr, folder.c_str(), &startup, &running->info))
+            << line;
+    }
+};
+
+DWORD usagecount()
+{
+    HKEY key;
+    DWORD usage = 0;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Marvoc\\VanTrel", 0, KEY_READ, &key) ==
+        ERROR_SUCCESS) {
+        DWORD size = sizeof usage;
+        DWORD type = 0;
+        if (RegQueryValueExA(key, "usage", nullptr, &type, reinterpret_cast<BYTE *>(&usage),
+                             &size) != ERROR_SUCCESS ||
+            type != REG_DWORD)
+            usage = 0;
+        RegCloseKey(key);
+    }
+    return usage;
+}
+
+void pressescape(HWND dialog)
+{
+    HWND focus = GetDlgItem(dialog, 120);
+    PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageW(focus, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001u));
+}
+
+TEST_F(StartUp, QuotedNameWithSpacesPassesTwoWordTailThatIsLookedUp)
+{
+    writestore(folder + "dicbin.txt", 0);
+    Program running;
+    start(&running, "   harbour wall");
+
+    HWND dialog = running.waitwindow(L"Orlavex Dictionary");
+    ASSERT_NE(dialog, nullptr) << "the main dialog did not appear";
+    EXPECT_EQ(controltext(dialog, 120), L"harbour wall");
+    EXPECT_EQ(controltext(dialog, 101), L"The wall that shelters a harbour from the sea.");
+    EXPECT_EQ(controltext(dialog, 113), L"2");
+
+    pressescape(dialog);
+    EXPECT_EQ(running.waitexit(), 0);
+}
+
+// Runs the program to its end with this tail and returns how much the usage
+// count grew.
+DWORD countgrowth(StartUp *test, Program *running, const std::string &after,
+                  const wchar_t *wordbox)
+{
+    DWORD before = usagecount();
+    test->start(running, after);
+    HWND dialog = running->waitwindow(L"Orlavex Dictionary");
+    EXPECT_NE(dialog, nullptr);
+    if (dialog == nullptr)
+        return 0;
+    EXPECT_EQ(controltext(dialog, 120), wordbox);
+    pressescape(dialog);
+    EXPECT_EQ(running->waitexit(), 0);
+    return usagecount() - before;
+}
+
+TEST_F(StartUp, NoCountTailStillGoesIntoTheWordBox)
+{
+    writestore(folder + "dicbin.txt", 0);
+    Program running;
+    start(&running, " \\NOCOUNT");
+
+    HWND dialog = running.waitwindow(L"Orlavex Dictionary");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(controltext(dialog, 120), L"\\NOCOUNT");
+
+    pressescape(dialog);
+    EXPECT_EQ(running.waitexit(), 0);
+}
+
+// The usage record is written by the registry module, which is not built in
+// yet; enable this with it.
+TEST_F(StartUp, DISABLED_OrdinaryStartIsCountedNoCountStartIsNot)
+{
+    writestore(folder + "dicbin.txt", 0);
+    Program first;
+    EXPECT_EQ(countgrowth(this, &first, " harbour", L"harbour"), 1u);
+    Program second;
+    EXPECT_EQ(countgrowth(this, &second, " \\nocount", L"\\nocount"), 0u);
+    Program third;
+    EXPECT_EQ(countgrowth(this, &third, " \\NOCOUNT harbour", L"\\NOCOUNT harbour"), 1u);
+}
+
+TEST_F(StartUp, PartialRecordShowsIntegrityMessageBeforeTheDialog)
+{
+    writestore(folder + "dicbin.txt", 10);
+    Program running;
+    start(&running, " quay");
+
+    HWND box = running.waitwindow(L"ERROR");
+    ASSERT_NE(box, nullptr) << "no integrity message";
+    EXPECT_EQ(controltext(box, 65535),
+              L"The file dicbin.txt has failed integrity check.\nMay need to be rebuilt.");
+    Search shown = {running.info.dwProcessId, L"Orlavex Dictionary", nullptr};
+    EnumWindows(matchwindow, reinterpret_cast<LPARAM>(&shown));
+    EXPECT_EQ(shown.found, nullptr) << "the dialog shows only after the message";
+
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    HWND dialog = running.waitwindow(L"Orlavex Dictionary");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(controltext(dialog, 120), L"quay");
+    EXPECT_EQ(controltext(dialog, 101), L"A landing place built along the water.");
+
+    pressescape(dialog);
+    EXPECT_EQ(running.waitexit(), 0);
+}
+
+TEST_F(StartUp, CloseBoxEndsWithZero)
+{
+    writestore(folder + "dicbin.txt", 0);
+    Program running;
+    start(&running, "");
+
+    HWND dialog = running.waitwindow(L"Orlavex Dictionary");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(controltext(dialog, 120), L"");
+    PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(running.waitexit(), 0);
+}
+
+} // namespace
