@@ -43,8 +43,10 @@ target_link_libraries(gtest_main PUBLIC gtest)
 add_library(testlogic STATIC ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES})
 target_compile_definitions(testlogic PUBLIC VANTREL_FAULTS)
 
-# Scenario tests against the real dialog, from the real template 100.
-add_executable(scenarios ${SCENARIO_TEST_SOURCES} ${TEST_SUPPORT_SOURCES}
+# Scenario tests against the real dialog, from the real template 100, and the
+# checks of what the logic relies on from the Win32 toolkit.
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+add_executable(scenarios ${SCENARIO_TEST_SOURCES} ${TEST_SUPPORT_SOURCES} ${WIN32_TEST_SOURCES}
     ${CMAKE_SOURCE_DIR}/tests/driverwin32.cpp ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
 target_link_libraries(scenarios PRIVATE testlogic gtest_main comctl32 shell32 gdi32 user32)
 add_test(NAME scenarios-wine COMMAND scenarios)
