@@ -1,0 +1,106 @@
+#include "common/y.h"
+
+#include <cstring>
+
+char parentname[KEYPATHSIZE] = "Software\\Marvoc";
+char fullname[KEYPATHSIZE];
+
+// Appends at most most characters of text, and never more than buffer holds.
+static void appendbounded(char *buffer, size_t size, const char *text, size_t most)
+{
+    size_t used = strnlen(buffer, size - 1);
+    size_t room = size - 1 - used;
+    size_t take = strnlen(text, most);
+    if (take > room) take = room;
+    memcpy(buffer + used, text, take);
+    buffer[used + take] = '\0';
+}
+
+// The specific key: the parent's path, a backslash, the first 50 characters of name.
+static void buildnames(const char *name)
+{
+    memcpy(fullname, parentname, sizeof fullname);
+    fullname[sizeof fullname - 1] = '\0';
+    appendbounded(fullname, sizeof fullname, "\\", KEYNAMEMOST);
+    appendbounded(fullname, sizeof fullname, name, KEYNAMEMOST);
+}
+
+static void setdword(RegHandle key, const char *name, unsigned long value)
+{
+    unsigned char data[4];
+    data[0] = (unsigned char)(value & 0xFF);
+    data[1] = (unsigned char)((value >> 8) & 0xFF);
+    data[2] = (unsigned char)((value >> 16) & 0xFF);
+    data[3] = (unsigned char)((value >> 24) & 0xFF);
+    regsetvalue(key, name, REGTYPEDWORD, data, sizeof data);
+}
+
+// True when name holds a REG_DWORD of exactly four bytes; anything else
+// (absent, another type, a longer or shorter value) counts as absent.
+static bool readdword(RegHandle key, const char *name, unsigned long *value)
+{
+    unsigned char use[4];
+    unsigned long size = sizeof use;
+    unsigned long type = 0;
+    if (!regqueryvalue(key, name, &type, use, &size)) return false;
+    if (type != REGTYPEDWORD || size != sizeof use) return false;
+    *value = (unsigned long)use[0] | (unsigned long)use[1] << 8 | (unsigned long)use[2] << 16 |
+             (unsigned long)use[3] << 24;
+    return true;
+}
+
+int establish(RegHandle parentkey, const char *name, int d, int m, int y)
+{
+    unsigned long date = (unsigned long)y * 10000 + (unsigned long)m * 100 + (unsigned long)d;
+    setdword(parentkey, name, date);
+    return 1;
+}
+
+int countusage(const char *name)
+{
+    int y = 0, m = 0, d = 0;
+    utcdate(&y, &m, &d);
+    buildnames(name);
+
+    unsigned long disposition = 0;
+    RegHandle parent = regcreatekey(parentname, &disposition);
+    if (disposition == REGCREATED) establish(parent, name, d, m, y);
+    unsigned long date = 0;
+    if (!readdword(parent, name, &date)) establish(parent, name, d, m, y);
+    regclosekey(parent);
+
+    RegHandle key = regcreatekey(fullname, &disposition);
+    unsigned long usage = 0;
+    if (readdword(key, "usage", &usage)) {
+        setdword(key, "usage", (usage + 1) & 0xFFFFFFFFul);
+    } else {
+        setdword(key, "usage", 1);
+        setdword(key, "sinced", (unsigned long)d);
+        setdword(key, "sincem", (unsigned long)m);
+        setdword(key, "sincey", (unsigned long)y);
+    }
+    regclosekey(key);
+    return 1;
+}
+
+int installreg(const char *name, const char *locn)
+{
+    int y = 0, m = 0, d = 0;
+    utcdate(&y, &m, &d);
+    buildnames(name);
+
+    unsigned long disposition = 0;
+    RegHandle parent = regcreatekey(parentname, &disposition);
+    establish(parent, name, d, m, y);
+    regclosekey(parent);
+
+    char text[LOCNSIZE];
+    size_t length = strnlen(locn, LOCNSIZE - 1);
+    memcpy(text, locn, length);
+    text[length] = '\0';
+    RegHandle key = regcreatekey(fullname, &disposition);
+    regsetvalue(key, "locn", REGTYPESZ, reinterpret_cast<const unsigned char *>(text),
+                (unsigned long)length + 1);
+    regclosekey(key);
+    return 1;
+}
