@@ -1,0 +1,49 @@
+// The file layer of setup and of the payload packer: buffered stdio, checked
+// by the callers on every read and write.  Paths use the backslash; on a
+// non-Windows host it is turned into '/' so the same logic runs in the host
+// tests.  Test builds (SETUP_FAULTS) can make an open, a read, a write, a close
+// or the folder creation fail on purpose, since a root user cannot be denied
+// access with file modes.
+#ifndef VANTREL_SETUPFILES_H
+#define VANTREL_SETUPFILES_H
+
+#include <cstddef>
+
+struct SetupFile;
+
+SetupFile *sfopen(const char *path, const char *mode);
+// Returns the bytes read; fewer than size means the end or an error.
+size_t sfread(SetupFile *f, void *buffer, size_t size);
+size_t sfwrite(SetupFile *f, const void *buffer, size_t size);
+// Moves the read position forward by bytes (0 or more).
+bool sfskip(SetupFile *f, long long bytes);
+// The length of the open file in bytes, -1 when it cannot be told.
+long long sflength(SetupFile *f);
+// Closes and frees; false when a read or write had failed or the close did.
+bool sfclose(SetupFile *f);
+bool sfremove(const char *path);
+
+// Creates the last level of folder (the result of that is not needed) and
+// returns true when folder is a directory afterwards.
+bool makefolder(const char *folder);
+
+struct SetupFaults {
+    const char *path;  // faults hit only this path as given to sfopen; null for all
+    int failopen;      // the n-th matching open fails (1-based); 0 for none
+    int failread;      // the n-th read of a matching file reads nothing
+    int shortread;     // the n-th read of a matching file stops halfway
+    int failwrite;     // the n-th write to a matching file writes nothing
+    bool failclose;    // closing a matching file reports a failure
+    bool failfolder;   // makefolder creates nothing and fails
+    // counted as they happen
+    int opens;
+    int reads;
+    int writes;
+};
+
+#ifdef SETUP_FAULTS
+extern SetupFaults setupfaults;
+void clearsetupfaults();
+#endif
+
+#endif

@@ -1,0 +1,55 @@
+# The packer's command line: pack, list and verify a real archive, and refuse
+# a hostile name, a damaged archive and wrong usage with the documented codes.
+#   cmake -DMKPAYLOAD=... [-DEMULATOR=...] -DWORK=folder -P mkpayload.cmake
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+file(WRITE ${WORK}/readme.txt "abc")
+file(WRITE ${WORK}/empty.bin "")
+
+function(run expected)
+    execute_process(COMMAND ${EMULATOR} ${MKPAYLOAD} ${ARGN} WORKING_DIRECTORY ${WORK}
+        RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status STREQUAL expected)
+        message(FATAL_ERROR "mkpayload ${ARGN}: exit ${status}, expected ${expected}\n${out}${err}")
+    endif()
+    set(out "${out}" PARENT_SCOPE)
+    set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect text in)
+    string(FIND "${in}" "${text}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "expected \"${text}\" in:\n${in}")
+    endif()
+endfunction()
+
+run(0 pack data --folder "C:\\Prog" --name Prog --exe prog.exe readme.txt --as "new name.bin" empty.bin)
+file(SIZE ${WORK}/data size)
+if(NOT size EQUAL 319)
+    message(FATAL_ERROR "two files of 3 and 0 bytes make 319 bytes, not ${size}")
+endif()
+run(0 verify data)
+expect("sound, 2 files, 319 bytes" "${out}")
+run(0 list data)
+expect("folder: C:\\Prog" "${out}")
+expect("           3  readme.txt" "${out}")
+expect("           0  new name.bin" "${out}")
+
+run(1 pack bad --as "..\\up.txt" readme.txt)
+expect("not a name setup accepts" "${err}")
+if(EXISTS ${WORK}/bad)
+    message(FATAL_ERROR "a refused pack leaves no archive")
+endif()
+run(1 pack bad --name "0123456789012345678901234567890123456789012345678901" readme.txt)
+
+file(WRITE ${WORK}/short "not an archive")
+execute_process(COMMAND ${CMAKE_COMMAND} -E copy ${WORK}/data ${WORK}/whole)
+run(1 verify short)
+expect("ends before the header" "${err}")
+file(APPEND ${WORK}/whole "x")
+run(1 verify whole)
+expect("bytes after the last file" "${err}")
+
+run(2)
+expect("mkpayload pack ARCHIVE" "${err}")
+run(2 pack data --frobnicate readme.txt)

@@ -1,0 +1,211 @@
+// Archives and folders that setup must refuse, and failures while it writes:
+// none of them writes outside the folder, and none writes the install record.
+#include <cstdint>
+#include <cstring>
+
+#include "inst/files.h"
+#include "inst/install.h"
+#include "inst/paths.h"
+#include "tests/registrymodel.h"
+#include "tests/setup/setupfixture.h"
+
+using Refusal = SetupTest;
+using std::string;
+using Names = std::vector<string>;
+
+static bool norecord() { return !modelhaskey(PARENT); }
+
+TEST_F(Refusal, MissingArchiveFailsBothPassesAndCreatesNoFolder)
+{
+    EXPECT_EQ(listarchive(), INSTALLFAILED);
+    EXPECT_EQ(extractinto("out"), INSTALLFAILED);
+    EXPECT_TRUE(tree().empty());
+    EXPECT_TRUE(norecord());
+}
+
+struct NameRow {
+    string name;
+    bool accepted;
+};
+
+TEST_F(Refusal, HostileNamesAreRefusedBeforeTheFirstFileIsWritten)
+{
+    const NameRow rows[] = {
+        {"..\\escape.txt", false}, {"../escape.txt", false}, {"..", false}, {".", false},
+        {"sub\\..\\..\\escape.txt", false}, {"\\rooted.txt", false}, {"/rooted.txt", false},
+        {"C:\\escape.txt", false}, {"C:escape.txt", false}, {"\\\\server\\share\\x", false},
+        {"\\\\?\\C:\\x", false}, {"\\\\.\\COM1", false}, {"file.txt:stream", false},
+        {"sub\\file.txt", false}, {"CON", false}, {"nul.txt", false}, {"Com1", false},
+        {"LPT9.log", false}, {"aux .txt", false}, {"conout$", false}, {"com\xB9", false},
+        {"dot.", false}, {"space ", false}, {"", false}, {"a*b", false}, {"tab\tname", false},
+        {string(50, 'x'), false},  // no NUL inside the field
+        {string(49, 'x'), true}, {"..hidden", true}, {"CONFIG.SYS", true}, {"COM10", true},
+        {"nully.txt", true}, {"caf\xE9.txt", true}, {" lead.txt", true},
+    };
+    for (const NameRow &row : rows) {
+        std::filesystem::remove_all("out");
+        listlog.clear();
+        resetregistry();
+        writefile(ARCHIVE, archive("", "Prog", {{"first.txt", "1"}, {row.name, "2"}}));
+        SCOPED_TRACE("name \"" + row.name + "\"");
+        if (row.accepted) {
+            EXPECT_EQ(listarchive(), INSTALLDONE);
+            EXPECT_EQ(extractinto("out"), INSTALLDONE);
+            EXPECT_EQ(readfile("out/" + row.name), "2");
+            continue;
+        }
+        EXPECT_EQ(listarchive(), INSTALLFAILED);
+        EXPECT_TRUE(listlog.empty()) << "not even the sound first name is listed";
+        EXPECT_EQ(extractinto("out"), INSTALLFAILED);
+        EXPECT_EQ(tree(), (Names{"data"})) << "neither the folder nor the first file is written";
+        EXPECT_TRUE(norecord());
+    }
+    EXPECT_FALSE(exists("/rooted.txt"));
+}
+
+TEST_F(Refusal, ArchiveCutShortAtAnyByteIsRefusedWithoutWritingFFBytes)
+{
+    string whole = archive("", "Prog", {{"a.txt", "abc"}, {"b.txt", ""}});
+    for (size_t cut = 0; cut < whole.size(); ++cut) {
+        writefile(ARCHIVE, whole.substr(0, cut));
+        listlog.clear();
+        ASSERT_EQ(listarchive(), INSTALLFAILED) << "cut at " << cut;
+        ASSERT_TRUE(listlog.empty()) << "cut at " << cut;
+        ASSERT_EQ(extractinto("out"), INSTALLFAILED) << "cut at " << cut;
+        ASSERT_EQ(tree(), (Names{"data"})) << "cut at " << cut;
+        ASSERT_TRUE(norecord()) << "cut at " << cut;
+    }
+    writefile(ARCHIVE, whole);
+    EXPECT_EQ(extractinto("out"), INSTALLDONE) << "the whole archive installs";
+}
+
+struct CountRow {
+    const char *what;
+    int32_t count;
+    int32_t size;  // of the one file, whose bytes are "abc"
+    bool accepted;
+};
+
+TEST_F(Refusal, NegativeAndHugeCountsAndSizesAreRefused)
+{
+    const CountRow rows[] = {
+        {"count -1", -1, 3, false},         {"count INT32_MIN", INT32_MIN, 3, false},
+        {"count INT32_MAX", INT32_MAX, 3, false}, {"count one over", 2, 3, false},
+        {"size -1", 1, -1, false},          {"size INT32_MIN", 1, INT32_MIN, false},
+        {"size INT32_MAX", 1, INT32_MAX, false}, {"size one over", 1, 4, false},
+        {"size exact fit", 1, 3, true},     {"size one short leaves a trailing byte", 1, 2, true},
+    };
+    for (const CountRow &row : rows) {
+        std::filesystem::remove_all("out");
+        resetregistry();
+        writefile(ARCHIVE, header("", "Prog", row.count) + entry("a.txt", row.size) + "abc");
+        int expected = row.accepted ? INSTALLDONE : INSTALLFAILED;
+        EXPECT_EQ(listarchive(), expected) << row.what;
+        EXPECT_EQ(extractinto("out"), expected) << row.what;
+        EXPECT_EQ(norecord(), !row.accepted) << row.what;
+        if (!row.accepted) {
+            EXPECT_EQ(tree(), (Names{"data"})) << row.what;
+        }
+    }
+}
+
+struct FolderRow {
+    string folder;
+    int result;
+    const char *note;
+};
+
+TEST_F(Refusal, EmptyTooLongOrUncreatableFoldersAreNotAcceptableAndMayBeRetried)
+{
+    writefile("afile", "");
+    const string name49(49, 'n');
+    writefile(ARCHIVE, archive("", "Prog", {{name49, "x"}}));
+    const FolderRow rows[] = {
+        {"", INSTALLBADFOLDER, "empty: never the root of the drive"},
+        {"   ", INSTALLBADFOLDER, "only spaces"},
+        {string(98, 'd'), INSTALLDONE, "98 characters and the backslash fit exactly"},
+        {string(98, 'e') + "\\", INSTALLDONE, "99 characters ending in a backslash fit"},
+        {string(99, 'f'), INSTALLBADFOLDER, "99 characters leave no room for the backslash"},
+        {"missing\\out", INSTALLBADFOLDER, "the parent does not exist"},
+        {"afile", INSTALLBADFOLDER, "a file is in the way"},
+    };
+    for (const FolderRow &row : rows) {
+        resetregistry();
+        EXPECT_EQ(extractinto(row.folder), row.result) << row.note;
+        EXPECT_EQ(norecord(), row.result != INSTALLDONE) << row.note;
+    }
+    EXPECT_EQ(readfile(string(98, 'd') + "/" + name49), "x") << "the longest folder and name";
+    EXPECT_EQ(tree(), (Names{"afile", "data", string(98, 'd'), string(98, 'd') + "/" + name49,
+                             string(98, 'e'), string(98, 'e') + "/" + name49}));
+    setupfaults.failfolder = true;
+    EXPECT_EQ(extractinto("other"), INSTALLBADFOLDER) << "a folder the system refuses";
+    setupfaults.failfolder = false;
+    EXPECT_EQ(extractinto("other"), INSTALLDONE) << "the user may try again";
+}
+
+// Runs the extraction with the n-th operation of one kind failing, for every
+// n that happens, and expects each run to end unsuccessful with no record.
+static void everyfailure(int SetupFaults::*which, const char *path, const char *what)
+{
+    writefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {"b.txt", "b"}}));
+    int n = 1;
+    for (;; ++n) {
+        resetregistry();
+        clearsetupfaults();
+        setupfaults.path = path;
+        setupfaults.*which = n;
+        int result = extractinto("out");
+        int happened = which == &SetupFaults::failwrite ? setupfaults.writes
+                       : which == &SetupFaults::failopen ? setupfaults.opens
+                                                         : setupfaults.reads;
+        if (happened < n) {
+            EXPECT_EQ(result, INSTALLDONE) << what << ": with no fault the install succeeds";
+            break;
+        }
+        EXPECT_EQ(result, INSTALLFAILED) << what << " number " << n;
+        EXPECT_TRUE(norecord()) << what << " number " << n;
+    }
+    clearsetupfaults();
+    EXPECT_GT(n, 3) << what << ": several operations were tried";
+}
+
+TEST_F(Refusal, EveryFailingReadOfTheArchiveEndsUnsuccessfulWithoutARecord)
+{
+    everyfailure(&SetupFaults::failread, ARCHIVE, "failed read");
+}
+
+TEST_F(Refusal, EveryShortReadOfTheArchiveIsDetectedByTheCopy)
+{
+    everyfailure(&SetupFaults::shortread, ARCHIVE, "short read");
+}
+
+TEST_F(Refusal, EveryFailingWriteOrOpenEndsUnsuccessfulWithoutARecord)
+{
+    everyfailure(&SetupFaults::failwrite, nullptr, "failed write");
+    everyfailure(&SetupFaults::failopen, nullptr, "failed open");
+}
+
+TEST_F(Refusal, AFileThatFailsToCloseEndsUnsuccessfulWithoutARecord)
+{
+    writefile(ARCHIVE, archive("", "Prog", {{"a.txt", "a"}}));
+    setupfaults.path = "out\\a.txt";
+    setupfaults.failclose = true;
+    EXPECT_EQ(extractinto("out"), INSTALLFAILED);
+    EXPECT_TRUE(norecord());
+}
+
+TEST(SetupTitle, NamesAreCutToTwentyCharactersAndAnEmptyNameSaysInstallation)
+{
+    struct Row { string name; string title; } rows[] = {
+        {"", "Installation"},
+        {"Harbour Dict", "Installation of Harbour Dict"},
+        {string(20, 'a'), "Installation of " + string(20, 'a')},
+        {string(21, 'b'), "Installation of " + string(20, 'b')},
+        {string(49, 'c'), "Installation of " + string(20, 'c')},
+    };
+    for (const Row &row : rows) {
+        char title[TITLESIZE];
+        setuptitle(title, row.name.c_str());
+        EXPECT_EQ(string(title), row.title) << row.name.size() << " characters";
+    }
+}

@@ -1,0 +1,114 @@
+#include "tests/setup/setupfixture.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "common/y.h"
+#include "inst/files.h"
+#include "inst/install.h"
+#include "tests/registrymodel.h"
+
+const char *const PARENT = "Software\\Marvoc";
+std::vector<std::string> listlog;
+
+void listadd(SetupDialog, const char *line) { listlog.push_back(std::string("add ") + line); }
+void listselect(SetupDialog, int i) { listlog.push_back("select " + std::to_string(i)); }
+
+std::string le32(int32_t value)
+{
+    std::string out(4, '\0');
+    for (int i = 0; i < 4; ++i) out[(size_t)i] = (char)(((uint32_t)value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+static std::string field(const std::string &text, size_t size)
+{
+    std::string out = text.substr(0, size);
+    out.resize(size, '\0');
+    return out;
+}
+
+std::string header(const std::string &loc, const std::string &name, int32_t count)
+{
+    return field(loc, 100) + field("prog.exe", 50) + field(name, 50) + le32(count);
+}
+
+std::string entry(const std::string &name, int32_t size)
+{
+    return field(name, 50) + std::string(2, '\0') + le32(size);
+}
+
+std::string archive(const std::string &loc, const std::string &name,
+                    const std::vector<FakeFile> &files)
+{
+    std::string out = header(loc, name, (int32_t)files.size());
+    for (const FakeFile &f : files) out += entry(f.name, (int32_t)f.bytes.size()) + f.bytes;
+    return out;
+}
+
+void writefile(const std::string &path, const std::string &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), (std::streamsize)bytes.size());
+}
+
+std::string readfile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+bool exists(const std::string &path) { return std::filesystem::exists(path); }
+
+std::vector<std::string> tree()
+{
+    std::vector<std::string> out;
+    for (const auto &item : std::filesystem::recursive_directory_iterator("."))
+        out.push_back(item.path().lexically_relative(".").generic_string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+int listarchive()
+{
+    char locn[LOCNSIZE] = "";
+    return install(nullptr, locn, 0);
+}
+
+int extractinto(const std::string &folder, std::string *locnafter)
+{
+    char locn[LOCNSIZE];
+    memset(locn, 0, sizeof locn);
+    memcpy(locn, folder.data(), std::min(folder.size(), sizeof locn - 1));
+    int result = install(nullptr, locn, 1);
+    if (locnafter != nullptr) *locnafter = locn;
+    return result;
+}
+
+void SetupTest::SetUp()
+{
+    previous = std::filesystem::current_path();
+    const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    folder = std::filesystem::temp_directory_path() / "vantrel-setup-tests" / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    resetregistry();
+    clearsetupfaults();
+    listlog.clear();
+}
+
+void SetupTest::TearDown()
+{
+    clearsetupfaults();
+    EXPECT_EQ(openkeys(), 0) << "every registry key opened is closed again";
+    std::filesystem::current_path(previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}

@@ -1,0 +1,50 @@
+// Host tests of setup: each test runs in an empty scratch folder with a fresh
+// registry model, no injected faults, and a fake list box that logs.
+#ifndef VANTREL_SETUPFIXTURE_H
+#define VANTREL_SETUPFIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct FakeFile {
+    std::string name;   // up to 50 bytes go into the entry as they are
+    std::string bytes;
+};
+
+// An archive laid out byte by byte, independently of the code under test.
+std::string archive(const std::string &loc, const std::string &name,
+                    const std::vector<FakeFile> &files);
+std::string header(const std::string &loc, const std::string &name, int32_t count);
+std::string entry(const std::string &name, int32_t size);
+std::string le32(int32_t value);
+
+void writefile(const std::string &path, const std::string &bytes);
+std::string readfile(const std::string &path);
+bool exists(const std::string &path);
+// Every file and folder under the scratch folder, relative, sorted.
+std::vector<std::string> tree();
+
+// The fake list box: "add NAME" and "select I", in order.
+extern std::vector<std::string> listlog;
+
+int listarchive();
+// Runs the extraction into folder (held in a LOCNSIZE buffer, cut there).
+int extractinto(const std::string &folder, std::string *locnafter = nullptr);
+
+extern const char *const PARENT;  // "Software\Marvoc"
+
+class SetupTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+private:
+    std::filesystem::path previous;
+    std::filesystem::path folder;
+};
+
+#endif
