@@ -1,6 +1,163 @@
 #include "dictionary/search.h"
 
-void squeezespaces(char *) {}
-void normalisequery(char *) {}
-bool matchesentry(char *, char *, char *) { return false; }
-void searchrelated(Dialog, char *, SearchMode) {}
+#include <cstring>
+
+#include "dictionary/store.h"
+#include "dictionary/text.h"
+
+// The query words: at most MAXWORDS, each in a slot of WORDSLOT bytes.
+//
+// A query of more than ten words is searched with its first ten; the rest are
+// left out of the search (the help tells the user of the limit) but stay in
+// the header.  A word of more than 104 letters, which only a long start-up
+// text can bring into the word box, is searched with its first 104.
+//
+// A query of more than 99 characters is searched whole; only the header of
+// the all-words search shows no more than its first 99, since it is taken
+// from the header copy.  The phrase search's header shows up to 105.
+static const int MAXWORDS = 10;
+static const int WORDSLOT = 105;
+static const int HEADERCOPY = 100;
+static const size_t HEADERQUERY = 105;  // characters of the query a header shows at most
+
+static const char FOUND[] = "Related words found for ";
+static const char NOTFOUND[] = "No Synonyms found for ";
+static const char NOSEARCH[] =
+    "No Search can be performed\n\n"
+    "Reasons this can happen: You typed only numbers or spaces or special characters";
+
+static bool iswhitespace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+static void lowercase(char *text)
+{
+    for (; *text; ++text)
+        if (*text >= 'A' && *text <= 'Z') *text = (char)(*text - 'A' + 'a');
+}
+
+void squeezespaces(char *text)
+{
+    const char *from = text;
+    char *to = text;
+    while (iswhitespace(*from)) ++from;
+    for (; *from; ++from) {
+        if (iswhitespace(*from) && to > text && iswhitespace(to[-1])) continue;
+        *to++ = *from;
+    }
+    if (to > text && iswhitespace(to[-1])) --to;
+    *to = '\0';
+}
+
+void normalisequery(char *query)
+{
+    lowercase(query);
+    for (char *c = query; *c; ++c)
+        if (*c < 'a' || *c > 'z') *c = ' ';
+    squeezespaces(query);
+}
+
+bool matchesentry(char *word, char *meaning, char *pattern)
+{
+    lowercase(word);
+    lowercase(meaning);
+    lowercase(pattern);
+    return strstr(meaning, pattern) != nullptr || strstr(word, pattern) != nullptr;
+}
+
+// Splits the normalised query at its spaces into the slots; returns the
+// number of words kept.
+static int splitquery(const char *query, char words[][WORDSLOT])
+{
+    int count = 0;
+    while (*query && count < MAXWORDS) {
+        size_t length = strcspn(query, " ");
+        size_t kept = length < (size_t)WORDSLOT - 1 ? length : (size_t)WORDSLOT - 1;
+        memcpy(words[count], query, kept);
+        words[count][kept] = '\0';
+        ++count;
+        query += length;
+        if (*query == ' ') ++query;
+    }
+    return count;
+}
+
+static bool matchesallwords(char words[][WORDSLOT], int count)
+{
+    for (int i = 0; i < count; ++i)
+        if (!matchesentry(entrybuffer.word, entrybuffer.meaning, words[i])) return false;
+    return true;
+}
+
+static void insertheader(Dialog d, bool found, const char *query)
+{
+    char shown[HEADERQUERY + 1];
+    copytext(shown, sizeof shown, query);
+    char header[sizeof FOUND + HEADERQUERY];
+    copytext(header, sizeof header, found ? FOUND : NOTFOUND);
+    appendtext(header, sizeof header, shown);
+    tkcomboinsert(d, IDC_RESULTS, 0, header);
+}
+
+static void searchallwords(Dialog d, DataFile *store, int count, const char *query, bool singleisnone)
+{
+    char header[HEADERCOPY];
+    copytext(header, sizeof header, query);
+    char words[MAXWORDS][WORDSLOT];
+    int wordcount = splitquery(query, words);
+
+    bool found = false;
+    tkcomboreset(d, IDC_RESULTS);
+    for (int i = 0; i < count && readrecord(store, &entrybuffer); ++i) {
+        if (!matchesallwords(words, wordcount)) continue;
+        tkcomboadd(d, IDC_RESULTS, entrybuffer.word);
+        found = true;
+    }
+    // a listed word always finds itself: only a second entry is related to it
+    if (singleisnone && tkcombocount(d, IDC_RESULTS) == 1) found = false;
+    insertheader(d, found, header);
+}
+
+static void searchphrase(Dialog d, DataFile *store, int count, char *query)
+{
+    bool found = false;
+    tkcomboreset(d, IDC_RESULTS);
+    for (int i = 0; i < count && readrecord(store, &entrybuffer); ++i) {
+        if (!matchesentry(entrybuffer.word, entrybuffer.meaning, query)) continue;
+        tkcomboadd(d, IDC_RESULTS, entrybuffer.word);
+        found = true;
+    }
+    insertheader(d, found, query);
+}
+
+void searchrelated(Dialog d, char *query, SearchMode mode)
+{
+    if (query[0] == '\0') return;
+    normalisequery(query);
+    if (query[0] == '\0') {
+        tkmessage(d, NOSEARCH, "Vantrel", BOX_OK | BOX_ICONINFORMATION);
+        return;
+    }
+
+    DataFile *store = fileopen(STOREFILE, "rb");
+    if (!store) {
+        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+        return;
+    }
+    int count = countrecords(RECORDSIZE, STOREFILE);
+    if (count == 0) {
+        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+        fileclose(store);
+        return;
+    }
+    tkenable(d, IDC_RESULTS, true);
+
+    if (mode == SearchPhrase)
+        searchphrase(d, store, count, query);
+    else
+        searchallwords(d, store, count, query, mode == SearchListedWord);
+
+    fileclose(store);
+    tkcombosetsel(d, IDC_RESULTS, 0);
+}

@@ -1,0 +1,115 @@
+// The string logic of the related-word search: squeezing, normalising and
+// matching one query word against a record.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "dictionary/search.h"
+
+struct TextCase {
+    const char *given;
+    const char *expected;
+};
+
+static std::string squeezed(const char *text)
+{
+    char buffer[64];
+    strncpy(buffer, text, sizeof buffer);
+    squeezespaces(buffer);
+    return buffer;
+}
+
+static std::string normalised(const char *text)
+{
+    char buffer[QUERYSIZE];
+    strncpy(buffer, text, sizeof buffer - 1);
+    buffer[sizeof buffer - 1] = '\0';
+    normalisequery(buffer);
+    return buffer;
+}
+
+TEST(SqueezeSpaces, KeepsTheFirstOfEveryRunOfWhitespaceAndNoneAtEitherEnd)
+{
+    const TextCase cases[] = {
+        {"", ""},
+        {"   ", ""},
+        {"\t\n\v\f\r ", ""},
+        {"dock", "dock"},
+        {"  dry   dock  ", "dry dock"},
+        {"dry\t \n dock", "dry\tdock"},  // the run keeps its first character, a tab
+        {"dry \t", "dry"},
+        {"a b", "a b"},
+        {"dry\x1f""dock", "dry\x1f""dock"},  // 31 is no whitespace
+    };
+    for (const TextCase &c : cases) EXPECT_EQ(squeezed(c.given), c.expected) << "squeezing \"" << c.given << '"';
+}
+
+TEST(NormaliseQuery, LeavesOnlyLowerCaseLettersAndSingleSpaces)
+{
+    const TextCase cases[] = {
+        {"", ""},
+        {"Harbour-Wall", "harbour wall"},
+        {"  DRY   dock ", "dry dock"},
+        {"123", ""},
+        {"!?., ;", ""},
+        {"berth2quay", "berth quay"},
+        {"\xC9tal quay", "tal quay"},  // bytes from 128 upwards are no letters
+        {"bo\xFFllard", "bo llard"},
+        {"a\tb\r\nc", "a b c"},
+        {"[Z]@`{a}", "z a"},  // the neighbours of A-Z and a-z are no letters
+    };
+    for (const TextCase &c : cases)
+        EXPECT_EQ(normalised(c.given), c.expected) << "normalising \"" << c.given << '"';
+}
+
+TEST(NormaliseQuery, WorksOnAFullBufferOf499Characters)
+{
+    std::string query(QUERYSIZE - 1, 'Q');
+    query[200] = '-';
+    std::string expected = std::string(200, 'q') + " " + std::string(QUERYSIZE - 1 - 201, 'q');
+    EXPECT_EQ(normalised(query.c_str()), expected);
+}
+
+struct MatchCase {
+    const char *word;
+    const char *meaning;
+    const char *pattern;
+    bool matches;
+};
+
+TEST(MatchesEntry, FindsThePatternAsASubstringOfTheMeaningOrTheWordInAnyCase)
+{
+    const MatchCase cases[] = {
+        {"arm", "", "arm", true},
+        {"armour", "", "arm", true},            // no regard to word boundaries
+        {"quay", "a farm by the water", "arm", true},
+        {"quay", "A FARM", "arm", true},
+        {"HARBOUR WALL", "", "harbour wall", true},
+        {"quay", "harbour, wall", "harbour wall", false},
+        {"quay", "harbour  wall", "harbour wall", false},
+        {"quay", "harbour\r\nwall", "harbour wall", false},
+        {"quay", "wall harbour", "harbour wall", false},
+        {"quay", "", "harbour", false},
+        {"", "", "x", false},
+    };
+    for (const MatchCase &c : cases) {
+        char word[100], meaning[100], pattern[100];
+        strcpy(word, c.word);
+        strcpy(meaning, c.meaning);
+        strcpy(pattern, c.pattern);
+        EXPECT_EQ(matchesentry(word, meaning, pattern), c.matches)
+            << '"' << c.pattern << "\" in \"" << c.word << "\" / \"" << c.meaning << '"';
+    }
+}
+
+TEST(MatchesEntry, LowerCasesTheRecordAndThePatternInPlaceAndOnlyAToZ)
+{
+    char word[] = "Harbour WALL";
+    char meaning[] = "\xC9tang, QUAY";
+    char pattern[] = "Quay";
+    EXPECT_TRUE(matchesentry(word, meaning, pattern));
+    EXPECT_STREQ(word, "harbour wall");
+    EXPECT_STREQ(meaning, "\xC9tang, quay") << "a byte above 127 keeps its case";
+    EXPECT_STREQ(pattern, "quay");
+}
