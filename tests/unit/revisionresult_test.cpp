@@ -1,0 +1,44 @@
+// What no user action can bring about: a toggle whose write failed, as its
+// caller would see it, and a level change with no level radio checked.
+#include <gtest/gtest.h>
+
+#include "dictionary/filefaults.h"
+#include "dictionary/revision.h"
+#include "dictionary/store.h"
+#include "tests/headless.h"
+#include "tests/support/scratch.h"
+
+using RevisionResult = ScratchTest;
+
+static void writetwoentries()
+{
+    writestore({{"anchor", "a hook", 0, LevelHard}, {"berth", "a place", RevisionMark, LevelHard}});
+}
+
+#ifdef VANTREL_FAULTS
+TEST_F(RevisionResult, AToggleWhoseWriteFailedReturnsTheOldMark)
+{
+    writetwoentries();
+    Dialog d = headlesscreate();
+    filefaults.path = STOREFILE;
+    filefaults.failwrite = 1;
+    EXPECT_EQ(togglemark(d, "berth"), RevisionMark);
+    EXPECT_EQ(storedrecord(2).mark, RevisionMark);
+    ASSERT_EQ(d->messages.size(), 1u);
+    EXPECT_STREQ(d->messages[0].text.c_str(), STOREMISSING);
+    headlessdestroy(d);
+}
+#endif
+
+TEST_F(RevisionResult, ALevelChangeWithNoRadioCheckedWritesNothing)
+{
+    writetwoentries();
+    std::string before = readwholefile(STOREFILE);
+    Dialog d = headlesscreate();
+    findcontrol(d, IDC_WORD)->text = "anchor";
+    EXPECT_EQ(setlevel(d), 1);
+    EXPECT_TRUE(readwholefile(STOREFILE) == before);
+    EXPECT_EQ(findcontrol(d, IDC_STATUS)->text, "");
+    EXPECT_TRUE(d->messages.empty());
+    headlessdestroy(d);
+}
