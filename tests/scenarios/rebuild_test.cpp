@@ -1,0 +1,237 @@
+// Rebuilding the store from the text source, from the menu.
+#include <cstring>
+#include <filesystem>
+
+#include "dictionary/filefaults.h"
+#include "tests/scenarios/scenario.h"
+
+using Rebuild = DialogTest;
+using std::string;
+using std::vector;
+
+static const char SOURCE[] = "orlavexdic.txt";
+
+static const char QUESTION[] =
+    "Are you sure you want to rebuild your dictionary?\n"
+    "\tRebuilding dictionary will help if your files had been corrupted\n"
+    "\tor\n"
+    "\tYou made some changes in your dictionary text file\n\n"
+    "   BUT\n"
+    "\tThis will remove all the difficulty level settings you had set for each word";
+
+static const char TWOENTRIES[] =
+    "Anchor marvoc\nA heavy hook.\nIt holds a vessel.\nberth marvoc\nA ship's place.\nAlso a bunk.\n";
+
+static string storeof(const vector<TestEntry> &entries)
+{
+    string bytes;
+    for (const TestEntry &e : entries) {
+        DictEntry entry = makeentry(e);
+        bytes.append(reinterpret_cast<const char *>(&entry), sizeof entry);
+    }
+    return bytes;
+}
+
+static size_t storedcount()
+{
+    return readwholefile("dicbin.txt").size() / RECORDSIZE;
+}
+
+static bool newstoreleftbehind()
+{
+    return std::filesystem::exists("dicbin.tmp");
+}
+
+TEST_F(Rebuild, TwoHeadwordsGiveExactlyTwoClearedRecordsUnmarkedAtLevelThree)
+{
+    writestore(harbourglossary());
+    writewholefile(SOURCE, TWOENTRIES);
+    start();
+    usertype(dialog, IDC_WORD, "berth");
+    answernext(ANSWER_YES);
+    usermenu(dialog, IDM_REBUILD);
+
+    ASSERT_EQ(shownmessages().size(), 2u);
+    EXPECT_EQ(shownmessages()[0].text, QUESTION);
+    EXPECT_EQ(shownmessages()[0].caption, "Are you sure");
+    EXPECT_EQ(shownmessages()[0].style, BOX_YESNO | BOX_ICONEXCLAMATION | BOX_DEFBUTTON2);
+    EXPECT_EQ(shownmessages()[1].text, "Rebuilding done!");
+    EXPECT_EQ(shownmessages()[1].caption, "ERROR");
+    EXPECT_EQ(shownmessages()[1].style, BOX_OK);
+
+    string expected = storeof({{"Anchor", "A heavy hook.\r\nIt holds a vessel.\r\n", 0, LevelVeryHard},
+                               {"berth", "A ship's place.\r\nAlso a bunk.\r\n", 0, LevelVeryHard}});
+    EXPECT_EQ(readwholefile("dicbin.txt").size(), 2u * RECORDSIZE);
+    EXPECT_TRUE(readwholefile("dicbin.txt") == expected) << "every byte of both records as written";
+    EXPECT_FALSE(newstoreleftbehind());
+    EXPECT_EQ(listitems(dialog, IDC_WORDLIST), (vector<string>{"Anchor", "berth"}));
+}
+
+TEST_F(Rebuild, ListsEveryNewWordUnfilteredAtVeryHardAndLeavesMeaningAndCountsAlone)
+{
+    writestore(harbourglossary());
+    writewholefile(SOURCE, TWOENTRIES);
+    start();
+    userclick(dialog, IDC_SHOW_HARD);  // writes the counts
+    usertype(dialog, IDC_WORD, "berth");
+    string meaning = textof(dialog, IDC_MEANING);
+    answernext(ANSWER_YES);
+    usermenu(dialog, IDM_REBUILD);
+    EXPECT_EQ(textof(dialog, IDC_STATUS), "38");
+    EXPECT_EQ(textof(dialog, IDC_WORDCOUNT), "32");
+    EXPECT_EQ(textof(dialog, IDC_MEANING), meaning);
+    EXPECT_EQ(listitems(dialog, IDC_WORDLIST), (vector<string>{"Anchor", "berth"}))
+        << "the rebuilt list applies no filter";
+    EXPECT_TRUE(tkischecked(dialog, IDC_SHOW_HARD)) << "the settings keep their state";
+    for (const char *word : {"anchor", "berth"}) {
+        usertype(dialog, IDC_WORD, word);
+        EXPECT_EQ(checkedlevels(dialog), vector<int>{IDC_LEVEL_VERYHARD}) << word;
+        EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision") << word;
+    }
+    EXPECT_EQ(textof(dialog, IDC_ENTRYNO), "2") << "entries keep the order of the source";
+}
+
+TEST_F(Rebuild, AnsweringNoLeavesTheStoreByteForByteAndTheListAsTheyWere)
+{
+    writestore(harbourglossary());
+    writewholefile(SOURCE, TWOENTRIES);
+    string before = readwholefile("dicbin.txt");
+    start();
+    vector<string> listed = listitems(dialog, IDC_WORDLIST);
+    answernext(ANSWER_NO);
+    usermenu(dialog, IDM_REBUILD);
+    EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(QUESTION),
+                                              "ERROR: No change was made in any file"}));
+    EXPECT_TRUE(readwholefile("dicbin.txt") == before);
+    EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed);
+}
+
+TEST_F(Rebuild, TheMarkerAnywhereMakesAHeadwordAndABlankLineStaysInTheMeaning)
+{
+    writestore(harbourglossary());
+    writewholefile(SOURCE,
+                   "quay marvoc\nA landing.\n\nAlong the water.\nsee also marvoc entries\nmarvoc\nno word\n");
+    start();
+    answernext(ANSWER_YES);
+    usermenu(dialog, IDM_REBUILD);
+    ASSERT_EQ(storedcount(), 3u);
+    EXPECT_STREQ(storedrecord(1).meaning, "A landing.\r\n\r\nAlong the water.\r\n");
+    EXPECT_STREQ(storedrecord(2).word, "see also marvoc e") << "a meaning line with the marker is a headword";
+    EXPECT_STREQ(storedrecord(3).word, "") << "the marker alone gives an empty word";
+    EXPECT_STREQ(storedrecord(3).meaning, "no word\r\n");
+}
+
+// The lines before the first headword once went into the entry buffer as the
+// last operation had left it and came out as a record of their own.
+TEST_F(Rebuild, LinesBeforeTheFirstHeadwordNeverMakeARecordFromAStaleEntryBuffer)
+{
+    writestore(harbourglossary());
+    writewholefile(SOURCE, "A glossary of the harbour.\n\nanchor marvoc\nA hook.\n");
+    start();
+    usertype(dialog, IDC_WORD, "quay");
+    userclick(dialog, IDC_SEARCH);  // the search leaves the last record in the entry buffer
+    answernext(ANSWER_YES);
+    usermenu(dialog, IDM_REBUILD);
+    string expected = storeof({{"anchor", "A hook.\r\n", 0, LevelVeryHard}});
+    EXPECT_TRUE(readwholefile("dicbin.txt") == expected);
+    EXPECT_EQ(listitems(dialog, IDC_WORDLIST), vector<string>{"anchor"});
+}
+
+struct RefusedSource {
+    const char *name;
+    const char *source;  // null: no source file at all
+    const char *message;
+};
+
+TEST_F(Rebuild, ASourceThatGivesNoEntryChangesNothingAndSaysSo)
+{
+    const RefusedSource cases[] = {
+        {"missing source", nullptr,
+         "ERROR: The file orlavexdic.txt was not found or is unaccessible\n\nNo change was made in any file"},
+        {"empty source", "",
+         "ERROR: The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
+        {"no headword line", "A hook.\nA place.\n",
+         "ERROR: The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
+    };
+    for (const RefusedSource &c : cases) {
+        writestore(harbourglossary());
+        std::filesystem::remove(SOURCE);
+        if (c.source) writewholefile(SOURCE, c.source);
+        string before = readwholefile("dicbin.txt");
+        start();
+        vector<string> listed = listitems(dialog, IDC_WORDLIST);
+        clearmessages();
+        answernext(ANSWER_YES);
+        usermenu(dialog, IDM_REBUILD);
+        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(QUESTION), c.message})) << c.name;
+        EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name << ": the store is as it was";
+        EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed) << c.name << ": the list is as it was";
+        EXPECT_FALSE(newstoreleftbehind()) << c.name;
+        closedialog(dialog);
+        dialog = nullptr;
+    }
+}
+
+TEST_F(Rebuild, AMissingStoreIsCreated)
+{
+    writewholefile(SOURCE, TWOENTRIES);
+    start();
+    answernext(ANSWER_YES);
+    usermenu(dialog, IDM_REBUILD);
+    EXPECT_EQ(storedcount(), 2u);
+    EXPECT_EQ(listitems(dialog, IDC_WORDLIST), (vector<string>{"Anchor", "berth"}));
+    usertype(dialog, IDC_WORD, "anchor");
+    EXPECT_EQ(textof(dialog, IDC_MEANING), "A heavy hook.\r\nIt holds a vessel.\r\n");
+}
+
+#ifdef VANTREL_FAULTS
+struct FailedRebuild {
+    const char *name;
+    void (*inject)();
+    const char *message;
+};
+
+static const char NOTWRITTEN[] = "ERROR: The new dictionary could not be written\n\nNo change was made in any file";
+
+// The store was once opened for writing, and so emptied, before anything was
+// known to work: any failure after that lost the whole dictionary.
+TEST_F(Rebuild, AFailureAtAnyStepLeavesTheOldStoreAndTheListAsTheyWere)
+{
+    const FailedRebuild cases[] = {
+        {"new store not created", [] { filefaults.path = "dicbin.tmp"; filefaults.failopen = 1; }, NOTWRITTEN},
+        {"first record not written", [] { filefaults.path = "dicbin.tmp"; filefaults.failwrite = 1; },
+         NOTWRITTEN},
+        {"last record not written", [] { filefaults.path = "dicbin.tmp"; filefaults.failwrite = 2; },
+         NOTWRITTEN},
+        {"disk full in the middle", [] { filefaults.path = "dicbin.tmp"; filefaults.writelimit = 9000; },
+         NOTWRITTEN},
+        {"close fails", [] { filefaults.path = "dicbin.tmp"; filefaults.failclose = true; }, NOTWRITTEN},
+        {"replace fails", [] { filefaults.path = "dicbin.txt"; filefaults.failreplace = true; }, NOTWRITTEN},
+        {"source unreadable halfway", [] { filefaults.path = SOURCE; filefaults.failread = 4; },
+         "ERROR: The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file"},
+        {"source not opened", [] { filefaults.path = SOURCE; filefaults.failopen = 1; },
+         "ERROR: The file orlavexdic.txt was not found or is unaccessible\n\nNo change was made in any file"},
+    };
+    for (const FailedRebuild &c : cases) {
+        writestore(harbourglossary());
+        writewholefile(SOURCE, TWOENTRIES);
+        string before = readwholefile("dicbin.txt");
+        start();
+        vector<string> listed = listitems(dialog, IDC_WORDLIST);
+        clearmessages();
+        clearfilefaults();
+        c.inject();
+        answernext(ANSWER_YES);
+        usermenu(dialog, IDM_REBUILD);
+        clearfilefaults();
+        ASSERT_EQ(messagetexts().size(), 2u) << c.name;
+        EXPECT_EQ(messagetexts()[1], c.message) << c.name;
+        EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name << ": the store is as it was";
+        EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed) << c.name << ": the list is as it was";
+        EXPECT_FALSE(newstoreleftbehind()) << c.name;
+        closedialog(dialog);
+        dialog = nullptr;
+    }
+}
+
+#endif
