@@ -77,7 +77,7 @@ enum Compiled { COMPILED, NOENTRY, READFAILED, WRITEFAILED };
 // headword line belong to no entry and are skipped.
 static Compiled compile(DataFile *source, DataFile *store)
 {
-    static char line[LINESIZE];
+    char line[LINESIZE];
     bool inentry = false;
     while (filereadline(source, line, LINESIZE)) {
         if (strstr(line, MARKER) != nullptr) {
