@@ -33,10 +33,10 @@ if(WIN32)
     # The installer itself.
     set(SETUP_RESOURCES ${CMAKE_SOURCE_DIR}/inst/setup.rc)
     set_source_files_properties(${SETUP_RESOURCES} PROPERTIES OBJECT_DEPENDS
-        "${CMAKE_SOURCE_DIR}/inst/resource.h;${CMAKE_SOURCE_DIR}/inst/setup.manifest;${CMAKE_SOURCE_DIR}/inst/pictures/setup.bmp;${CMAKE_SOURCE_DIR}/inst/pictures/setup.ico")
+        "${CMAKE_SOURCE_DIR}/inst/resource.h;${CMAKE_SOURCE_DIR}/inst/setup.manifest;${CMAKE_SOURCE_DIR}/inst/pictures/corner.bmp;${CMAKE_SOURCE_DIR}/inst/pictures/setup.ico")
     add_executable(setup WIN32 ${SETUP_LOGIC_SOURCES} ${CMAKE_SOURCE_DIR}/common/registrywin32.cpp
         ${CMAKE_SOURCE_DIR}/inst/inst.cpp ${SETUP_RESOURCES})
-    target_link_libraries(setup PRIVATE shell32 ole32 gdi32 user32 advapi32)
+    target_link_libraries(setup PRIVATE shell32 gdi32 user32 advapi32)
 
     # Module y on the real registry, and setup.exe driven from another process.
     add_executable(setupwine ${SETUP_WINE_TEST_SOURCES} ${SETUP_CORE_SOURCES}
