@@ -20,10 +20,13 @@ set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES
     INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/ui
     OBJECT_DEPENDS "${PICTURES};${CMAKE_SOURCE_DIR}/ui/resource.h")
 
+# Module y over the real registry, in the program and in its tests.
+set(USAGE_SOURCES ${CMAKE_SOURCE_DIR}/common/y.cpp ${CMAKE_SOURCE_DIR}/common/registrywin32.cpp)
+
 # The program.
-add_executable(vantrel WIN32 ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES}
+add_executable(vantrel WIN32 ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES} ${USAGE_SOURCES}
     ${WIN32_UI_SOURCES} ${CMAKE_SOURCE_DIR}/ui/winmain.cpp ${RESOURCE_SCRIPT})
-target_link_libraries(vantrel PRIVATE comctl32 shell32 gdi32 user32)
+target_link_libraries(vantrel PRIVATE comctl32 shell32 gdi32 user32 advapi32)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp)
     add_executable(mkstore ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp
@@ -40,7 +43,7 @@ add_library(gtest_main STATIC ${GTEST_ROOT_DIR}/src/gtest_main.cc)
 target_link_libraries(gtest_main PUBLIC gtest)
 
 # The logic as the tests see it: with the fault seams of the file layer.
-add_library(testlogic STATIC ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES})
+add_library(testlogic STATIC ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES} ${USAGE_SOURCES})
 target_compile_definitions(testlogic PUBLIC VANTREL_FAULTS)
 
 # Scenario tests against the real dialog, from the real template 100, and the
@@ -48,14 +51,18 @@ target_compile_definitions(testlogic PUBLIC VANTREL_FAULTS)
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
 add_executable(scenarios ${SCENARIO_TEST_SOURCES} ${TEST_SUPPORT_SOURCES} ${WIN32_TEST_SOURCES}
     ${CMAKE_SOURCE_DIR}/tests/driverwin32.cpp ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
-target_link_libraries(scenarios PRIVATE testlogic gtest_main comctl32 shell32 gdi32 user32)
+target_link_libraries(scenarios PRIVATE testlogic gtest_main comctl32 shell32 gdi32 user32
+    advapi32)
 add_test(NAME scenarios-wine COMMAND scenarios)
 
 # The program itself, started from another process as a user would start it.
 add_executable(startuptest ${CMAKE_SOURCE_DIR}/tests/wine/startup.cpp)
-target_link_libraries(startuptest PRIVATE gtest_main user32)
+target_link_libraries(startuptest PRIVATE gtest_main user32 advapi32)
 add_dependencies(startuptest vantrel)
 add_test(NAME startup-wine COMMAND startuptest)
 
 set_tests_properties(scenarios-wine startup-wine PROPERTIES
     TIMEOUT 600 RUN_SERIAL TRUE WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The installer, its packer and their tests.
+include(cmake/setup.cmake)
