@@ -1,13 +1,13 @@
 # The packer's command line: pack, list and verify a real archive, and refuse
 # a hostile name, a damaged archive and wrong usage with the documented codes.
-#   cmake -DMKPAYLOAD=... [-DEMULATOR=...] -DWORK=folder -P mkpayload.cmake
+#   cmake -DMKPAYLOAD=... -DWORK=folder -P mkpayload.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(WRITE ${WORK}/readme.txt "abc")
 file(WRITE ${WORK}/empty.bin "")
 
 function(run expected)
-    execute_process(COMMAND ${EMULATOR} ${MKPAYLOAD} ${ARGN} WORKING_DIRECTORY ${WORK}
+    execute_process(COMMAND ${MKPAYLOAD} ${ARGN} WORKING_DIRECTORY ${WORK}
         RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT status STREQUAL expected)
         message(FATAL_ERROR "mkpayload ${ARGN}: exit ${status}, expected ${expected}\n${out}${err}")

@@ -1,0 +1,301 @@
+// setup.exe started as a user starts it, in a scratch folder holding "data",
+// and driven from this process through its real dialog and message boxes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "tests/setup/wine/realregistry.h"
+
+using std::string;
+namespace fs = std::filesystem;
+
+namespace {
+
+const DWORD WAITMS = 30000;  // a generous bound, so a hang fails instead of blocking CI
+
+string le32(int32_t value)
+{
+    string out(4, '\0');
+    for (int i = 0; i < 4; ++i) out[(size_t)i] = (char)(((uint32_t)value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+string field(const string &text, size_t size)
+{
+    string out = text.substr(0, size);
+    out.resize(size, '\0');
+    return out;
+}
+
+struct File {
+    string name, bytes;
+};
+
+string archive(const string &loc, const string &name, const std::vector<File> &files)
+{
+    string out = field(loc, 100) + field("vantrel.exe", 50) + field(name, 50) + le32((int32_t)files.size());
+    for (const File &f : files) out += field(f.name, 50) + string(2, '\0') + le32((int32_t)f.bytes.size()) + f.bytes;
+    return out;
+}
+
+void writefile(const string &path, const string &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), (std::streamsize)bytes.size());
+}
+
+string readfile(const string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+string wide2narrow(const std::wstring &text)
+{
+    string out;
+    for (wchar_t c : text) out += c < 128 ? (char)c : '?';
+    return out;
+}
+
+string textof(HWND window)
+{
+    wchar_t text[512] = L"";
+    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    return wide2narrow(text);
+}
+
+struct Search {
+    DWORD pid;
+    bool box;  // a message box (static 65535) or the installer (list 106)
+    HWND found;
+};
+
+BOOL CALLBACK look(HWND window, LPARAM param)
+{
+    Search *s = reinterpret_cast<Search *>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char cls[16] = "";
+    GetClassNameA(window, cls, sizeof cls);
+    if (pid != s->pid || !IsWindowVisible(window) || string(cls) != "#32770") return TRUE;
+    if (GetDlgItem(window, s->box ? 65535 : 106) == nullptr) return TRUE;
+    s->found = window;
+    return FALSE;
+}
+
+// A run of setup.exe in its own scratch folder.
+class SetupRun : public ::testing::Test {
+protected:
+    string folder;  // ends in a backslash
+    PROCESS_INFORMATION process = {};
+
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        static int runs = 0;  // short folder names: the default folder must fit in 98 characters
+        folder = string(temp) + "vantrel-e2e\\" + std::to_string(++runs) + "\\";
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        forget("E2ETest");
+    }
+
+    void TearDown() override
+    {
+        if (process.hProcess != nullptr) {
+            if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(process.hProcess, 99);
+                ADD_FAILURE() << "setup.exe was still running";
+            }
+            CloseHandle(process.hProcess);
+            CloseHandle(process.hThread);
+        }
+        forget("E2ETest");
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+
+    // Starts a program that lies next to this test, in the scratch folder.
+    static bool launch(const string &program, const string &arguments, const string &in,
+                       PROCESS_INFORMATION *started)
+    {
+        char self[MAX_PATH];
+        GetModuleFileNameA(nullptr, self, sizeof self);
+        string exe = fs::path(self).parent_path().string() + "\\" + program;
+        string line = "\"" + exe + "\" " + arguments;
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        return CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, in.c_str(),
+                              &startup, started) != 0;
+    }
+
+    void start() { ASSERT_TRUE(launch("setup.exe", "ignored arguments", folder, &process)); }
+
+    // Runs mkpayload.exe to its end; its exit status.
+    DWORD mkpayload(const string &arguments)
+    {
+        PROCESS_INFORMATION packer = {};
+        if (!launch("mkpayload.exe", arguments, folder, &packer)) return 0xDEAD;
+        DWORD code = 0xDEAD;
+        if (WaitForSingleObject(packer.hProcess, WAITMS) == WAIT_OBJECT_0) GetExitCodeProcess(packer.hProcess, &code);
+        CloseHandle(packer.hProcess);
+        CloseHandle(packer.hThread);
+        return code;
+    }
+
+    HWND await(bool box)
+    {
+        Search s = {process.dwProcessId, box, nullptr};
+        for (ULONGLONG end = GetTickCount64() + WAITMS; GetTickCount64() < end; Sleep(20)) {
+            s.found = nullptr;
+            EnumWindows(look, reinterpret_cast<LPARAM>(&s));
+            if (s.found != nullptr) return s.found;
+            if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
+        }
+        return nullptr;
+    }
+
+    HWND dialog()
+    {
+        HWND d = await(false);
+        EXPECT_NE(d, nullptr) << "the installer dialog appears";
+        return d;
+    }
+
+    // "caption: text" of the next message box, which is then answered with OK.
+    string answerbox()
+    {
+        HWND box = await(true);
+        if (box == nullptr) return "no message box";
+        string said = textof(box) + ": " + textof(GetDlgItem(box, 65535));
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        for (ULONGLONG end = GetTickCount64() + WAITMS; IsWindow(box) && GetTickCount64() < end;) Sleep(20);
+        return said;
+    }
+
+    void press(HWND d, int id) { PostMessageA(GetDlgItem(d, id), BM_CLICK, 0, 0); }
+
+    DWORD exitcode()
+    {
+        if (WaitForSingleObject(process.hProcess, WAITMS) != WAIT_OBJECT_0) return 0xDEAD;
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        return code;
+    }
+
+    std::vector<string> contents()
+    {
+        std::vector<string> out;
+        for (const auto &item : fs::recursive_directory_iterator(folder))
+            out.push_back(item.path().lexically_relative(folder).generic_string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(SetupRun, TitleShowsTwentyCharactersOfTheNameAndCancelEndsWithoutAMessage)
+{
+    struct Row { string name, title; } rows[] = {
+        {"", "Installation"},
+        {"Harbour Dict", "Installation of Harbour Dict"},
+        {"Harbour Dictionary Deluxe 2003", "Installation of Harbour Dictionary D"},
+    };
+    for (const Row &row : rows) {
+        writefile(folder + "data", archive("C:\\Harbour", row.name, {{"a.txt", "a"}, {"b.txt", ""}}));
+        start();
+        HWND d = dialog();
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(textof(d), row.title);
+        EXPECT_EQ(textof(GetDlgItem(d, 102)), "C:\\Harbour") << "the folder box holds the default";
+        EXPECT_EQ(SendMessageW(GetDlgItem(d, 106), LB_GETCOUNT, 0, 0), 2) << "both files are listed";
+        press(d, IDCANCEL);
+        EXPECT_EQ(exitcode(), 1u) << "Cancel ends at once, with no box to answer";
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+        process = {};
+    }
+}
+
+TEST_F(SetupRun, EnterInstallsIntoTheDefaultFolderAndRecordsItInTheRegistry)
+{
+    const string dest = folder + "dest";
+    writefile(folder + "a.txt", "abc");
+    writefile(folder + "nothing", "");
+    ASSERT_EQ(mkpayload("pack data --folder \"" + dest + "\" --name E2ETest a.txt --as empty.txt nothing"), 0u);
+    long long counted = readdword(PARENT + "\\inst", "usage");
+    start();
+    HWND d = dialog();
+    ASSERT_NE(d, nullptr);
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(process.dwThreadId, &gui);
+    EXPECT_EQ(gui.hwndFocus, GetDlgItem(d, IDOK)) << "OK has the focus";
+    PostMessageA(GetDlgItem(d, IDOK), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(answerbox(), "ERROR: Installation Complete");
+    EXPECT_EQ(exitcode(), 1u);
+    EXPECT_EQ(readfile(dest + "\\a.txt"), "abc");
+    EXPECT_TRUE(fs::exists(dest + "\\empty.txt"));
+    DWORD type = 0;
+    string locn;
+    ASSERT_TRUE(readvalue(PARENT + "\\E2ETest", "locn", &type, &locn));
+    EXPECT_EQ(locn, dest + "\\" + '\0');
+    EXPECT_EQ(readdword(PARENT, "E2ETest") / 10000, utctoday() / 10000) << "the install date";
+    EXPECT_EQ(readdword(PARENT + "\\inst", "usage"), counted < 0 ? 1 : counted + 1)
+        << "setup counted its own start";
+}
+
+TEST_F(SetupRun, AnEmptyFolderIsNotAcceptableAndTheUserMayTryAgain)
+{
+    writefile(folder + "data", archive("", "E2ETest", {{"a.txt", "abc"}}));
+    start();
+    HWND d = dialog();
+    ASSERT_NE(d, nullptr);
+    press(d, IDOK);
+    EXPECT_EQ(answerbox(), "ERROR: The address is not acceptable");
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, IDOK))) << "OK works again";
+    EXPECT_EQ(contents(), std::vector<string>{"data"}) << "nothing was written, not even in a root";
+    SendMessageW(GetDlgItem(d, 102), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed"));
+    press(d, IDOK);
+    EXPECT_EQ(answerbox(), "ERROR: Installation Complete");
+    EXPECT_EQ(exitcode(), 1u);
+    EXPECT_EQ(readfile(folder + "typed\\a.txt"), "abc") << "a relative folder is in the working folder";
+}
+
+TEST_F(SetupRun, TheCloseBoxEndsWithInstallationUnsuccessful)
+{
+    writefile(folder + "data", archive(folder + "dest", "E2ETest", {{"a.txt", "abc"}}));
+    start();
+    HWND d = dialog();
+    ASSERT_NE(d, nullptr);
+    PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(answerbox(), "ERROR: Installation Unsuccessful");
+    EXPECT_EQ(exitcode(), 1u);
+    EXPECT_EQ(readdword(PARENT, "E2ETest"), -1) << "no install record";
+}
+
+TEST_F(SetupRun, MissingDataIsReportedAndTheRunEndsUnsuccessful)
+{
+    start();
+    EXPECT_EQ(answerbox(), "ERROR: The file data was not found or is unaccessible");
+    EXPECT_EQ(answerbox(), "ERROR: Installation Unsuccessful");
+    EXPECT_EQ(exitcode(), 1u);
+    EXPECT_TRUE(contents().empty());
+}
+
+TEST_F(SetupRun, AHostileArchiveIsRefusedBeforeAnythingIsWritten)
+{
+    writefile(folder + "data", archive(folder + "dest", "E2ETest",
+                                       {{"first.txt", "1"}, {"..\\escape.txt", "2"}}));
+    start();
+    EXPECT_EQ(answerbox(), "ERROR: The file data holds a file name that is not a plain name "
+                           "inside the install folder");
+    EXPECT_EQ(answerbox(), "ERROR: Installation Unsuccessful");
+    EXPECT_EQ(exitcode(), 1u);
+    EXPECT_EQ(contents(), std::vector<string>{"data"});
+    EXPECT_FALSE(fs::exists(fs::path(folder).parent_path().parent_path() / "escape.txt"));
+    EXPECT_EQ(readdword(PARENT, "E2ETest"), -1) << "no install record";
+}
