@@ -207,13 +207,25 @@ void userclick(Dialog, int id)
 
 void userchoose(Dialog, int id, int index)
 {
+    // drop the list down, then click the line in it, as a user does
     HWND combo = control(id);
     if (!reachable(combo))
         return;
     focuson(combo);
-    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK),
-                 reinterpret_cast<LPARAM>(combo));
+    COMBOBOXINFO parts = {};
+    parts.cbSize = sizeof parts;
+    if (!GetComboBoxInfo(combo, &parts) || parts.hwndList == nullptr)
+        return;
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    pump();
+    LPARAM point;
+    if (itempoint(parts.hwndList, index, &point)) {
+        SendMessageA(parts.hwndList, WM_MOUSEMOVE, 0, point);
+        SendMessageA(parts.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageA(parts.hwndList, WM_LBUTTONUP, 0, point);
+    }
+    if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0))
+        SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
     pump();
 }
 
