@@ -4,6 +4,12 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
+#include <unistd.h>
+#endif
 
 #include "common/y.h"
 #include "inst/files.h"
@@ -95,7 +101,9 @@ void SetupTest::SetUp()
     const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "." + info->name();
     std::replace(name.begin(), name.end(), '/', '_');
-    folder = std::filesystem::temp_directory_path() / "vantrel-setup-tests" / name;
+    // one folder per process too, so that two builds may test at once
+    folder = std::filesystem::temp_directory_path() /
+             ("vantrel-setup-tests-" + std::to_string(getpid())) / name;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     std::filesystem::current_path(folder);
@@ -111,4 +119,5 @@ void SetupTest::TearDown()
     std::filesystem::current_path(previous);
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
+    std::filesystem::remove(folder.parent_path(), ignored);  // once it is empty
 }

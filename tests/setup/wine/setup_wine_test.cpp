@@ -68,7 +68,8 @@ string textof(HWND window)
 
 struct Search {
     DWORD pid;
-    bool box;  // a message box (static 65535) or the installer (list 106)
+    int control;  // a message box has static 65535, the installer list 106; 0 for any
+    HWND other;   // a dialog that is not this one
     HWND found;
 };
 
@@ -80,7 +81,7 @@ BOOL CALLBACK look(HWND window, LPARAM param)
     char cls[16] = "";
     GetClassNameA(window, cls, sizeof cls);
     if (pid != s->pid || !IsWindowVisible(window) || string(cls) != "#32770") return TRUE;
-    if (GetDlgItem(window, s->box ? 65535 : 106) == nullptr) return TRUE;
+    if (window == s->other || (s->control != 0 && GetDlgItem(window, s->control) == nullptr)) return TRUE;
     s->found = window;
     return FALSE;
 }
@@ -145,9 +146,9 @@ protected:
         return code;
     }
 
-    HWND await(bool box)
+    HWND await(int control, HWND other = nullptr)
     {
-        Search s = {process.dwProcessId, box, nullptr};
+        Search s = {process.dwProcessId, control, other, nullptr};
         for (ULONGLONG end = GetTickCount64() + WAITMS; GetTickCount64() < end; Sleep(20)) {
             s.found = nullptr;
             EnumWindows(look, reinterpret_cast<LPARAM>(&s));
@@ -159,7 +160,7 @@ protected:
 
     HWND dialog()
     {
-        HWND d = await(false);
+        HWND d = await(106);
         EXPECT_NE(d, nullptr) << "the installer dialog appears";
         return d;
     }
@@ -167,7 +168,7 @@ protected:
     // "caption: text" of the next message box, which is then answered with OK.
     string answerbox()
     {
-        HWND box = await(true);
+        HWND box = await(65535);
         if (box == nullptr) return "no message box";
         string said = textof(box) + ": " + textof(GetDlgItem(box, 65535));
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
@@ -298,4 +299,21 @@ TEST_F(SetupRun, AHostileArchiveIsRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(contents(), std::vector<string>{"data"});
     EXPECT_FALSE(fs::exists(fs::path(folder).parent_path().parent_path() / "escape.txt"));
     EXPECT_EQ(readdword(PARENT, "E2ETest"), -1) << "no install record";
+}
+
+TEST_F(SetupRun, CancellingTheFolderBrowserLeavesTheTypedFolder)
+{
+    writefile(folder + "data", archive("C:\\Harbour", "E2ETest", {{"a.txt", "a"}}));
+    start();
+    HWND d = dialog();
+    ASSERT_NE(d, nullptr);
+    SendMessageW(GetDlgItem(d, 102), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"D:\\typed"));
+    press(d, 104);
+    HWND browser = await(0, d);
+    ASSERT_NE(browser, nullptr) << "the folder browser opens";
+    PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    for (ULONGLONG end = GetTickCount64() + WAITMS; IsWindow(browser) && GetTickCount64() < end;) Sleep(20);
+    EXPECT_EQ(textof(GetDlgItem(d, 102)), "D:\\typed");
+    press(d, IDCANCEL);
+    EXPECT_EQ(exitcode(), 1u);
 }
