@@ -32,7 +32,11 @@ static void usage(FILE *out)
         "A name inside the archive is a plain file name of 1 to 49 characters: no\n"
         "folder, drive, colon or \"..\", none of * ? \" < > |, no trailing dot or space,\n"
         "and no device name such as CON, NUL, COM1 or LPT1 (with or without extension).\n"
-        "Exit status: 0 done, 1 the archive or a file is not acceptable, 2 wrong usage.\n",
+        "Exit status: 0 done, 1 the archive or a file is not acceptable, 2 wrong usage.\n"
+        "\n"
+        "Example:\n"
+        "  mkpayload pack data --folder \"C:\\VanTrel\" --name VanTrel --exe vantrel.exe \\\n"
+        "      vantrel.exe dicbin.txt orlavexdic.txt \"Read me.htm\" lhandw\n",
         out);
 }
 

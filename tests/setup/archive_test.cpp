@@ -78,17 +78,6 @@ TEST_F(Archive, FolderWithOrWithoutItsBackslashIsTheSamePlace)
     EXPECT_EQ(tree(), (Names{"data", "out", "out/a.txt"}));
 }
 
-TEST_F(Archive, RecurringNamesAreOverwrittenAndOtherFilesLeftAlone)
-{
-    std::filesystem::create_directory("out");
-    writefile("out/a.txt", "old");
-    writefile("out/keep.txt", "kept");
-    writefile(ARCHIVE, archive("", "Prog", {{"a.txt", "new"}}));
-    EXPECT_EQ(extractinto("out"), INSTALLDONE);
-    EXPECT_EQ(readfile("out/a.txt"), "new");
-    EXPECT_EQ(readfile("out/keep.txt"), "kept");
-}
-
 TEST_F(Archive, UnterminatedHeaderFieldsAreCutInsideTheirFields)
 {
     string bytes = string(100, 'F') + string(50, 'E') + string(50, 'N') + le32(0);
@@ -99,12 +88,4 @@ TEST_F(Archive, UnterminatedHeaderFieldsAreCutInsideTheirFields)
     EXPECT_EQ(string(h.name), string(49, 'N'));
     EXPECT_EQ(extractinto("out"), INSTALLDONE);
     EXPECT_TRUE(modelhasvalue(PARENT, string(49, 'N'))) << "the record's name is the cut name";
-}
-
-TEST_F(Archive, ThePackerRefusesWhatSetupWouldRefuseAndLeavesNoArchive)
-{
-    writefile("a.src", "a");
-    EXPECT_EQ(pack("", "Prog", {"..\\a.txt"}, {"a.src"}), 0);
-    EXPECT_EQ(pack("", "Prog", {"a.txt"}, {"missing.src"}), 0);
-    EXPECT_FALSE(exists(ARCHIVE));
 }

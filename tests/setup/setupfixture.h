@@ -10,17 +10,7 @@
 #include <string>
 #include <vector>
 
-struct FakeFile {
-    std::string name;   // up to 50 bytes go into the entry as they are
-    std::string bytes;
-};
-
-// An archive laid out byte by byte, independently of the code under test.
-std::string archive(const std::string &loc, const std::string &name,
-                    const std::vector<FakeFile> &files);
-std::string header(const std::string &loc, const std::string &name, int32_t count);
-std::string entry(const std::string &name, int32_t size);
-std::string le32(int32_t value);
+#include "tests/setup/archivebytes.h"
 
 void writefile(const std::string &path, const std::string &bytes);
 std::string readfile(const std::string &path);

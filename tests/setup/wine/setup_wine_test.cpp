@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "tests/setup/archivebytes.h"
 #include "tests/setup/wine/realregistry.h"
 
 using std::string;
@@ -14,31 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const DWORD WAITMS = 30000;  // a generous bound, so a hang fails instead of blocking CI
-
-string le32(int32_t value)
-{
-    string out(4, '\0');
-    for (int i = 0; i < 4; ++i) out[(size_t)i] = (char)(((uint32_t)value >> (8 * i)) & 0xFF);
-    return out;
-}
-
-string field(const string &text, size_t size)
-{
-    string out = text.substr(0, size);
-    out.resize(size, '\0');
-    return out;
-}
-
-struct File {
-    string name, bytes;
-};
-
-string archive(const string &loc, const string &name, const std::vector<File> &files)
-{
-    string out = field(loc, 100) + field("vantrel.exe", 50) + field(name, 50) + le32((int32_t)files.size());
-    for (const File &f : files) out += field(f.name, 50) + string(2, '\0') + le32((int32_t)f.bytes.size()) + f.bytes;
-    return out;
-}
 
 void writefile(const string &path, const string &bytes)
 {
