@@ -225,7 +225,7 @@ TEST_F(SetupRun, EnterInstallsIntoTheDefaultFolderAndRecordsItInTheRegistry)
         << "setup counted its own start";
 }
 
-TEST_F(SetupRun, AnEmptyFolderIsNotAcceptableAndTheUserMayTryAgain)
+TEST_F(SetupRun, AnEmptyOrTooLongFolderIsNotAcceptableAndTheUserMayTryAgain)
 {
     writefile(folder + "data", archive("", "E2ETest", {{"a.txt", "abc"}}));
     start();
@@ -235,6 +235,12 @@ TEST_F(SetupRun, AnEmptyFolderIsNotAcceptableAndTheUserMayTryAgain)
     EXPECT_EQ(answerbox(), "ERROR: The address is not acceptable");
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, IDOK))) << "OK works again";
     EXPECT_EQ(contents(), std::vector<string>{"data"}) << "nothing was written, not even in a root";
+    // 102 characters; cut to the 99 that fit, they would name another, acceptable folder
+    std::wstring toolong = std::wstring(98, L'w') + L"\\xyz";
+    SendMessageW(GetDlgItem(d, 102), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(toolong.c_str()));
+    press(d, IDOK);
+    EXPECT_EQ(answerbox(), "ERROR: The address is not acceptable") << "a long folder is refused, not cut";
+    EXPECT_EQ(contents(), std::vector<string>{"data"});
     SendMessageW(GetDlgItem(d, 102), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed"));
     press(d, IDOK);
     EXPECT_EQ(answerbox(), "ERROR: Installation Complete");
