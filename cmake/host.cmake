@@ -2,7 +2,8 @@
 set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
 add_compile_options(-Wall -Wextra -Wno-missing-field-initializers)
 
-add_library(logic STATIC ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES})
+add_library(logic STATIC ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES}
+    ${CMAKE_SOURCE_DIR}/common/y.cpp ${CMAKE_SOURCE_DIR}/tests/registrymodel.cpp)
 target_compile_definitions(logic PUBLIC VANTREL_FAULTS)
 target_compile_options(logic PUBLIC ${SANITIZE} -g)
 target_link_options(logic PUBLIC ${SANITIZE})
@@ -22,3 +23,5 @@ add_test(NAME scenarios-headless COMMAND scenarios)
 
 add_executable(mkstore ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp
     ${CMAKE_SOURCE_DIR}/dictionary/fileio.cpp)
+
+include(cmake/setup.cmake)

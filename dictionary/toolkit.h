@@ -37,6 +37,13 @@ int tkgettext(Dialog d, int id, char *buffer, int size);
 void tklimittext(Dialog d, int id, int limit);
 void tksettitle(Dialog d, const char *title);
 
+// placement, in pixels of the dialog's client area
+void tkclientsize(Dialog d, int *width, int *height);
+void tkplace(Dialog d, int id, int x, int y, int width, int height);
+void tkmove(Dialog d, int id, int x, int y);  // keeps the size
+// x, y, width, height of a control in the client area
+void tkgetplace(Dialog d, int id, int *place);
+
 // state and focus
 void tkenable(Dialog d, int id, bool enabled);
 bool tkisenabled(Dialog d, int id);

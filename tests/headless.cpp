@@ -57,6 +57,8 @@ Dialog headlesscreate()
 {
     DialogWindow *d = new DialogWindow();
     d->title = "orlavex dictionary";
+    d->clientwidth = 1000;
+    d->clientheight = 600;
     d->focus = 0;
     d->icon = 0;
     d->ended = false;
@@ -76,6 +78,7 @@ Dialog headlesscreate()
         c.selected = NOITEM;
         c.top = 0;
         c.group = t.group;
+        for (int &p : c.place) p = 0;
         d->controls.push_back(c);
     }
     return d;
@@ -143,6 +146,33 @@ void tklimittext(Dialog d, int id, int limit)
 void tksettitle(Dialog d, const char *title)
 {
     d->title = title;
+}
+
+void tkclientsize(Dialog d, int *width, int *height)
+{
+    *width = d->clientwidth;
+    *height = d->clientheight;
+}
+
+void tkplace(Dialog d, int id, int x, int y, int width, int height)
+{
+    Control &c = control(d, id);
+    c.place[0] = x;
+    c.place[1] = y;
+    c.place[2] = width;
+    c.place[3] = height;
+}
+
+void tkmove(Dialog d, int id, int x, int y)
+{
+    Control &c = control(d, id);
+    c.place[0] = x;
+    c.place[1] = y;
+}
+
+void tkgetplace(Dialog d, int id, int *place)
+{
+    for (int i = 0; i < 4; ++i) place[i] = control(d, id).place[i];
 }
 
 void tkenable(Dialog d, int id, bool enabled)
@@ -223,15 +253,26 @@ bool sortsbefore(const std::string &a, const std::string &b)
     return comparesorted(a, b) < 0;
 }
 
-// An item goes before every item it is not after: of items equal but for
-// case, the one added later lists first.
+// The platform's list finds the place of a new item by halving: an item that
+// compares equal (equal but for case) takes the new one in its own place, so
+// which of several equal items lists first depends on the search's path.
 static int addsorted(std::vector<std::string> &items, const char *text)
 {
     std::string item = text;
-    size_t at = 0;
-    while (at < items.size() && comparesorted(items[at], item) < 0) ++at;
-    items.insert(items.begin() + (long)at, item);
-    return (int)at;
+    int low = 0, high = (int)items.size() - 1, at = -1;
+    while (low <= high && at < 0) {
+        int middle = (low + high) / 2;
+        int order = comparesorted(items[(size_t)middle], item);
+        if (order == 0)
+            at = middle;
+        else if (order > 0)
+            high = middle - 1;
+        else
+            low = middle + 1;
+    }
+    if (at < 0) at = low;
+    items.insert(items.begin() + at, item);
+    return at;
 }
 
 void tklistreset(Dialog d, int id)

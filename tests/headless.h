@@ -27,6 +27,7 @@ struct Control {
     int selected;
     int top;
     int group;  // radios of one group exclude each other
+    int place[4];  // x, y, width, height in client pixels
 };
 
 struct RaisedCommand {
@@ -37,6 +38,8 @@ struct RaisedCommand {
 struct DialogWindow {
     std::vector<Control> controls;
     std::string title;
+    int clientwidth;
+    int clientheight;
     int focus;
     int icon;
     bool ended;

@@ -4,9 +4,9 @@
 
 #include "dictionary/toolkit.h"
 
-const int SIZE_RESTORED = 0;
-const int SIZE_MINIMISED = 1;
-const int SIZE_MAXIMISED = 2;
+const int LAYOUT_RESTORED = 0;
+const int LAYOUT_MINIMISED = 1;
+const int LAYOUT_MAXIMISED = 2;
 
 void layoutdialog(Dialog d, int sizetype);
 

@@ -1,6 +1,5 @@
 // The main dialog procedure: five messages handled, the rest left to the
 // dialog manager.
-// layout.h first: its SIZE_RESTORED is also a macro of <windows.h>
 #include "ui/layout.h"
 
 #include "ui/mainwindow.h"

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/y.h"
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
 #include "ui/layout.h"
@@ -35,7 +36,7 @@ bool isnocount(const char *tail)
 void countstart(const char *tail)
 {
     if (isnocount(tail)) return;
-    // The usage record of "VanTrel" is written here once the registry module lands.
+    countusage("VanTrel");
 }
 
 static void setlimits(Dialog d)
@@ -65,6 +66,6 @@ void initdialog(Dialog d, const char *tail)
     tksetfocus(d, IDC_WORD);
     tkenable(d, IDC_CONTAINS, false);
     tksettext(d, IDC_WORD, tail);  // looked up at once, nested
-    layoutdialog(d, SIZE_RESTORED);
+    layoutdialog(d, LAYOUT_RESTORED);
     tkseticon(d, IDI_WINDOW);
 }

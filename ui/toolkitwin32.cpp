@@ -112,6 +112,41 @@ void tksettitle(Dialog d, const char *title)
     SetWindowTextA(window(d), title);
 }
 
+void tkclientsize(Dialog d, int *width, int *height)
+{
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(window(d), &client);
+    *width = client.right - client.left;
+    *height = client.bottom - client.top;
+}
+
+// Placing keeps the z-order, so the focus order and the radio groups stay.
+void tkplace(Dialog d, int id, int x, int y, int width, int height)
+{
+    HWND control = GetDlgItem(window(d), id);
+    if (control != nullptr) SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void tkmove(Dialog d, int id, int x, int y)
+{
+    HWND control = GetDlgItem(window(d), id);
+    if (control != nullptr) SetWindowPos(control, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+}
+
+void tkgetplace(Dialog d, int id, int *place)
+{
+    RECT r = {0, 0, 0, 0};
+    HWND control = GetDlgItem(window(d), id);
+    if (control != nullptr) {
+        GetWindowRect(control, &r);
+        MapWindowPoints(HWND_DESKTOP, window(d), reinterpret_cast<POINT *>(&r), 2);
+    }
+    place[0] = r.left;
+    place[1] = r.top;
+    place[2] = r.right - r.left;
+    place[3] = r.bottom - r.top;
+}
+
 void tkenable(Dialog d, int id, bool enabled)
 {
     EnableWindow(GetDlgItem(window(d), id), enabled ? TRUE : FALSE);

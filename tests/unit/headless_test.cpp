@@ -22,6 +22,22 @@ TEST(HeadlessList, SortsWithoutCaseAndNearlyIgnoresHyphensAndApostrophes)
     headlessdestroy(d);
 }
 
+TEST(HeadlessList, PlacesItemsEqualButForCaseWhereTheRealListDoes)
+{
+    // the order the real list box gives for these words added in this order
+    Dialog d = headlesscreate();
+    for (const char *w : {"Harbour", "harbour", "harbour wall", "dry dock", "dry-dock", "drydock", "'tis", "quay",
+                          "_x", "Quay", "harbour-wall", "harbourwall", "Dry dock", "dry Dock", "anchor", "yawl 01",
+                          "yawl 10", "yawl 2"})
+        tklistadd(d, IDC_WORDLIST, w);
+    std::vector<std::string> expected = {"_x",      "anchor",       "Dry dock",    "dry Dock",     "dry dock",
+                                         "drydock", "dry-dock",     "harbour",     "Harbour",      "harbour wall",
+                                         "harbourwall", "harbour-wall", "Quay",    "quay",         "'tis",
+                                         "yawl 01", "yawl 10",      "yawl 2"};
+    EXPECT_EQ(listed(d), expected);
+    headlessdestroy(d);
+}
+
 TEST(HeadlessList, SelectsTheFirstItemThatBeginsWithTheTextAndNothingForEmptyText)
 {
     Dialog d = headlesscreate();

@@ -250,7 +250,7 @@ TEST_F(StartUp, NoCountTailStillGoesIntoTheWordBox)
 
 // The usage record is written by the registry module, which is not built in
 // yet; enable this with it.
-TEST_F(StartUp, DISABLED_OrdinaryStartIsCountedNoCountStartIsNot)
+TEST_F(StartUp, OrdinaryStartIsCountedNoCountStartIsNot)
 {
     writestore(folder + "dicbin.txt", 0);
     Program first;
