@@ -79,8 +79,8 @@ TEST_F(SourceLines, ALongHeadwordOrMeaningIsCutAtItsFieldAndTheRecordStaysWhole)
         {"empty meaning line", "w marvoc\n\n", "w", "\r\n", false},
         {"meaning of 7999, exact fit", "w marvoc\n" + string(7997, 'm') + "\n", "w",
          string(7997, 'm') + "\r\n", false},
-        {"meaning of 8000, one over", "w marvoc\n" + string(7998, 'm') + "\n", "w",
-         string(7998, 'm') + "\r", false},
+        {"meaning of 8000, one over: no lone CR at the cut", "w marvoc\n" + string(7998, 'm') + "\n", "w",
+         string(7998, 'm'), false},
         {"last line of 7999, exact fit", "w marvoc\n" + string(7999, 'm'), "w", string(7999, 'm'), true},
         {"last line of 8000, one over", "w marvoc\n" + string(8000, 'm'), "w", string(7999, 'm'), true},
         {"three lines over the field", "w marvoc\n" + string(3000, 'a') + "\n" + string(3000, 'b') + "\n" +

@@ -1,0 +1,79 @@
+#include "dictionary/compile.h"
+
+#include <cstring>
+
+#include "dictionary/store.h"
+#include "dictionary/text.h"
+
+static const char MARKER[] = "marvoc";
+static const int LINESIZE = 8000;  // a line of the source: 7999 bytes with its line feed
+
+// A line that holds the marker anywhere is a headword line.  The marker is
+// meant to stand at its end after one space: the word is the line less its
+// last 7 characters (the marker and the line feed), less one trailing space.
+// The cut is made wherever the marker stands, and a line shorter than 7
+// characters (the marker alone on a last line without a line feed) leaves an
+// empty word.
+static void cutheadword(char *line)
+{
+    size_t length = strlen(line);
+    length = length > 7 ? length - 7 : 0;
+    if (length > 0 && line[length - 1] == ' ') --length;
+    line[length] = '\0';
+}
+
+// A meaning line ends in CR LF in the store; a last line without a line feed
+// is taken as it is.  What does not fit the meaning field is cut off.
+static void appendmeaningline(char *line)
+{
+    size_t length = strlen(line);
+    bool linefeed = length > 0 && line[length - 1] == '\n';
+    if (linefeed) line[length - 1] = '\0';
+    appendtext(entrybuffer.meaning, MEANINGSIZE, line);
+    // a line end goes in whole or not at all: never a lone CR at the cut
+    if (linefeed && strlen(entrybuffer.meaning) + 2 < (size_t)MEANINGSIZE)
+        appendtext(entrybuffer.meaning, MEANINGSIZE, "\r\n");
+}
+
+static bool writeentry(DataFile *store)
+{
+    entrybuffer.level = LevelVeryHard;
+    return filewrite(store, &entrybuffer, RECORDSIZE) == (size_t)RECORDSIZE;
+}
+
+// Reads the source line by line into the new store.  Lines before the first
+// headword line belong to no entry and are skipped.
+Compiled compilesource(DataFile *source, DataFile *store)
+{
+    char line[LINESIZE];
+    bool inentry = false;
+    while (filereadline(source, line, LINESIZE)) {
+        if (strstr(line, MARKER) != nullptr) {
+            cutheadword(line);
+            if (inentry && !writeentry(store)) return WRITEFAILED;
+            memset(&entrybuffer, 0, sizeof entrybuffer);
+            copytext(entrybuffer.word, WORDSIZE, line);
+            inentry = true;
+        } else if (inentry) {
+            appendmeaningline(line);
+        }
+    }
+    if (fileerror(source)) return READFAILED;
+    if (!inentry) return NOENTRY;
+    return writeentry(store) ? COMPILED : WRITEFAILED;
+}
+
+Compiled compilefiles(const char *sourcepath, const char *storepath)
+{
+    DataFile *source = fileopen(sourcepath, "r");
+    if (!source) return NOSOURCE;
+    DataFile *store = fileopen(storepath, "wb");
+    if (!store) {
+        fileclose(source);
+        return WRITEFAILED;
+    }
+    Compiled compiled = compilesource(source, store);
+    fileclose(source);
+    if (!fileclose(store) && compiled == COMPILED) compiled = WRITEFAILED;
+    return compiled;
+}

@@ -1,0 +1,19 @@
+// Compiling the text source into a store: headword lines marked with "marvoc",
+// meaning lines after them.  No window is involved, so the build and the
+// tests can use it as the rebuild does.
+#ifndef VANTREL_COMPILE_H
+#define VANTREL_COMPILE_H
+
+#include "dictionary/fileio.h"
+
+enum Compiled { COMPILED, NOSOURCE, NOENTRY, READFAILED, WRITEFAILED };
+
+// Appends one record per entry of the open source to the open store, through
+// the entry buffer.  Lines before the first headword line are skipped.
+Compiled compilesource(DataFile *source, DataFile *store);
+
+// Opens the source as text and the store from empty, compiles, and closes
+// both; the store is only complete when the result is COMPILED.
+Compiled compilefiles(const char *sourcepath, const char *storepath);
+
+#endif
