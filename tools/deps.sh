@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ googletest libgtest-dev python3 xauth xvfb
-          g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386)
+          g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386
+          clang-14 libclang-rt-14-dev)  # the fuzz harnesses: clang and its libFuzzer
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,0 +1,76 @@
+// The rebuild's compiler of the text source: any bytes as "orlavexdic.txt".
+//
+// Whatever the source holds, the new store is whole records, one for each
+// line (or 7999-byte piece of a longer line) that holds the marker, each
+// unmarked at level 3 with its word and meaning ended by a NUL inside their
+// fields and zero bytes after it; and its word is the start of its line.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "dictionary/compile.h"
+#include "dictionary/dictentry.h"
+#include "fuzz/fuzzfolder.h"
+
+static const char SOURCE[] = "orlavexdic.txt";
+static const char STORE[] = "dicbin.tmp";
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    enterscratch("compile");
+    return 0;
+}
+
+// The pieces the source is read in: up to a line feed, at most 7999 bytes.
+// Only the bytes before a NUL count, as for any C string.
+static std::vector<std::string> headwordpieces(const std::string &source)
+{
+    std::vector<std::string> pieces;
+    size_t at = 0;
+    while (at < source.size()) {
+        size_t end = source.find('\n', at);
+        size_t length = end == std::string::npos ? source.size() - at : end - at + 1;
+        if (length > 7999) length = 7999;
+        std::string piece = source.substr(at, length);
+        piece = piece.substr(0, piece.find('\0'));
+        if (piece.find("marvoc") != std::string::npos) pieces.push_back(piece);
+        at += length;
+    }
+    return pieces;
+}
+
+static bool zeroafternul(const char *field, size_t size)
+{
+    const char *nul = (const char *)memchr(field, '\0', size);
+    if (nul == nullptr) return false;
+    for (const char *c = nul; c < field + size; ++c)
+        if (*c != '\0') return false;
+    return true;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    std::string source((const char *)data, size);
+    writebytes(SOURCE, data, size);
+    remove(STORE);
+    Compiled compiled = compilefiles(SOURCE, STORE);
+
+    std::vector<std::string> pieces = headwordpieces(source);
+    std::string store = readbytes(STORE);
+    if (pieces.empty()) {
+        REQUIRE(compiled == NOENTRY, "a source with no headword line is refused");
+        return 0;
+    }
+    REQUIRE(compiled == COMPILED, "a source with a headword line compiles");
+    REQUIRE(store.size() == pieces.size() * RECORDSIZE, "one whole record per headword line");
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        DictEntry entry;
+        memcpy(&entry, store.data() + i * RECORDSIZE, sizeof entry);
+        REQUIRE(entry.mark == 0, "every entry comes out unmarked");
+        REQUIRE(entry.level == LevelVeryHard, "every entry comes out at level 3");
+        REQUIRE(zeroafternul(entry.word, WORDSIZE), "the word ends inside its field, zeros after");
+        REQUIRE(zeroafternul(entry.meaning, MEANINGSIZE), "the meaning ends inside its field, zeros after");
+        REQUIRE(pieces[i].compare(0, strlen(entry.word), entry.word) == 0, "the word is the start of its line");
+    }
+    return 0;
+}

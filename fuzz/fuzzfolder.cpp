@@ -1,0 +1,51 @@
+#include "fuzz/fuzzfolder.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+static std::filesystem::path scratch;
+
+static void removescratch()
+{
+    std::error_code ignored;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
+    std::filesystem::remove_all(scratch, ignored);
+}
+
+std::string enterscratch(const char *harness)
+{
+    scratch = std::filesystem::temp_directory_path() /
+              ("vantrel-fuzz-" + std::string(harness) + "-" + std::to_string(getpid()));
+    std::filesystem::remove_all(scratch);
+    std::filesystem::create_directories(scratch);
+    std::filesystem::current_path(scratch);
+    atexit(removescratch);
+    return scratch.string();
+}
+
+void writebytes(const char *path, const void *data, size_t size)
+{
+    FILE *f = fopen(path, "wb");
+    if (f == nullptr) broken("cannot write a scratch file", path);
+    bool whole = fwrite(data, 1, size, f) == size;
+    if (fclose(f) != 0 || !whole) broken("cannot write a scratch file", path);
+}
+
+std::string readbytes(const char *path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+void broken(const char *what, const std::string &detail)
+{
+    fprintf(stderr, "\n*** %s\n    (%s)\n", what, detail.c_str());
+    fflush(stderr);
+    abort();
+}
