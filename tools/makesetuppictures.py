@@ -1,6 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the placeholder pictures of setup's resources into inst/pictures/:
-corner.bmp (bitmap 1022, 37 x 13) and setup.ico (icon 1023, 32 x 32).
+"""Writes the pictures of setup's resources into inst/pictures/:
+
+  corner.bmp  bitmap 1022, 37 x 13: a gold arrow going down into a tray on a
+              navy plate, with the ropes of the program's own logo; drawn in
+              the installer dialog's lower right corner
+  setup.ico   icon 1023, 32 x 32: a sea chest with an anchor on its front and
+              a gold arrow going down into it
 
 The same run always writes the same bytes, so the output is committed and can
 be checked by running the script again.  Standard library only.
@@ -8,72 +13,86 @@ be checked by running the script again.  Standard library only.
     python3 tools/makesetuppictures.py [output-folder]
 """
 import os
-import struct
 import sys
 
-NAVY = (40, 50, 110)
+sys.dont_write_bytecode = True  # no __pycache__ beside the scripts
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from picturekit import (Canvas, anchor, polygon, rect, roundrect, segment,  # noqa: E402
+                        vertical, write_bmp, write_ico)
+
+NAVY = (24, 46, 92)
+NAVY_LIGHT = (44, 78, 138)
 WHITE = (255, 255, 255)
-GOLD = (225, 180, 60)
+GOLD = (226, 178, 62)
+GOLD_DARK = (178, 132, 40)
+WOOD = (150, 96, 52)
+WOOD_DARK = (104, 62, 32)
+IRON = (70, 70, 78)
+
+# drawn pixel by pixel: at 11 pixels high a smoothed outline would only blur
+ARROW_INTO_TRAY = [
+    "....###....",
+    "....###....",
+    "....###....",
+    "....###....",
+    ".#########.",
+    "..#######..",
+    "...#####...",
+    "....###....",
+    "#....#....#",
+    "#.........#",
+    "###########",
+]
 
 
-def write_bmp(path, width, height, pixel):
-    """24-bit BGR, rows bottom-up, each row padded to four bytes."""
-    pad = b"\0" * ((4 - width * 3 % 4) % 4)
-    rows = []
-    for y in range(height - 1, -1, -1):
-        rows.append(b"".join(bytes(pixel(x, y)[::-1]) for x in range(width)) + pad)
-    data = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    with open(path, "wb") as f:
-        f.write(head + info + data)
+def corner():
+    """37 x 13, in the family of the program's logo."""
+    c = Canvas(37, 13, (240, 240, 240))  # the dialog's own grey at the corners
+    plate = roundrect(0, 0, 37, 13, 3)
+    c.paint(plate, vertical(NAVY_LIGHT, NAVY, 0, 13))
+    c.paint(plate - roundrect(1, 1, 36, 12, 2.2), (12, 24, 56))
+    for left, right in ((3, 12), (25, 34)):
+        for x in range(left, right):
+            c.rgb[6][x] = list(GOLD if x % 2 else GOLD_DARK)
+        knot = left if left < 18 else right - 1
+        for y in (5, 6, 7):
+            c.rgb[y][knot] = list(GOLD)
+    for j, line in enumerate(ARROW_INTO_TRAY):
+        for i, dot in enumerate(line):
+            if dot == "#":
+                c.rgb[1 + j][13 + i] = list(GOLD if j < 8 else WHITE)
+    return c
 
 
-def write_ico(path, size, pixel):
-    """One image, 32 bits with an opaque alpha, and an AND mask that is all clear."""
-    xor = b"".join(bytes(pixel(x, y)[::-1]) + b"\xff"
-                   for y in range(size - 1, -1, -1) for x in range(size))
-    mask = b"\0" * ((size + 31) // 32 * 4 * size)
-    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
-    image = info + xor + mask
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), 6 + 16)
-    with open(path, "wb") as f:
-        f.write(directory + entry + image)
-
-
-def corner(x, y):
-    # a navy plate with a white border and a gold arrow pointing down into a tray
-    if x in (0, 36) or y in (0, 12):
-        return WHITE
-    if 16 <= x <= 20 and 2 <= y <= 6:
-        return GOLD
-    if y >= 7 and abs(x - 18) <= 10 - y:
-        return GOLD
-    if y == 10 and 8 <= x <= 28:
-        return WHITE
-    return NAVY
-
-
-def icon(x, y):
-    # a box with a gold arrow going into it
-    if x in (0, 31) or y in (0, 31):
-        return NAVY
-    if 13 <= x <= 18 and 4 <= y <= 14:
-        return GOLD
-    if 15 <= y <= 20 and abs(x - 15.5) <= 21 - y:
-        return GOLD
-    if y >= 22 and (x in (5, 26) or y == 27):
-        return NAVY
-    return WHITE
+def icon():
+    """32 x 32 on a clear ground: the sea chest, its lid, and the arrow."""
+    c = Canvas(32, 32, alpha=0.0)
+    chest = roundrect(3, 14, 29, 30, 2)
+    c.paint(chest, vertical(WOOD, WOOD_DARK, 14, 30))
+    for y in (19.5, 24.5):  # the planks
+        c.paint(chest & segment(3, y, 29, y, 0.8), WOOD_DARK, alpha=0.8)
+    lid = roundrect(2, 10, 30, 16, 2)
+    c.paint(lid, vertical((176, 116, 66), WOOD, 10, 16))
+    for x in (6.5, 25.5):  # iron bands over lid and body
+        c.paint(rect(x - 1.2, 10, x + 1.2, 30), IRON)
+    c.paint(lid - roundrect(3, 11, 29, 15, 1.2), IRON, alpha=0.9)
+    c.paint(chest - roundrect(4, 15, 28, 29, 1.2), IRON, alpha=0.9)
+    # the anchor on a brass plate in front
+    c.paint(roundrect(11, 17, 21, 28, 1.5), (236, 200, 110))
+    c.paint(anchor(16, 18, 9, stroke=1.3), NAVY)
+    # the arrow, coming down into the open lid
+    arrow = rect(13.5, 0, 18.5, 6) | polygon([(9.5, 5.5), (22.5, 5.5), (16, 12.5)])
+    c.paint(arrow, (80, 56, 20), alpha=0.5)
+    c.paint(rect(14, 0, 18, 6.5) | polygon([(10.5, 6), (21.5, 6), (16, 11.5)]), GOLD)
+    return c
 
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "inst", "pictures")
     os.makedirs(out, exist_ok=True)
-    write_bmp(os.path.join(out, "corner.bmp"), 37, 13, corner)
-    write_ico(os.path.join(out, "setup.ico"), 32, icon)
+    write_bmp(os.path.join(out, "corner.bmp"), corner())
+    write_ico(os.path.join(out, "setup.ico"), icon())
 
 
 if __name__ == "__main__":
