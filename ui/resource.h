@@ -10,6 +10,12 @@
 #define IDD_MAINDIALOG      100
 #define IDD_CREDITS         200
 
+/* credits box */
+#define IDC_CREDITSCLOSE    201   /* hidden default button, raised by Enter */
+#define IDC_CREDITSHINT     203
+#define IDC_DISCLAIMER      205
+#define IDC_CREDITSTEXT     1332
+
 /* main dialog: buttons and commands */
 #define IDC_LEVELGROUP      1     /* group box "Set level" */
 #define IDM_EXIT            2     /* menu "Exit" and the Escape key */

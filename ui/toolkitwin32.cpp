@@ -342,7 +342,7 @@ void tkshowcredits(Dialog d)
         return;
     }
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CREDITS), window(d),
-                    CreditsFunc, 0);
+                    CreditsFunc, IDB_CREDITS);
 }
 
 void tkloadresources(Dialog)
