@@ -5,7 +5,8 @@
 
 struct FileFaults {
     const char *path;      // faults hit only this file; null for every file
-    bool readonly;         // opens for writing or update fail, as for a read-only file
+    bool readonly;         // opens for writing or update fail, and so does a replace of it,
+                           // as for a read-only file
     int failopen;          // the n-th matching open fails (1-based); 0 for none
     int failread;          // the n-th read of a matching file fails
     int failwrite;         // the n-th write to a matching file fails
@@ -16,6 +17,9 @@ struct FileFaults {
     int opens;
     int reads;
     int writes;
+    // called once, when writelimit first stops a write: the moment a crash
+    // would leave every file as it is; null for none
+    void (*atstop)();
 };
 
 #ifdef VANTREL_FAULTS

@@ -77,6 +77,9 @@ size_t filewrite(DataFile *f, const void *buffer, size_t size)
             f->failed = true;
             size_t done = fwrite(buffer, 1, part, f->stream);
             fflush(f->stream);
+            void (*atstop)() = filefaults.atstop;
+            filefaults.atstop = nullptr;
+            if (atstop) atstop();
             return done;
         }
         if (filefaults.writelimit >= 0) filefaults.writelimit -= (long long)size;
@@ -135,7 +138,8 @@ bool filesize(const char *path, long long *size)
 bool filereplace(const char *source, const char *target)
 {
 #ifdef VANTREL_FAULTS
-    if (aimedat(target) && filefaults.failreplace) return false;
+    // a read-only target cannot be replaced either
+    if (aimedat(target) && (filefaults.failreplace || filefaults.readonly)) return false;
 #endif
 #ifdef _WIN32
     return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;

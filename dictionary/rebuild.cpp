@@ -53,7 +53,10 @@ static void listallwords(Dialog d)
     DictEntry entry;
     for (int i = 0; i < count && readrecord(store, &entry); ++i) tklistadd(d, IDC_WORDLIST, entry.word);
     tksetredraw(d, IDC_WORDLIST, true);
+    // the new store is in place, but the list misses words: say so
+    bool unread = fileerror(store);
     fileclose(store);
+    if (unread) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
 }
 
 static int fail(Dialog d, const char *message)

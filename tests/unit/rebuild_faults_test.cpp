@@ -1,0 +1,244 @@
+// The rebuild with a fault at the file seam at every point where one can
+// strike: each open, each read and each write of the text source, the new
+// store and the store, their closes and the final replace; and the rebuild
+// stopped after any number of bytes, as a crash would stop it.  The store is
+// always the whole old one or the whole new one; the old one comes with a
+// message and the word list as it was, the new one with "Rebuilding done!"
+// and a list of its words unless a message says the list is not complete.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dictionary/filefaults.h"
+#include "dictionary/rebuild.h"
+#include "dictionary/store.h"
+#include "dictionary/wordlist.h"
+#include "tests/headless.h"
+#include "tests/support/scratch.h"
+#include "ui/resource.h"
+
+#ifdef VANTREL_FAULTS
+using std::string;
+using std::vector;
+
+static const char SOURCE[] = "orlavexdic.txt";
+static const char NEWSTORE[] = "dicbin.tmp";
+static const char DONE[] = "Rebuilding done!";
+static const char THREEENTRIES[] =
+    "Anchor marvoc\nA heavy hook.\nIt holds a vessel.\nberth marvoc\nA ship's place.\n\nquay marvoc\nA landing.";
+
+struct Rebuilt {
+    int result;
+    string store;
+    vector<string> list;
+    vector<string> errors;  // every box but the question and "Rebuilding done!"
+    bool done;
+    bool leftover;  // the new store is still lying beside the store
+    FileFaults faults;  // as the run left them: what happened, counted
+};
+
+class RebuildFaults : public ScratchTest {
+protected:
+    void SetUp() override
+    {
+        ScratchTest::SetUp();
+        writestore({{"harbour", "A haven.", RevisionMark, LevelEasy}, {"mole", "A pier.", 0, LevelUnknown}});
+        oldstore = readwholefile(STOREFILE);
+        writewholefile(SOURCE, THREEENTRIES);
+        Rebuilt clean = rebuild([] {});
+        ASSERT_EQ(clean.result, 1);
+        newstore = clean.store;
+        newlist = clean.list;
+        ASSERT_EQ(newstore.size(), 3u * RECORDSIZE);
+        writewholefile(STOREFILE, oldstore);
+        oldlist = {"harbour", "mole"};  // as the start fills it
+    }
+
+    // Starts from the old store and its full list, injects, rebuilds.
+    Rebuilt rebuild(const std::function<void()> &inject)
+    {
+        writewholefile(STOREFILE, oldstore);
+        Dialog d = headlesscreate();
+        fillwordlist(d);
+        clearfilefaults();
+        d->messages.clear();
+        d->answers.push_back(ANSWER_YES);
+        inject();
+        Rebuilt out;
+        out.result = rebuildstore(d);
+        out.faults = filefaults;
+        clearfilefaults();
+        out.store = readwholefile(STOREFILE);
+        out.list = findcontrol(d, IDC_WORDLIST)->items;
+        out.done = !d->messages.empty() && d->messages.back().text == DONE;
+        for (size_t i = 1; i < d->messages.size(); ++i)
+            if (d->messages[i].text != DONE) out.errors.push_back(d->messages[i].text);
+        out.leftover = std::filesystem::exists(NEWSTORE);
+        headlessdestroy(d);
+        return out;
+    }
+
+    // What every rebuild must show, fault or not.
+    void expectoldornew(const Rebuilt &r, bool struck, const string &what)
+    {
+        bool old = r.store == oldstore;
+        bool whole = r.store == newstore;
+        ASSERT_TRUE(old || whole) << what << ": the store is the whole old or the whole new one";
+        if (old) {
+            EXPECT_EQ(r.result, 0) << what;
+            EXPECT_FALSE(r.done) << what << ": no success is told";
+            EXPECT_FALSE(r.errors.empty()) << what << ": the failure is told";
+            EXPECT_EQ(r.list, oldlist) << what << ": the list shows the store in use";
+            EXPECT_FALSE(r.leftover) << what << ": no half-written store is left";
+        } else {
+            EXPECT_EQ(r.result, 1) << what;
+            EXPECT_TRUE(r.done) << what;
+            EXPECT_TRUE(r.list == newlist || !r.errors.empty())
+                << what << ": an incomplete list is told";
+        }
+        if (!struck) {
+            EXPECT_TRUE(whole && r.errors.empty() && r.list == newlist)
+                << what << ": with no fault the rebuild succeeds";
+        } else {
+            EXPECT_TRUE(!r.errors.empty() || (whole && r.list == newlist))
+                << what << ": a fault that changed the outcome is told";
+        }
+    }
+
+    string oldstore, newstore;
+    vector<string> oldlist, newlist;
+};
+
+struct Counted {
+    const char *kind;
+    int FileFaults::*nth;
+    int FileFaults::*counter;
+};
+
+// For every file and every kind of counted fault: the first, the second, ...
+// operation fails, until one past the last that happens.
+TEST_F(RebuildFaults, AFailedOpenReadOrWriteOfAnyFileLeavesTheOldStoreOrTheWholeNewOne)
+{
+    const char *const paths[] = {SOURCE, NEWSTORE, STOREFILE};
+    const Counted kinds[] = {
+        {"open", &FileFaults::failopen, &FileFaults::opens},
+        {"read", &FileFaults::failread, &FileFaults::reads},
+        {"write", &FileFaults::failwrite, &FileFaults::writes},
+    };
+    int injected = 0;
+    for (const char *path : paths) {
+        for (const Counted &kind : kinds) {
+            for (int n = 1;; ++n) {
+                Rebuilt r = rebuild([&] {
+                    filefaults.path = path;
+                    filefaults.*kind.nth = n;
+                });
+                bool struck = r.faults.*kind.counter >= n;
+                expectoldornew(r, struck, string(kind.kind) + " number " + std::to_string(n) + " of " + path);
+                if (!struck) break;
+                ++injected;
+            }
+        }
+    }
+    printf("[ figures  ] rebuild: %d failed opens, reads and writes injected\n", injected);
+    EXPECT_GE(injected, 15) << "every open, read and write of the three files was made to fail";
+}
+
+struct Switched {
+    const char *what;
+    const char *path;
+    bool FileFaults::*fault;
+    bool keepsold;
+};
+
+TEST_F(RebuildFaults, AFailedCloseReplaceOrAReadOnlyFileIsToldAndLeavesTheOldStoreWhereItMatters)
+{
+    const Switched rows[] = {
+        {"the new store fails to close", NEWSTORE, &FileFaults::failclose, true},
+        {"the new store cannot be created", NEWSTORE, &FileFaults::readonly, true},
+        {"the replace fails", STOREFILE, &FileFaults::failreplace, true},
+        {"the store has become read-only", STOREFILE, &FileFaults::readonly, true},
+        {"the source fails to close after its last line", SOURCE, &FileFaults::failclose, false},
+        {"the source is read-only", SOURCE, &FileFaults::readonly, false},
+        {"the store fails to close after the list is refilled", STOREFILE, &FileFaults::failclose, false},
+    };
+    for (const Switched &row : rows) {
+        Rebuilt r = rebuild([&] {
+            filefaults.path = row.path;
+            filefaults.*row.fault = true;
+        });
+        expectoldornew(r, true, row.what);
+        EXPECT_EQ(r.store == oldstore, row.keepsold) << row.what;
+    }
+}
+
+// Where in the 3 x 8104 bytes of the new store writing stops: every record
+// boundary, the bytes around it, and the bytes around each field's end.
+static vector<long long> stoppoints()
+{
+    vector<long long> points;
+    for (long long record = 0; record < 3; ++record)
+        for (long long at : {0, 1, 2, 101, 102, 103, 8101, 8102, 8103})
+            points.push_back(record * RECORDSIZE + at);
+    for (long long at = 0; at < 3 * RECORDSIZE; at += 997) points.push_back(at);
+    return points;
+}
+
+static string storeatstop;
+static void snapshotstore() { storeatstop = readwholefile(STOREFILE); }
+
+// A crash freezes the files as they are when writing stops: the store on
+// disk at that moment, and after the rebuild has given up, is the old one.
+TEST_F(RebuildFaults, StoppedAfterAnyNumberOfBytesTheStoreIsTheWholeOldOne)
+{
+    int stops = 0;
+    for (long long limit : stoppoints()) {
+        storeatstop = "never stopped";
+        Rebuilt r = rebuild([&] {
+            filefaults.path = NEWSTORE;
+            filefaults.writelimit = limit;
+            filefaults.atstop = snapshotstore;
+        });
+        string what = "stopped after " + std::to_string(limit) + " bytes";
+        ASSERT_TRUE(storeatstop == oldstore) << what << ": at the moment of the stop";
+        expectoldornew(r, true, what);
+        EXPECT_TRUE(r.store == oldstore) << what;
+        ++stops;
+    }
+    Rebuilt r = rebuild([] {
+        filefaults.path = NEWSTORE;
+        filefaults.writelimit = 3 * RECORDSIZE;
+    });
+    expectoldornew(r, false, "room for exactly the new store");
+    printf("[ figures  ] rebuild: stopped after %d different numbers of bytes\n", stops);
+}
+
+// The list was once refilled from the new store without a look at the reads:
+// a read that failed left words out of it, and "Rebuilding done!" was all
+// the user heard.
+TEST_F(RebuildFaults, ARefilledListThatMissesWordsOfTheNewStoreIsTold)
+{
+    Rebuilt r = rebuild([] {
+        filefaults.path = STOREFILE;
+        filefaults.failread = 2;
+    });
+    EXPECT_TRUE(r.store == newstore);
+    EXPECT_EQ(r.list, vector<string>{"Anchor"});
+    EXPECT_EQ(r.errors, vector<string>{STOREMISSING});
+    EXPECT_TRUE(r.done) << "the store itself was rebuilt";
+}
+
+// A crash leaves the unfinished new store behind; it is no part of the store.
+TEST_F(RebuildFaults, ANewStoreLeftByACrashIsOverwrittenByTheNextRebuild)
+{
+    writewholefile(NEWSTORE, string(RECORDSIZE * 5 + 17, 'x'));
+    Rebuilt r = rebuild([] {});
+    expectoldornew(r, false, "after a crash");
+    EXPECT_TRUE(r.store == newstore);
+}
+
+#endif
