@@ -43,7 +43,8 @@ int togglemark(Dialog d, const char *text)
         return 0;
     }
     if (!findexact(store, count, &entrybuffer, text)) {
-        fileclose(store);
+        // a read that failed is no proof that the entry is not there
+        if (!fileclose(store)) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
         return 0;
     }
     int mark = entrybuffer.mark == RevisionMark ? 0 : RevisionMark;
@@ -94,7 +95,7 @@ int setlevel(Dialog d)
     int level = chosenlevel(d);
     DictEntry entry;
     if (level == 0 || !findexact(store, count, &entry, entrybuffer.word)) {
-        fileclose(store);
+        if (!fileclose(store)) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
         return 1;
     }
     if (!rewriteandclose(store, offsetof(DictEntry, level), level)) {

@@ -1,0 +1,208 @@
+// The revision toggle and the level change with a fault at the file seam at
+// every point where one can strike, and with their write stopped after any
+// number of bytes.  The store keeps its size, every byte but the one field
+// stays as it was, the field holds its old value or its new one, a change is
+// shown only when the store holds it, and every failure is told.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dictionary/filefaults.h"
+#include "dictionary/revision.h"
+#include "dictionary/store.h"
+#include "tests/headless.h"
+#include "tests/support/scratch.h"
+#include "ui/resource.h"
+
+#ifdef VANTREL_FAULTS
+using std::string;
+using std::vector;
+
+static const char MARKCAPTION[] = "Mark for &revision";
+static const char UNMARKCAPTION[] = "Unmark from &revision";
+static const char LEVELCHANGED[] = "Difficulty level changed.";
+
+struct Rewrite {
+    const char *what;
+    int record;         // 1-based
+    size_t field;       // offset in the record
+    int oldvalue;
+    int newvalue;
+    bool toggle;        // otherwise a level change to Easy
+    const char *word;
+};
+
+static const Rewrite REWRITES[] = {
+    {"marking berth", 2, offsetof(DictEntry, mark), 0, RevisionMark, true, "berth"},
+    {"unmarking quay", 3, offsetof(DictEntry, mark), RevisionMark, 0, true, "quay"},
+    {"berth made easy", 2, offsetof(DictEntry, level), LevelHard, LevelEasy, false, "berth"},
+};
+
+struct Rewritten {
+    string store;
+    bool shown;  // the caption or the status line tells of the change
+    vector<string> messages;
+    FileFaults faults;  // as the run left them
+};
+
+class RewriteFaults : public ScratchTest {
+protected:
+    void SetUp() override
+    {
+        ScratchTest::SetUp();
+        writestore({{"anchor", "A heavy hook.", 0, LevelHard},
+                    {"berth", "A ship's place.", 0, LevelHard},
+                    {"quay", "A landing.", RevisionMark, LevelVeryEasy},
+                    {"mole", "A pier.", 0, LevelUnknown}});
+        oldstore = readwholefile(STOREFILE);
+    }
+
+    Rewritten run(const Rewrite &w, const std::function<void()> &inject)
+    {
+        writewholefile(STOREFILE, oldstore);
+        Dialog d = headlesscreate();
+        // the dialog as the lookup of the word leaves it
+        findcontrol(d, IDC_WORD)->text = w.word;
+        findcontrol(d, IDC_REVISION)->text = w.oldvalue == RevisionMark ? UNMARKCAPTION : MARKCAPTION;
+        findcontrol(d, IDC_STATUS)->text = "4";
+        for (int radio : {IDC_LEVEL_VERYHARD, IDC_LEVEL_HARD, IDC_LEVEL_EASY, IDC_LEVEL_VERYEASY, IDC_LEVEL_UNKNOWN})
+            findcontrol(d, radio)->checked = radio == IDC_LEVEL_EASY;
+        clearfilefaults();
+        filefaults.path = STOREFILE;
+        inject();
+        if (w.toggle)
+            togglemark(d, w.word);
+        else
+            setlevel(d);
+        Rewritten out;
+        out.faults = filefaults;
+        clearfilefaults();
+        out.store = readwholefile(STOREFILE);
+        out.shown = w.toggle ? findcontrol(d, IDC_REVISION)->text == (w.newvalue == RevisionMark ? UNMARKCAPTION : MARKCAPTION)
+                             : findcontrol(d, IDC_STATUS)->text == LEVELCHANGED;
+        for (const ShownMessage &m : d->messages) out.messages.push_back(m.text);
+        headlessdestroy(d);
+        return out;
+    }
+
+    // The field's value in store, and whether every other byte is the old one.
+    int fieldof(const Rewrite &w, const string &store, bool *restunchanged)
+    {
+        size_t at = (size_t)(w.record - 1) * RECORDSIZE + w.field;
+        *restunchanged = store.size() == oldstore.size() &&
+                         store.compare(0, at, oldstore, 0, at) == 0 &&
+                         store.compare(at + 2, string::npos, oldstore, at + 2, string::npos) == 0;
+        if (store.size() < at + 2) return -1;
+        return (int)(int16_t)((unsigned char)store[at] | (unsigned char)store[at + 1] << 8);
+    }
+
+    void expectoldornew(const Rewrite &w, const string &store, const string &what)
+    {
+        bool rest = false;
+        int value = fieldof(w, store, &rest);
+        EXPECT_TRUE(rest) << what << ": the size and every byte but the field are as they were";
+        EXPECT_TRUE(value == w.oldvalue || value == w.newvalue)
+            << what << ": the field holds " << value << ", neither old nor new";
+    }
+
+    void expectsound(const Rewrite &w, const Rewritten &r, bool struck, const string &what)
+    {
+        expectoldornew(w, r.store, what);
+        bool rest = false;
+        bool written = fieldof(w, r.store, &rest) == w.newvalue;
+        if (r.shown) {
+            EXPECT_TRUE(written) << what << ": a change is shown only when the store holds it";
+            EXPECT_TRUE(r.messages.empty()) << what;
+        } else {
+            EXPECT_EQ(r.messages, vector<string>{STOREMISSING}) << what << ": a change not made is told";
+        }
+        if (!struck) EXPECT_TRUE(r.shown && written) << what << ": with no fault the change is made";
+    }
+
+    string oldstore;
+};
+
+struct Counted {
+    const char *kind;
+    int FileFaults::*nth;
+    int FileFaults::*counter;
+};
+
+TEST_F(RewriteFaults, AFailedOpenReadOrWriteChangesTheFieldWholeOrNotAtAllAndIsTold)
+{
+    const Counted kinds[] = {
+        {"open", &FileFaults::failopen, &FileFaults::opens},
+        {"read", &FileFaults::failread, &FileFaults::reads},
+        {"write", &FileFaults::failwrite, &FileFaults::writes},
+    };
+    int injected = 0;
+    for (const Rewrite &w : REWRITES) {
+        for (const Counted &kind : kinds) {
+            for (int n = 1;; ++n) {
+                Rewritten r = run(w, [&] { filefaults.*kind.nth = n; });
+                bool struck = r.faults.*kind.counter >= n;
+                expectsound(w, r, struck, string(w.what) + ", " + kind.kind + " number " + std::to_string(n));
+                if (!struck) break;
+                ++injected;
+            }
+        }
+    }
+    printf("[ figures  ] toggle and level: %d failed opens, reads and writes injected\n", injected);
+    EXPECT_GE(injected, 12);
+}
+
+TEST_F(RewriteFaults, AReadOnlyStoreOrAFailedCloseIsToldAndNeverShownAsAChange)
+{
+    for (const Rewrite &w : REWRITES) {
+        Rewritten r = run(w, [] { filefaults.readonly = true; });
+        expectsound(w, r, true, string(w.what) + ", read-only");
+        EXPECT_TRUE(r.store == oldstore) << w.what << ": a read-only store is not written";
+        r = run(w, [] { filefaults.failclose = true; });
+        expectsound(w, r, true, string(w.what) + ", close fails");
+        EXPECT_FALSE(r.shown) << w.what;
+    }
+}
+
+static string storeatstop;
+static void snapshotstore() { storeatstop = readwholefile(STOREFILE); }
+
+// A crash that cuts the two-byte write after 0 or 1 bytes, or none at all:
+// at that moment and afterwards the record holds its old or its new value.
+TEST_F(RewriteFaults, AWriteCutAfterAnyNumberOfBytesLeavesTheOldOrTheNewValue)
+{
+    int stops = 0;
+    for (const Rewrite &w : REWRITES) {
+        for (long long limit = 0; limit <= 2; ++limit) {
+            storeatstop.clear();
+            Rewritten r = run(w, [&] {
+                filefaults.writelimit = limit;
+                filefaults.atstop = snapshotstore;
+            });
+            string what = string(w.what) + ", cut after " + std::to_string(limit) + " bytes";
+            bool stopped = limit < 2;
+            EXPECT_EQ(!storeatstop.empty(), stopped) << what;
+            if (stopped) expectoldornew(w, storeatstop, what + ", at the moment of the stop");
+            expectsound(w, r, stopped, what);
+            ++stops;
+        }
+    }
+    printf("[ figures  ] toggle and level: %d cut writes\n", stops);
+}
+
+// The scan that looks for the entry once took a failed read for the end of
+// the store: the toggle or the level change then did nothing and said nothing.
+TEST_F(RewriteFaults, AReadThatFailsDuringTheScanIsToldNotTakenForNoEntry)
+{
+    for (const Rewrite &w : REWRITES) {
+        Rewritten r = run(w, [] { filefaults.failread = 1; });
+        EXPECT_TRUE(r.store == oldstore) << w.what;
+        EXPECT_FALSE(r.shown) << w.what;
+        EXPECT_EQ(r.messages, vector<string>{STOREMISSING}) << w.what;
+    }
+}
+
+#endif
