@@ -47,7 +47,15 @@ Compiled compilesource(DataFile *source, DataFile *store)
 {
     char line[LINESIZE];
     bool inentry = false;
+    bool cutshort = false;  // the line read last ended before its line feed and the bound
     while (filereadline(source, line, LINESIZE)) {
+        // A line ends at its line feed, at the bound, or at the end of the
+        // file.  One that ended short of all three and has a line after it
+        // held a NUL byte, which hid the rest of it, marker and line feed
+        // included: such a source is not text and would lose entries.
+        if (cutshort) return READFAILED;
+        size_t length = strlen(line);
+        cutshort = length + 1 < (size_t)LINESIZE && (length == 0 || line[length - 1] != '\n');
         if (strstr(line, MARKER) != nullptr) {
             cutheadword(line);
             if (inentry && !writeentry(store)) return WRITEFAILED;

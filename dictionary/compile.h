@@ -9,7 +9,9 @@
 enum Compiled { COMPILED, NOSOURCE, NOENTRY, READFAILED, WRITEFAILED };
 
 // Appends one record per entry of the open source to the open store, through
-// the entry buffer.  Lines before the first headword line are skipped.
+// the entry buffer.  Lines before the first headword line are skipped.  A
+// source with a NUL byte anywhere but in its last line is READFAILED: it is
+// not text, and the NUL would hide the rest of its line.
 Compiled compilesource(DataFile *source, DataFile *store);
 
 // Opens the source as text and the store from empty, compiles, and closes

@@ -1,7 +1,8 @@
 // The rebuild's compiler of the text source: any bytes as "orlavexdic.txt".
 //
-// Whatever the source holds, the new store is whole records, one for each
-// line (or 7999-byte piece of a longer line) that holds the marker, each
+// Whatever the source holds, it is refused when a NUL byte hides part of a
+// line; otherwise the new store is whole records, one for each line (or
+// 7999-byte piece of a longer line) that holds the marker, each
 // unmarked at level 3 with its word and meaning ended by a NUL inside their
 // fields and zero bytes after it; and its word is the start of its line.
 #include <cstring>
@@ -22,19 +23,22 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 }
 
 // The pieces the source is read in: up to a line feed, at most 7999 bytes.
-// Only the bytes before a NUL count, as for any C string.
-static std::vector<std::string> headwordpieces(const std::string &source)
+// Only the bytes before a NUL count, as for any C string; a NUL in any piece
+// but the last makes the source no text.
+static std::vector<std::string> headwordpieces(const std::string &source, bool *nul)
 {
     std::vector<std::string> pieces;
+    *nul = false;
     size_t at = 0;
     while (at < source.size()) {
         size_t end = source.find('\n', at);
         size_t length = end == std::string::npos ? source.size() - at : end - at + 1;
         if (length > 7999) length = 7999;
         std::string piece = source.substr(at, length);
+        at += length;
+        if (piece.find('\0') != std::string::npos && at < source.size()) *nul = true;
         piece = piece.substr(0, piece.find('\0'));
         if (piece.find("marvoc") != std::string::npos) pieces.push_back(piece);
-        at += length;
     }
     return pieces;
 }
@@ -55,8 +59,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     remove(STORE);
     Compiled compiled = compilefiles(SOURCE, STORE);
 
-    std::vector<std::string> pieces = headwordpieces(source);
+    bool nul = false;
+    std::vector<std::string> pieces = headwordpieces(source, &nul);
     std::string store = readbytes(STORE);
+    if (nul) {
+        REQUIRE(compiled == READFAILED, "a source with a NUL byte before its last line is refused");
+        return 0;
+    }
     if (pieces.empty()) {
         REQUIRE(compiled == NOENTRY, "a source with no headword line is refused");
         return 0;

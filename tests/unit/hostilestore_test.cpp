@@ -1,0 +1,248 @@
+// Stores and sources that the program never writes itself: words and
+// meanings without their NUL, a partial record after the last whole one,
+// source lines at the 8000-byte bound and NUL bytes in the source; and a
+// store that goes away or becomes read-only while the dialog is open (made
+// through the file seam, since the tests run as root).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "dictionary/filefaults.h"
+#include "dictionary/lookup.h"
+#include "dictionary/rebuild.h"
+#include "dictionary/revision.h"
+#include "dictionary/search.h"
+#include "dictionary/store.h"
+#include "dictionary/text.h"
+#include "tests/headless.h"
+#include "tests/support/scratch.h"
+#include "ui/resource.h"
+#include "ui/startup.h"
+
+using std::string;
+using std::vector;
+using namespace std::string_literals;
+
+using HostileStore = ScratchTest;
+
+static const char SOURCE[] = "orlavexdic.txt";
+static const char UNREADABLE[] =
+    "The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file";
+
+static Dialog started()
+{
+    Dialog d = headlesscreate();
+    initdialog(d, "");
+    return d;
+}
+
+static vector<string> messagesof(Dialog d)
+{
+    vector<string> out;
+    for (const ShownMessage &m : d->messages) out.push_back(m.text);
+    return out;
+}
+
+static bool contains(const vector<string> &items, const string &item)
+{
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+// The bytes of the store outside one two-byte field of one record.
+static bool sameoutside(const string &a, const string &b, int record, size_t field)
+{
+    size_t at = (size_t)(record - 1) * RECORDSIZE + field;
+    return a.size() == b.size() && a.compare(0, at, b, 0, at) == 0 &&
+           a.compare(at + 2, string::npos, b, at + 2, string::npos) == 0;
+}
+
+static void search(Dialog d, const char *text)
+{
+    char query[QUERYSIZE];
+    copytext(query, sizeof query, text);
+    searchrelated(d, query, SearchAllWords);
+}
+
+TEST_F(HostileStore, WordsAndMeaningsWithoutTheirNulAreReadWithinTheirFieldsByEveryOperation)
+{
+    DictEntry hostile;
+    memset(&hostile, 'Z', sizeof hostile);
+    hostile.mark = 0;
+    hostile.level = LevelHard;
+    string bytes(reinterpret_cast<const char *>(&hostile), sizeof hostile);
+    DictEntry berth = makeentry({"berth", "A ship's place.", 0, LevelHard});
+    bytes.append(reinterpret_cast<const char *>(&berth), sizeof berth);
+    writewholefile(STOREFILE, bytes);
+    const string word(WORDSIZE - 1, 'Z');
+
+    Dialog d = started();
+    EXPECT_EQ(findcontrol(d, IDC_WORDLIST)->items, (vector<string>{"berth", word})) << "the word ends at its field";
+
+    tklistsetsel(d, IDC_WORDLIST, 1);
+    lookupword(d, TRIGGER_GO);
+    EXPECT_EQ(findcontrol(d, IDC_MEANING)->text, string(MEANINGSIZE - 1, 'Z')) << "the meaning ends at its field";
+
+    search(d, "zz");
+    EXPECT_TRUE(contains(findcontrol(d, IDC_RESULTS)->items, string(WORDSIZE - 1, 'z')));
+
+    togglemark(d, word.c_str());
+    string after = readwholefile(STOREFILE);
+    EXPECT_EQ(storedrecord(1).mark, RevisionMark);
+    EXPECT_TRUE(sameoutside(after, bytes, 1, offsetof(DictEntry, mark))) << "no NUL is written into the fields";
+
+    findcontrol(d, IDC_WORD)->text = word;
+    tkcheckradio(d, IDC_LEVEL_VERYHARD, IDC_LEVEL_UNKNOWN, IDC_LEVEL_EASY);
+    setlevel(d);
+    EXPECT_EQ(storedrecord(1).level, LevelEasy);
+    EXPECT_TRUE(sameoutside(readwholefile(STOREFILE), after, 1, offsetof(DictEntry, level)));
+    EXPECT_TRUE(d->messages.empty());
+    headlessdestroy(d);
+}
+
+// A store of 3 x 8104 + k bytes: the k bytes begin a record of "ghost".
+TEST_F(HostileStore, APartialRecordAfterTheLastWholeOneIsNeverReadNorWritten)
+{
+    const size_t tails[] = {1, 2, 101, 102, 8101, 8103};
+    for (size_t k : tails) {
+        writestore({{"anchor", "A hook.", 0, LevelHard}, {"berth", "A place.", 0, LevelHard},
+                    {"quay", "A landing.", 0, LevelHard}});
+        DictEntry ghost = makeentry({"ghost", "A ghost.", 0, LevelHard});
+        string before = readwholefile(STOREFILE) + string(reinterpret_cast<const char *>(&ghost), k);
+        writewholefile(STOREFILE, before);
+        SCOPED_TRACE("3 records and " + std::to_string(k) + " bytes");
+
+        EXPECT_EQ(countrecords(RECORDSIZE, STOREFILE), 3);
+        Dialog d = started();
+        EXPECT_EQ(messagesof(d), vector<string>{INTEGRITYFAILED});
+        EXPECT_EQ(findcontrol(d, IDC_WORDLIST)->items.size(), 3u);
+
+        togglemark(d, "ghost");
+        EXPECT_TRUE(readwholefile(STOREFILE) == before) << "the partial record is not toggled";
+        togglemark(d, "quay");
+        EXPECT_TRUE(sameoutside(readwholefile(STOREFILE), before, 3, offsetof(DictEntry, mark)))
+            << "the last whole record changes, the partial one after it stays";
+        EXPECT_EQ(storedrecord(3).mark, RevisionMark);
+
+        search(d, "ghost");
+        EXPECT_EQ(findcontrol(d, IDC_RESULTS)->items, vector<string>{"No Synonyms found for ghost"});
+        headlessdestroy(d);
+    }
+}
+
+// Rebuilds from source, answering Yes; returns the boxes shown after the question.
+static vector<string> rebuildfrom(const string &source)
+{
+    writewholefile(SOURCE, source);
+    Dialog d = headlesscreate();
+    d->answers.push_back(ANSWER_YES);
+    rebuildstore(d);
+    vector<string> shown = messagesof(d);
+    headlessdestroy(d);
+    shown.erase(shown.begin());
+    return shown;
+}
+
+struct BoundLine {
+    size_t bytes;  // the meaning line with its line feed
+    string meaning;
+};
+
+// A meaning line longer than the bound arrives in pieces; the meaning is cut
+// at its field, never with a lone CR, and the next entry starts clean.
+TEST_F(HostileStore, MeaningLinesOf7999To8001BytesFillTheFieldAndTheNextEntryStartsClean)
+{
+    const BoundLine rows[] = {
+        {7999, string(7998, 'm')},  // with CR LF it is one over: the line end is left out
+        {8000, string(7999, 'm')},  // the line feed arrives alone and no longer fits
+        {8001, string(7999, 'm')},  // "m" and the line feed arrive alone and no longer fit
+    };
+    for (const BoundLine &row : rows) {
+        rebuildfrom("w marvoc\n" + string(row.bytes - 1, 'm') + "\nnext marvoc\nafter\n");
+        ASSERT_EQ(countrecords(RECORDSIZE, STOREFILE), 2) << row.bytes;
+        EXPECT_EQ(string(storedrecord(1).meaning), row.meaning) << row.bytes;
+        EXPECT_STREQ(storedrecord(2).word, "next") << row.bytes;
+        EXPECT_STREQ(storedrecord(2).meaning, "after\r\n") << row.bytes;
+    }
+}
+
+struct NulSource {
+    const char *what;
+    string source;
+    bool refused;
+};
+
+// A NUL byte once cut its line short: the rest of the line, its line feed
+// and any marker in it vanished, so a headword was lost and its meaning
+// glued to the entry before.
+TEST_F(HostileStore, ASourceWithANulByteIsRefusedAndTheStoreKept)
+{
+    const NulSource rows[] = {
+        {"a NUL in a meaning line", "anchor marvoc\nA\0hook\nberth marvoc\nA place.\n"s, true},
+        {"a NUL before a marker", "anchor marvoc\nA hook.\nbe\0rth marvoc\nA place.\n"s, true},
+        {"a NUL opening a line", "anchor marvoc\n\0\nberth marvoc\n"s, true},
+        {"a NUL in the last line", "anchor marvoc\nA hook.\0tail"s, false},
+        {"two bytes per character", "a\0n\0c\0h\0o\0r\0 \0m\0a\0r\0v\0o\0c\0\n\0"s, true},
+    };
+    for (const NulSource &row : rows) {
+        writestore({{"harbour", "A haven.", RevisionMark, LevelEasy}});
+        string before = readwholefile(STOREFILE);
+        vector<string> shown = rebuildfrom(row.source);
+        if (row.refused) {
+            EXPECT_EQ(shown, vector<string>{UNREADABLE}) << row.what;
+            EXPECT_TRUE(readwholefile(STOREFILE) == before) << row.what;
+        } else {
+            EXPECT_EQ(shown, vector<string>{"Rebuilding done!"}) << row.what;
+            EXPECT_STREQ(storedrecord(1).meaning, "A hook.") << row.what;
+        }
+    }
+}
+
+TEST_F(HostileStore, AStoreThatDisappearsWhileTheDialogIsOpenIsToldAndNotCreated)
+{
+    writestore({{"anchor", "A hook.", 0, LevelHard}, {"berth", "A place.", 0, LevelHard}});
+    Dialog d = started();
+    tksettext(d, IDC_WORD, "berth");
+    ASSERT_EQ(findcontrol(d, IDC_MEANING)->text, "A place.");
+    std::filesystem::remove(STOREFILE);
+
+    tksettext(d, IDC_WORD, "anchor");
+    EXPECT_EQ(findcontrol(d, IDC_MEANING)->text, "") << "typing finds nothing and says nothing";
+    togglemark(d, "anchor");
+    tkcheckradio(d, IDC_LEVEL_VERYHARD, IDC_LEVEL_UNKNOWN, IDC_LEVEL_EASY);
+    setlevel(d);
+    search(d, "hook");
+    EXPECT_EQ(messagesof(d), vector<string>(3, STOREMISSING)) << "the toggle, the level and the search tell";
+    EXPECT_FALSE(std::filesystem::exists(STOREFILE)) << "no empty store is made";
+    headlessdestroy(d);
+}
+
+#ifdef VANTREL_FAULTS
+TEST_F(HostileStore, AStoreThatBecomesReadOnlyIsStillLookedUpButNeverWrittenOrReplaced)
+{
+    writestore({{"anchor", "A hook.", 0, LevelHard}, {"berth", "A place.", 0, LevelHard}});
+    writewholefile(SOURCE, "quay marvoc\nA landing.\n");
+    string before = readwholefile(STOREFILE);
+    Dialog d = started();
+    filefaults.path = STOREFILE;
+    filefaults.readonly = true;
+
+    tksettext(d, IDC_WORD, "berth");
+    EXPECT_EQ(findcontrol(d, IDC_MEANING)->text, "A place.");
+    togglemark(d, "berth");
+    setlevel(d);
+    d->answers.push_back(ANSWER_YES);
+    EXPECT_EQ(rebuildstore(d), 0);
+    vector<string> shown = messagesof(d);
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0], STOREMISSING) << "the toggle";
+    EXPECT_EQ(shown[1], STOREMISSING) << "the level";
+    EXPECT_EQ(shown[3], "The new dictionary could not be written\n\nNo change was made in any file");
+    EXPECT_TRUE(readwholefile(STOREFILE) == before);
+    EXPECT_FALSE(std::filesystem::exists("dicbin.tmp"));
+    headlessdestroy(d);
+}
+#endif
