@@ -1,6 +1,8 @@
 // Archives and folders that setup must refuse, and failures while it writes:
 // none of them writes outside the folder, and none writes the install record.
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "inst/files.h"
@@ -143,8 +145,31 @@ TEST_F(Refusal, EmptyTooLongOrUncreatableFoldersAreNotAcceptableAndMayBeRetried)
     EXPECT_EQ(extractinto("other"), INSTALLDONE) << "the user may try again";
 }
 
+// Nothing but the archive, the folder and the files the archive holds.
+static void expectnothingelse(const string &what)
+{
+    const Names allowed = {"data", "out", "out/a.txt", "out/b.txt"};
+    for (const string &item : tree())
+        EXPECT_NE(std::find(allowed.begin(), allowed.end(), item), allowed.end()) << what << " wrote " << item;
+}
+
+// Without the fault, the same folder takes a whole install: a failure leaves
+// nothing behind that spoils the next try.
+static void expectsecondtryinstalls(const string &what)
+{
+    clearsetupfaults();
+    resetregistry();
+    EXPECT_EQ(extractinto("out"), INSTALLDONE) << what << ": a second try";
+    EXPECT_EQ(readfile("out/a.txt"), string(9000, 'a')) << what << ": a second try";
+    EXPECT_EQ(readfile("out/b.txt"), "b") << what << ": a second try";
+    std::filesystem::remove_all("out");
+}
+
+static int injected = 0;  // faults that struck, over every test of this file
+
 // Runs the extraction with the n-th operation of one kind failing, for every
-// n that happens, and expects each run to end unsuccessful with no record.
+// n that happens, and expects each run to end unsuccessful with no record
+// and nothing written but the archive's own files in the folder.
 static void everyfailure(int SetupFaults::*which, const char *path, const char *what)
 {
     writefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {"b.txt", "b"}}));
@@ -162,11 +187,16 @@ static void everyfailure(int SetupFaults::*which, const char *path, const char *
             EXPECT_EQ(result, INSTALLDONE) << what << ": with no fault the install succeeds";
             break;
         }
-        EXPECT_EQ(result, INSTALLFAILED) << what << " number " << n;
-        EXPECT_TRUE(norecord()) << what << " number " << n;
+        string which = what + string(" number ") + std::to_string(n);
+        EXPECT_EQ(result, INSTALLFAILED) << which;
+        EXPECT_TRUE(norecord()) << which;
+        expectnothingelse(which);
+        expectsecondtryinstalls(which);
+        ++injected;
     }
     clearsetupfaults();
     EXPECT_GT(n, 3) << what << ": several operations were tried";
+    printf("[ figures  ] extraction: %d faults injected so far\n", injected);
 }
 
 TEST_F(Refusal, EveryFailingReadOfTheArchiveEndsUnsuccessfulWithoutARecord)
@@ -187,11 +217,17 @@ TEST_F(Refusal, EveryFailingWriteOrOpenEndsUnsuccessfulWithoutARecord)
 
 TEST_F(Refusal, AFileThatFailsToCloseEndsUnsuccessfulWithoutARecord)
 {
-    writefile(ARCHIVE, archive("", "Prog", {{"a.txt", "a"}}));
-    setupfaults.path = "out\\a.txt";
-    setupfaults.failclose = true;
-    EXPECT_EQ(extractinto("out"), INSTALLFAILED);
-    EXPECT_TRUE(norecord());
+    writefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {"b.txt", "b"}}));
+    for (const char *path : {"out\\a.txt", "out\\b.txt", ARCHIVE}) {
+        resetregistry();
+        setupfaults.path = path;
+        setupfaults.failclose = true;
+        EXPECT_EQ(extractinto("out"), INSTALLFAILED) << path;
+        EXPECT_TRUE(norecord()) << path;
+        expectnothingelse(path);
+        expectsecondtryinstalls(path);
+        ++injected;
+    }
 }
 
 TEST(SetupTitle, NamesAreCutToTwentyCharactersAndAnEmptyNameSaysInstallation)
