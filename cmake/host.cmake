@@ -25,3 +25,4 @@ add_executable(mkstore ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp
     ${CMAKE_SOURCE_DIR}/dictionary/fileio.cpp)
 
 include(cmake/setup.cmake)
+include(cmake/bench.cmake)

@@ -1,0 +1,43 @@
+// Timing for the benchmark: a monotonic clock, the median of repeated runs,
+// the reference read of a file's bytes, and the table of figures it prints
+// and writes as CSV.
+#ifndef VANTREL_BENCH_MEASURE_H
+#define VANTREL_BENCH_MEASURE_H
+
+#include <cstdio>
+#include <functional>
+
+double nowms();
+
+struct Timing {
+    double median;   // ms
+    double fastest;  // ms
+    int runs;
+};
+
+// One warm-up run, then runs timed runs of work.
+Timing timeruns(int runs, const std::function<void()> &work);
+
+// Reads the whole file from its first byte in 1 MB pieces and nothing else:
+// the speed every scan is held against.  Returns the bytes read.
+long long plainread(const char *path);
+// Copies a file in 64 KB pieces: the speed extraction is held against.
+bool plaincopy(const char *from, const char *to);
+
+struct Figure {
+    char platform[16];
+    int entries;
+    char operation[64];
+    Timing timing;
+    double plainms;     // median plain read of the same store in the same run; 0 for none
+    double megabytes;   // MB the operation moves, for a rate; 0 for none
+    char note[64];      // what the figure is held against
+};
+
+void setplatform(const char *name);
+void addfigure(int entries, const char *operation, const Timing &timing, double plainms,
+               double megabytes, const char *note);
+void printfigures(FILE *out);
+bool writefigures(const char *csvpath);
+
+#endif

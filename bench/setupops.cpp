@@ -1,0 +1,59 @@
+// The installer's two passes over a payload that holds the store and the
+// text source, against a plain copy of the same two files.
+#include <cstring>
+#include <filesystem>
+
+#include "bench/measure.h"
+#include "bench/operations.h"
+#include "inst/install.h"
+#include "inst/payload.h"
+
+// The installer dialog's list box, as install reaches it.
+static int listed = 0;
+void listadd(SetupDialog, const char *) { ++listed; }
+void listselect(SetupDialog, int) {}
+
+void benchsetup(const Glossary &glossary, int runs)
+{
+    namespace fs = std::filesystem;
+    fs::path home = fs::current_path();
+    fs::create_directories("setup");
+    fs::current_path("setup");
+
+    PayloadHeader header;
+    memset(&header, 0, sizeof header);
+    strcpy(header.loc, "installed");
+    strcpy(header.name, "Vantrel");
+    const char *names[] = {"dicbin.txt", "orlavexdic.txt"};
+    const char *sources[] = {"../dicbin.txt", "../orlavexdic.txt"};
+    char problem[200];
+    if (!writepayload(ARCHIVE, &header, 2, names, sources, problem, sizeof problem)) {
+        printf("  payload not written: %s\n", problem);
+        fs::current_path(home);
+        return;
+    }
+    double megabytes = (double)(fs::file_size(sources[0]) + fs::file_size(sources[1])) / 1e6;
+
+    char locn[LOCNSIZE];
+    Timing t = timeruns(runs, [&] {
+        strcpy(locn, "installed");
+        install(nullptr, locn, 0);
+    });
+    addfigure(glossary.entries, "setup, listing", t, 0, 0, "");
+
+    t = timeruns(runs, [&] {
+        strcpy(locn, "installed");
+        install(nullptr, locn, 1);
+    });
+    addfigure(glossary.entries, "setup, extraction", t, 0, megabytes, "half the plain copy");
+
+    fs::create_directories("copied");
+    t = timeruns(runs, [&] {
+        plaincopy(sources[0], "copied/dicbin.txt");
+        plaincopy(sources[1], "copied/orlavexdic.txt");
+    });
+    addfigure(glossary.entries, "plain copy of the same files", t, 0, megabytes, "");
+
+    fs::current_path(home);
+    fs::remove_all("setup");
+}
