@@ -1,0 +1,27 @@
+# The committed pictures are exactly what their scripts draw:
+#   cmake -DPYTHON3=... -DSOURCE=<repository> -DWORK=<scratch> -P pictures.cmake
+file(REMOVE_RECURSE ${WORK})
+set(sets "makepictures.py:ui/pictures" "makesetuppictures.py:inst/pictures")
+foreach(set ${sets})
+    string(REPLACE ":" ";" parts ${set})
+    list(GET parts 0 script)
+    list(GET parts 1 folder)
+    execute_process(COMMAND ${PYTHON3} ${SOURCE}/tools/${script} ${WORK}/${folder}
+        RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "tools/${script} failed: ${status}")
+    endif()
+    file(GLOB drawn RELATIVE ${WORK}/${folder} ${WORK}/${folder}/*)
+    file(GLOB committed RELATIVE ${SOURCE}/${folder} ${SOURCE}/${folder}/*)
+    if(NOT drawn STREQUAL committed)
+        message(FATAL_ERROR "${folder} holds ${committed}; tools/${script} draws ${drawn}")
+    endif()
+    foreach(picture ${drawn})
+        execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
+            ${WORK}/${folder}/${picture} ${SOURCE}/${folder}/${picture} RESULT_VARIABLE differs)
+        if(differs)
+            message(FATAL_ERROR "${folder}/${picture} is not what tools/${script} draws: run it again")
+        endif()
+    endforeach()
+endforeach()
+message(STATUS "every picture is what its script draws")

@@ -1,0 +1,396 @@
+// The release as a new user meets it, under Wine: setup.exe started from the
+// release folder, Enter pressed, every installed file checked; then the
+// installed vantrel.exe started in its folder, a bundled headword typed, marked,
+// graded, the list narrowed, a search made, and the program left.  Afterwards
+// the store differs from the one shipped in exactly the one record changed,
+// and the registry holds the install record and the counted start.
+//
+// Both programs run as processes of their own and are driven from here
+// through their windows: texts are read with the W messages (the A ones lose
+// all but one character across processes), clicks and keys are sent with a
+// bound on the wait, so a hang fails instead of blocking the run.
+// Screenshots of the installer, the main dialog and the credits box are
+// written to screenshots/ for a person to look at; nothing is asserted on them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/setup/wine/realregistry.h"
+#include "tests/wine/capture.h"
+
+namespace fs = std::filesystem;
+using std::string;
+using std::vector;
+
+namespace {
+
+const DWORD PATIENCE = 30000;  // ms for a window to come or a process to end
+const int RECORD = 8104;
+const int MARKAT = 0;
+const int LEVELAT = 8102;
+const string INSTALLED = "C:\\Orlavex Dictionary\\";
+const vector<string> SHIPPED = {"vantrel.exe", "dicbin.txt", "orlavexdic.txt", "Read me.htm"};
+
+string here()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return fs::path(string(path, length)).parent_path().string() + "\\";
+}
+
+string readfile(const string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+string narrow(const std::wstring &text)
+{
+    string out;
+    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+string textof(HWND window)
+{
+    wchar_t text[8192] = L"";
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 8192, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                        PATIENCE, &got);
+    return narrow(text);
+}
+
+string controltext(HWND dialog, int id) { return textof(GetDlgItem(dialog, id)); }
+
+// Sends a message and waits for it to be handled; false if it was not in time.
+bool deliver(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD_PTR *result = nullptr)
+{
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, message, wparam, lparam, SMTO_NORMAL, PATIENCE,
+                               result != nullptr ? result : &ignored) != 0;
+}
+
+// Items of a list box (or of a drop-down list, with the CB_ messages).
+vector<string> items(HWND list, UINT countmessage, UINT textmessage)
+{
+    vector<string> lines;
+    DWORD_PTR count = 0;
+    deliver(list, countmessage, 0, 0, &count);
+    for (DWORD_PTR i = 0; i < count && i < 5000; ++i) {
+        wchar_t text[600] = L"";
+        deliver(list, textmessage, i, reinterpret_cast<LPARAM>(text));
+        lines.push_back(narrow(text));
+    }
+    return lines;
+}
+
+struct Look {
+    DWORD pid;
+    const string *title;
+    int control;  // 0: any dialog with the title
+    HWND other;   // a dialog that is not the one looked for
+    HWND found;
+};
+
+BOOL CALLBACK matchdialog(HWND window, LPARAM parameter)
+{
+    Look *look = reinterpret_cast<Look *>(parameter);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char cls[16] = "";
+    GetClassNameA(window, cls, sizeof cls);
+    if (pid != look->pid || window == look->other || !IsWindowVisible(window) || string(cls) != "#32770")
+        return TRUE;
+    if (look->control != 0 ? GetDlgItem(window, look->control) == nullptr : textof(window) != *look->title)
+        return TRUE;
+    look->found = window;
+    return FALSE;
+}
+
+struct Process {
+    PROCESS_INFORMATION info = {};
+
+    ~Process()
+    {
+        if (info.hProcess == nullptr) return;
+        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(info.hProcess, 99);
+            ADD_FAILURE() << "a program was still running at the end";
+        }
+        CloseHandle(info.hProcess);
+        CloseHandle(info.hThread);
+    }
+
+    // Starts the program with only its quoted name on the command line, in
+    // the folder, as a shortcut or a double-click does.
+    bool start(const string &program, const string &folder)
+    {
+        string line = "\"" + program + "\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        return CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.c_str(), &startup, &info) != 0;
+    }
+
+    // A visible dialog of this process with this title, or holding this
+    // control; null if none came while the process ran.
+    HWND await(const string &title, int control = 0, HWND other = nullptr)
+    {
+        Look look = {info.dwProcessId, &title, control, other, nullptr};
+        for (ULONGLONG end = GetTickCount64() + PATIENCE; GetTickCount64() < end; Sleep(20)) {
+            look.found = nullptr;
+            EnumWindows(matchdialog, reinterpret_cast<LPARAM>(&look));
+            if (look.found != nullptr) return look.found;
+            if (WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0) break;
+        }
+        return nullptr;
+    }
+
+    // "caption: text" of the next message box, which is then answered with OK.
+    string answerbox()
+    {
+        HWND box = await("", 65535);
+        if (box == nullptr) return "no message box";
+        string said = textof(box) + ": " + controltext(box, 65535);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        for (ULONGLONG end = GetTickCount64() + PATIENCE; IsWindow(box) && GetTickCount64() < end;)
+            Sleep(20);
+        return said;
+    }
+
+    long exitcode()
+    {
+        if (WaitForSingleObject(info.hProcess, PATIENCE) != WAIT_OBJECT_0) return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(info.hProcess, &code);
+        return static_cast<long>(code);
+    }
+};
+
+// One entry of the bundled text source, as the rebuild stores it.
+struct SourceEntry {
+    string word;
+    string meaning;  // each line ending in CR LF
+};
+
+vector<SourceEntry> readsource(const string &text)
+{
+    vector<SourceEntry> entries;
+    std::istringstream lines(text);
+    string line;
+    while (std::getline(lines, line)) {
+        const string marker = " marvoc";
+        if (line.size() >= marker.size() && line.compare(line.size() - marker.size(), marker.size(), marker) == 0)
+            entries.push_back({line.substr(0, line.size() - marker.size()), ""});
+        else if (!entries.empty())
+            entries.back().meaning += line + "\r\n";
+    }
+    return entries;
+}
+
+string lower(string text)
+{
+    for (char &c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+void screenshot(HWND window, const string &name)
+{
+    // above every other window (the folder view that setup opened, say), and
+    // everything painted, by the program's own thread
+    const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, keep);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Picture shown = capturewindow(window);
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    fs::create_directories("screenshots");
+    string path = "screenshots\\" + name;
+    if (savebmp(shown, path))
+        printf("screenshot: %s\n", fs::absolute(path).string().c_str());
+}
+
+string versionvalue(const string &program, const string &name)
+{
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeA(program.c_str(), &ignored);
+    if (size == 0) return "no version information";
+    vector<char> block(size);
+    if (!GetFileVersionInfoA(program.c_str(), 0, size, block.data())) return "unreadable";
+    char *value = nullptr;
+    UINT length = 0;
+    string query = "\\StringFileInfo\\040904E4\\" + name;
+    if (!VerQueryValueA(block.data(), query.c_str(), reinterpret_cast<void **>(&value), &length) ||
+        value == nullptr)
+        return "no " + name;
+    return string(value);
+}
+
+class Release : public ::testing::Test {
+protected:
+    string release = here() + "release\\";
+    string payload = here() + "payload\\";
+
+    void SetUp() override
+    {
+        // a machine that has never seen the program
+        std::error_code ignored;
+        fs::remove_all(INSTALLED, ignored);
+        forget("VanTrel");
+    }
+
+    void install();
+    void checkinstalledfiles();
+};
+
+void Release::install()
+{
+    Process setup;
+    ASSERT_TRUE(setup.start(release + "setup.exe", release)) << "setup.exe is in the release folder";
+    HWND dialog = setup.await("", 106);
+    ASSERT_NE(dialog, nullptr) << "the installer dialog appears";
+    EXPECT_EQ(textof(dialog), "Installation of VanTrel");
+    EXPECT_EQ(controltext(dialog, 102), "C:\\Orlavex Dictionary") << "the default folder";
+    EXPECT_EQ(items(GetDlgItem(dialog, 106), LB_GETCOUNT, LB_GETTEXT), SHIPPED);
+    screenshot(dialog, "setup.bmp");
+
+    PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(setup.answerbox(), "ERROR: Installation Complete");
+    EXPECT_EQ(setup.exitcode(), 1);
+}
+
+void Release::checkinstalledfiles()
+{
+    vector<string> found;
+    for (const auto &item : fs::directory_iterator(INSTALLED)) found.push_back(item.path().filename().string());
+    vector<string> shipped = SHIPPED;
+    std::sort(found.begin(), found.end());
+    std::sort(shipped.begin(), shipped.end());
+    EXPECT_EQ(found, shipped) << "the install folder holds the four files and nothing else";
+    for (const string &name : SHIPPED) {
+        string bytes = readfile(INSTALLED + name);
+        EXPECT_FALSE(bytes.empty()) << name;
+        EXPECT_TRUE(bytes == readfile(payload + name)) << name << " is installed byte for byte";
+    }
+
+    DWORD type = 0;
+    string locn;
+    ASSERT_TRUE(readvalue(PARENT + "\\VanTrel", "locn", &type, &locn)) << "the install record";
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(locn, INSTALLED + '\0');
+    EXPECT_EQ(readdword(PARENT, "VanTrel"), utctoday()) << "the install date";
+    EXPECT_EQ(readdword(PARENT + "\\VanTrel", "usage"), -1) << "not started yet";
+
+    for (const string &program : {INSTALLED + "vantrel.exe", release + "setup.exe"}) {
+        EXPECT_EQ(versionvalue(program, "ProductName"), "Orlavex Dictionary") << program;
+        EXPECT_EQ(versionvalue(program, "FileVersion"), "1.0.0") << program;
+    }
+}
+
+TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
+{
+    ASSERT_NO_FATAL_FAILURE(install());
+    ASSERT_NO_FATAL_FAILURE(checkinstalledfiles());
+
+    vector<SourceEntry> source = readsource(readfile(INSTALLED + "orlavexdic.txt"));
+    const string shipped = readfile(INSTALLED + "dicbin.txt");
+    ASSERT_GE(source.size(), 300u);
+    ASSERT_EQ(shipped.size(), source.size() * RECORD) << "one record for each headword line";
+    const string word = "bollard";
+    auto entry = std::find_if(source.begin(), source.end(),
+                              [&](const SourceEntry &e) { return e.word == word; });
+    ASSERT_NE(entry, source.end()) << "the bundled dictionary has " << word;
+    const size_t number = static_cast<size_t>(entry - source.begin()) + 1;
+
+    Process program;
+    ASSERT_TRUE(program.start(INSTALLED + "vantrel.exe", INSTALLED));
+    HWND dialog = program.await("Orlavex Dictionary");
+    ASSERT_NE(dialog, nullptr) << "the main dialog appears with no message before it";
+    HWND wordbox = GetDlgItem(dialog, 120);
+    HWND list = GetDlgItem(dialog, 128);
+    EXPECT_EQ(controltext(dialog, 103), std::to_string(source.size())) << "every word is listed";
+
+    // type the headword, key by key, and read its meaning
+    for (char key : word) ASSERT_TRUE(deliver(wordbox, WM_CHAR, static_cast<WPARAM>(key), 1));
+    EXPECT_EQ(controltext(dialog, 101), entry->meaning);
+    EXPECT_EQ(controltext(dialog, 113), std::to_string(number)) << "the entry number";
+    EXPECT_EQ(controltext(dialog, 148), "Mark for &revision");
+    screenshot(dialog, "main-dialog.bmp");
+
+    // the credits box over it, closed with Enter
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(1023, 0), 0);
+    HWND credits = program.await("", 1332, dialog);
+    ASSERT_NE(credits, nullptr) << "the credits box opens";
+    screenshot(credits, "credits.bmp");
+    PostMessageW(credits, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    for (ULONGLONG end = GetTickCount64() + PATIENCE; IsWindowVisible(credits) && GetTickCount64() < end;)
+        Sleep(20);
+    EXPECT_FALSE(IsWindowVisible(credits)) << "Enter closes the credits box";
+
+    // mark it for revision, then grade it Easy
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, 148), BM_CLICK, 0, 0));
+    EXPECT_EQ(controltext(dialog, 148), "Unmark from &revision");
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(program.info.dwThreadId, &gui);
+    EXPECT_EQ(gui.hwndFocus, list) << "the focus is in the word list after marking";
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, 115), BM_CLICK, 0, 0));
+    EXPECT_EQ(controltext(dialog, 131), "Difficulty level changed.");
+
+    // narrow the list to the marked words
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, 149), BM_CLICK, 0, 0));
+    EXPECT_EQ(items(list, LB_GETCOUNT, LB_GETTEXT), vector<string>{word});
+    EXPECT_EQ(controltext(dialog, 103), "1");
+    EXPECT_EQ(controltext(dialog, 131), std::to_string(source.size())) << "the entries in the store";
+
+    // search for the entries that mention it
+    for (char key : word) ASSERT_TRUE(deliver(wordbox, WM_CHAR, static_cast<WPARAM>(key), 1));
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, 130), BM_CLICK, 0, 0));
+    vector<string> results = items(GetDlgItem(dialog, 142), CB_GETCOUNT, CB_GETLBTEXT);
+    ASSERT_FALSE(results.empty());
+    EXPECT_EQ(results.front(), "Related words found for " + word);
+    results.erase(results.begin());
+    vector<string> related;
+    for (const SourceEntry &e : source)
+        if (lower(e.word + "\n" + e.meaning).find(word) != string::npos) related.push_back(lower(e.word));
+    std::sort(results.begin(), results.end());
+    std::sort(related.begin(), related.end());
+    EXPECT_EQ(results, related) << "every entry whose word or meaning holds " << word;
+    EXPECT_GT(related.size(), 3u);
+
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(2, 0), 0);  // Dictionary > Exit
+    EXPECT_EQ(program.exitcode(), 0);
+
+    // the store differs from the shipped one in that record's mark and level only
+    string expected = shipped;
+    size_t at = (number - 1) * RECORD;
+    expected[at + MARKAT] = static_cast<char>(148);
+    expected[at + MARKAT + 1] = 0;
+    expected[at + LEVELAT] = static_cast<char>(115);
+    expected[at + LEVELAT + 1] = 0;
+    string stored = readfile(INSTALLED + "dicbin.txt");
+    ASSERT_EQ(stored.size(), shipped.size());
+    EXPECT_TRUE(stored == expected) << "only the mark and the level of entry " << number << " changed";
+
+    // the start was counted beside the install record
+    EXPECT_EQ(readdword(PARENT + "\\VanTrel", "usage"), 1);
+    long long today = utctoday();
+    EXPECT_EQ(readdword(PARENT + "\\VanTrel", "sincey") * 10000 +
+                  readdword(PARENT + "\\VanTrel", "sincem") * 100 +
+                  readdword(PARENT + "\\VanTrel", "sinced"),
+              today);
+    DWORD type = 0;
+    string locn;
+    EXPECT_TRUE(readvalue(PARENT + "\\VanTrel", "locn", &type, &locn));
+    EXPECT_EQ(locn, INSTALLED + '\0');
+}
+
+} // namespace
