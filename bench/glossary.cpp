@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "bench/vocabulary.h"
+#include "dictionary/compile.h"
 #include "dictionary/fileio.h"
+#include "dictionary/store.h"
 
 static unsigned nextrandom(unsigned *state)
 {
@@ -172,4 +174,10 @@ bool markandgrade(const char *storepath, unsigned seed)
              filewrite(store, &level, 2) == 2;
     }
     return fileclose(store) && ok;
+}
+
+bool makeglossary(int entries, Glossary *glossary)
+{
+    return writeglossary("orlavexdic.txt", entries, 20240611u + (unsigned)entries, glossary) &&
+           compilefiles("orlavexdic.txt", STOREFILE) == COMPILED && markandgrade(STOREFILE, 7u);
 }

@@ -24,4 +24,8 @@ bool writeglossary(const char *path, int entries, unsigned seed, Glossary *gloss
 // all five, as a store looks after some months of use.  False on a file fault.
 bool markandgrade(const char *storepath, unsigned seed);
 
+// Both of the above, then the store compiled from the source in the working
+// folder: "orlavexdic.txt" and "dicbin.txt", as the program finds them.
+bool makeglossary(int entries, Glossary *glossary);
+
 #endif

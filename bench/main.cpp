@@ -17,7 +17,6 @@
 #include "bench/glossary.h"
 #include "bench/measure.h"
 #include "bench/operations.h"
-#include "dictionary/compile.h"
 #include "dictionary/store.h"
 
 struct Options {
@@ -78,8 +77,7 @@ static bool benchsize(int entries, int runs)
 
     printf("%d entries\n", entries);
     Glossary glossary;
-    bool made = writeglossary("orlavexdic.txt", entries, 20240611u + (unsigned)entries, &glossary) &&
-                compilefiles("orlavexdic.txt", STOREFILE) == COMPILED && markandgrade(STOREFILE, 7u);
+    bool made = makeglossary(entries, &glossary);
     if (made) {
         printf("  text source %.1f MB, store %.1f MB\n", glossary.sourcebytes / 1e6,
                (double)entries * RECORDSIZE / 1e6);

@@ -14,12 +14,14 @@ double nowms()
     return std::chrono::duration<double, std::milli>(clock::now().time_since_epoch()).count();
 }
 
-Timing timeruns(int runs, const std::function<void()> &work)
+Timing timeruns(int runs, const std::function<void()> &work, const std::function<void()> &prepare)
 {
     if (runs < 1) runs = 1;
+    if (prepare) prepare();
     work();
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
+        if (prepare) prepare();
         double start = nowms();
         work();
         times.push_back(nowms() - start);
@@ -75,35 +77,62 @@ void setplatform(const char *name)
     copyfield(platform, sizeof platform, name);
 }
 
-void addfigure(int entries, const char *operation, const Timing &timing, double plainms,
-               double megabytes, const char *note)
+static void record(Figure *f)
 {
-    Figure f;
-    copyfield(f.platform, sizeof f.platform, platform);
-    f.entries = entries;
-    copyfield(f.operation, sizeof f.operation, operation);
-    f.timing = timing;
-    f.plainms = plainms;
-    f.megabytes = megabytes;
-    copyfield(f.note, sizeof f.note, note);
-    figures.push_back(f);
-    printf("  %-48s %9.2f ms", operation, timing.median);
-    if (plainms > 0) printf("  %5.2fx read", timing.median / plainms);
-    if (megabytes > 0) printf("  %7.1f MB/s", megabytes / (timing.median / 1000.0));
+    figures.push_back(*f);
+    printf("  %-48s", f->operation);
+    if (f->timing.runs > 0) printf(" %9.2f ms", f->timing.median);
+    if (f->plainms > 0) printf("  %5.2fx read", f->timing.median / f->plainms);
+    if (f->unit[0]) printf("  %8.1f %s", f->amount, f->unit);
     printf("\n");
     fflush(stdout);
 }
 
+static Figure newfigure(int entries, const char *operation, const char *note)
+{
+    Figure f;
+    memset(&f, 0, sizeof f);
+    copyfield(f.platform, sizeof f.platform, platform);
+    f.entries = entries;
+    copyfield(f.operation, sizeof f.operation, operation);
+    copyfield(f.note, sizeof f.note, note);
+    return f;
+}
+
+void addfigure(int entries, const char *operation, const Timing &timing, double plainms,
+               double megabytes, const char *note)
+{
+    Figure f = newfigure(entries, operation, note);
+    f.timing = timing;
+    f.plainms = plainms;
+    if (megabytes > 0 && timing.median > 0) {
+        f.amount = megabytes / (timing.median / 1000.0);
+        copyfield(f.unit, sizeof f.unit, "MB/s");
+    }
+    record(&f);
+}
+
+void addamount(int entries, const char *operation, double amount, const char *unit, const char *note)
+{
+    Figure f = newfigure(entries, operation, note);
+    f.amount = amount;
+    copyfield(f.unit, sizeof f.unit, unit);
+    record(&f);
+}
+
 void printfigures(FILE *out)
 {
-    fprintf(out, "| Platform | Entries | Operation | Median ms | Fastest ms | Runs | x plain read | MB/s | Held against |\n");
+    fprintf(out, "| Platform | Entries | Operation | Median ms | Fastest ms | Runs | x plain read | Rate or size | Held against |\n");
     fprintf(out, "|---|---:|---|---:|---:|---:|---:|---:|---|\n");
     for (const Figure &f : figures) {
-        fprintf(out, "| %s | %d | %s | %.2f | %.2f | %d | ", f.platform, f.entries, f.operation,
-                f.timing.median, f.timing.fastest, f.timing.runs);
+        fprintf(out, "| %s | %d | %s | ", f.platform, f.entries, f.operation);
+        if (f.timing.runs > 0)
+            fprintf(out, "%.2f | %.2f | %d | ", f.timing.median, f.timing.fastest, f.timing.runs);
+        else
+            fprintf(out, " |  |  | ");
         if (f.plainms > 0) fprintf(out, "%.2f", f.timing.median / f.plainms);
         fprintf(out, " | ");
-        if (f.megabytes > 0) fprintf(out, "%.1f", f.megabytes / (f.timing.median / 1000.0));
+        if (f.unit[0]) fprintf(out, "%.1f %s", f.amount, f.unit);
         fprintf(out, " | %s |\n", f.note);
     }
 }
@@ -112,15 +141,21 @@ bool writefigures(const char *csvpath)
 {
     FILE *out = fopen(csvpath, "w");
     if (!out) return false;
-    fprintf(out, "platform,entries,operation,median_ms,fastest_ms,runs,plain_read_ms,ratio_to_plain_read,mb_per_s,held_against\n");
+    fprintf(out, "platform,entries,operation,median_ms,fastest_ms,runs,plain_read_ms,ratio_to_plain_read,amount,unit,held_against\n");
     for (const Figure &f : figures) {
-        fprintf(out, "%s,%d,\"%s\",%.3f,%.3f,%d,", f.platform, f.entries, f.operation, f.timing.median,
-                f.timing.fastest, f.timing.runs);
+        fprintf(out, "%s,%d,\"%s\",", f.platform, f.entries, f.operation);
+        if (f.timing.runs > 0)
+            fprintf(out, "%.3f,%.3f,%d,", f.timing.median, f.timing.fastest, f.timing.runs);
+        else
+            fprintf(out, ",,,");
         if (f.plainms > 0)
             fprintf(out, "%.3f,%.3f,", f.plainms, f.timing.median / f.plainms);
         else
             fprintf(out, ",,");
-        if (f.megabytes > 0) fprintf(out, "%.1f", f.megabytes / (f.timing.median / 1000.0));
+        if (f.unit[0])
+            fprintf(out, "%.1f,%s", f.amount, f.unit);
+        else
+            fprintf(out, ",");
         fprintf(out, ",\"%s\"\n", f.note);
     }
     return fclose(out) == 0;

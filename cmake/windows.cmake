@@ -66,6 +66,7 @@ set_tests_properties(scenarios-wine startup-wine PROPERTIES
 
 # The installer, its packer and their tests.
 include(cmake/setup.cmake)
+include(cmake/bench.cmake)
 
 # The release folder, the host tools that make it, and its end-to-end test.
 include(cmake/release.cmake)
