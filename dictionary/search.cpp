@@ -158,6 +158,8 @@ void searchrelated(Dialog d, char *query, SearchMode mode)
     else
         searchallwords(d, store, count, query, mode == SearchListedWord);
 
-    fileclose(store);
+    // a read that failed left entries unsearched: the results are not all
+    bool whole = fileclose(store);
     tkcombosetsel(d, IDC_RESULTS, 0);
+    if (!whole) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
 }

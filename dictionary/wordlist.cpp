@@ -54,7 +54,8 @@ void fillwordlist(Dialog d)
     }
     tksetredraw(d, IDC_WORDLIST, true);
     tksetnumber(d, IDC_WORDCOUNT, listed);
-    fileclose(store);
+    // a read that failed left words out: the list is not the whole store
+    if (!fileclose(store)) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
     tksettext(d, IDC_MEANING, "");
     uncheckalllevels(d);
 }
@@ -119,9 +120,10 @@ void filterwordlist(Dialog d)
         ++listed;
     }
     tksetredraw(d, IDC_WORDLIST, true);
-    fileclose(store);
+    bool whole = fileclose(store);
     tksetnumber(d, IDC_WORDCOUNT, listed);
     tksettext(d, IDC_WORD, "");
+    if (!whole) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
 }
 
 void onfiltercheck(Dialog d, int checkid, int editid)

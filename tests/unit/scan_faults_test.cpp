@@ -1,0 +1,77 @@
+// The scans that only read the store: the full fill of the word list, the
+// narrowed list, and the two related-word searches, with the first, the
+// second, ... read of the store failing.  Each says that it could not read
+// the whole store instead of showing part of it as all there is; none
+// writes the store.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "dictionary/filefaults.h"
+#include "dictionary/search.h"
+#include "dictionary/store.h"
+#include "dictionary/wordlist.h"
+#include "tests/headless.h"
+#include "tests/support/scratch.h"
+
+#ifdef VANTREL_FAULTS
+using std::string;
+using std::vector;
+
+struct Scan {
+    const char *what;
+    void (*run)(Dialog d);
+};
+
+static void searchfor(Dialog d, SearchMode mode)
+{
+    char query[QUERYSIZE] = "a";
+    searchrelated(d, query, mode);
+}
+
+static const Scan SCANS[] = {
+    {"the full fill of the word list", [](Dialog d) { fillwordlist(d); }},
+    {"the narrowed word list", [](Dialog d) { filterwordlist(d); }},
+    {"the all-words search", [](Dialog d) { searchfor(d, SearchAllWords); }},
+    {"the phrase search", [](Dialog d) { searchfor(d, SearchPhrase); }},
+};
+
+using ScanFaults = ScratchTest;
+
+// These scans once stopped at a failed read as at the end of the store: the
+// list or the results showed part of the store as the whole of it.
+TEST_F(ScanFaults, AReadThatFailsHalfwayThroughTheStoreIsTold)
+{
+    writestore({{"anchor", "A heavy hook.", 0, LevelHard},
+                {"berth", "A ship's place.", 0, LevelHard},
+                {"quay", "A landing.", 0, LevelHard}});
+    string before = readwholefile(STOREFILE);
+    int injected = 0;
+    for (const Scan &scan : SCANS) {
+        for (int n = 1;; ++n) {
+            Dialog d = headlesscreate();
+            clearfilefaults();
+            filefaults.path = STOREFILE;
+            filefaults.failread = n;
+            scan.run(d);
+            bool struck = filefaults.reads >= n;
+            clearfilefaults();
+            vector<string> shown;
+            for (const ShownMessage &m : d->messages) shown.push_back(m.text);
+            headlessdestroy(d);
+            string what = string(scan.what) + ", read number " + std::to_string(n);
+            EXPECT_TRUE(readwholefile(STOREFILE) == before) << what;
+            if (!struck) {
+                EXPECT_TRUE(shown.empty()) << what << ": with no fault nothing is told";
+                break;
+            }
+            EXPECT_EQ(shown, vector<string>{STOREMISSING}) << what;
+            ++injected;
+        }
+    }
+    printf("[ figures  ] list and search: %d failed reads injected\n", injected);
+    EXPECT_EQ(injected, 12) << "each of the three records, in each of the four scans";
+}
+#endif
