@@ -141,3 +141,14 @@ int searchmenushown()
 {
     return current ? current->searchmenus : 0;
 }
+
+const std::vector<std::string> &openeddocuments()
+{
+    static const std::vector<std::string> none;
+    return current ? current->documents : none;
+}
+
+int creditsshown()
+{
+    return current ? current->creditsshown : 0;
+}

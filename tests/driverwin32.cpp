@@ -20,6 +20,8 @@ HWND dialog = nullptr;
 std::vector<ShownMessage> messages;
 std::deque<int> answers;
 int menushown = 0;
+std::vector<std::string> documents;
+int credits = 0;
 bool ended = false;
 int endresult = 0;
 
@@ -37,9 +39,9 @@ int recordbox(const char *text, const char *caption, int style)
 
 void countmenu() { ++menushown; }
 
-void ignoredocument(const char *) {}
+void recorddocument(const char *file) { documents.push_back(file); }
 
-void ignorecredits() {}
+void countcredits() { ++credits; }
 
 void recordend(Dialog, int result)
 {
@@ -116,13 +118,15 @@ Dialog startdialog(const char *tail)
     messages.clear();
     answers.clear();
     menushown = 0;
+    documents.clear();
+    credits = 0;
     ended = false;
     endresult = 0;
     messageboxhook = recordbox;
     searchmenuhook = countmenu;
-    opendocumenthook = ignoredocument;
+    opendocumenthook = recorddocument;
     enddialoghook = recordend;
-    creditshook = ignorecredits;
+    creditshook = countcredits;
     dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAINDIALOG),
                                 nullptr, DialogFunc, reinterpret_cast<LPARAM>(tail));
     if (dialog == nullptr)
@@ -250,3 +254,7 @@ void clearmessages() { messages.clear(); }
 void answernext(int answer) { answers.push_back(answer); }
 
 int searchmenushown() { return menushown; }
+
+const std::vector<std::string> &openeddocuments() { return documents; }
+
+int creditsshown() { return credits; }
