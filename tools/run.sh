@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds vantrel.exe and starts it under Wine on the
-# bundled dictionary, in a scratch folder of its own.
+# Installs what is missing, builds vantrel.exe and the bundled dictionary (the
+# store compiled from data/orlavexdic.txt, the text source and "Read me.htm",
+# as the release ships them) and starts it under Wine in a scratch folder of
+# its own, as an installed copy runs.  Arguments go to vantrel.exe: a word to
+# look up at once, for example "tools/run.sh harbour wall".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh
 jobs=$(nproc)
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-win -j"$jobs" --target vantrel
-cmake -S . -B build-host -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build-host -j"$jobs" --target mkstore
+cmake --build build-win -j"$jobs" --target release
 
 scratch=$(mktemp -d /tmp/vantrel-run.XXXXXX)
-build-host/mkstore tools/demo-entries.tsv "$scratch/dicbin.txt"
-cp build-win/vantrel.exe "$scratch/"
+for file in vantrel.exe dicbin.txt orlavexdic.txt "Read me.htm"; do
+    cp "build-win/payload/$file" "$scratch/"
+done
 cd "$scratch"
 echo "running in $scratch"
 exec "$OLDPWD/tools/wine-run.sh" ./vantrel.exe "$@"
