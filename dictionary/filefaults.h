@@ -8,7 +8,7 @@ struct FileFaults {
     bool readonly;         // opens for writing or update fail, and so does a replace of it,
                            // as for a read-only file
     int failopen;          // the n-th matching open fails (1-based); 0 for none
-    int failread;          // the n-th read of a matching file fails
+    int failread;          // the n-th read of a matching file fails (a record read in parts is one)
     int failwrite;         // the n-th write to a matching file fails
     long long writelimit;  // bytes that writes may still put down before they stop; -1 unlimited
     bool failclose;        // closing a matching file reports a failure

@@ -9,8 +9,19 @@
 
 struct DataFile;
 
+// Streams are buffered for the way the dictionary uses them: a store read
+// for a scan goes record after record, whole or only a part of each; a text
+// source line after line; a new store record after record.
 DataFile *fileopen(const char *path, const char *mode);
 size_t fileread(DataFile *f, void *buffer, size_t size);
+// The rest of a read made in parts (a record read as its word first): passes
+// over skip bytes, then reads size bytes, and returns the bytes read.  The
+// fault seam counts it with the read it continues, one read per record.
+size_t filereadmore(DataFile *f, size_t skip, void *buffer, size_t size);
+// Moves the read position size bytes on without handing the bytes over, the
+// cheapest way the platform's streams allow.  Not a read: a scan that needs
+// to know the bytes are there reads the next ones.  False on an error.
+bool fileskip(DataFile *f, size_t size);
 size_t filewrite(DataFile *f, const void *buffer, size_t size);
 // a line of text of at most size - 1 bytes; false at the end or on an error
 bool filereadline(DataFile *f, char *buffer, int size);

@@ -85,12 +85,14 @@ int lookupword(Dialog d, int trigger)
 
     DictEntry entry;
     bool found = false;
-    for (int number = 1; number <= count && readrecord(store, &entry); ++number) {
+    // Only the words are read until one matches; then the rest of that record.
+    for (int number = 1; number <= count && readword(store, &entry); ++number) {
         if (sameword(entry.word, word)) {
-            showentry(d, entry, number);
-            found = true;
+            found = readrest(store, &entry);  // a record cut short is no entry
+            if (found) showentry(d, entry, number);
             break;
         }
+        if (!skiprest(store)) break;
     }
     if (!found) {
         tksettext(d, IDC_MEANING, trigger == TRIGGER_GO ? "<<NOT FOUND>>" : "<<SEARCHING>>");

@@ -15,11 +15,14 @@ static const char MARKCAPTION[] = "Mark for &revision";
 static const char UNMARKCAPTION[] = "Unmark from &revision";
 static const char LEVELCHANGED[] = "Difficulty level changed.";
 
-// Scans at most count records into entry; true at the first exact match.
+// Scans at most count records into entry, reading only their words until
+// one is exactly word; true when that record was then read whole.
 static bool findexact(DataFile *store, int count, DictEntry *entry, const char *word)
 {
-    for (int i = 0; i < count && readrecord(store, entry); ++i)
-        if (strcmp(entry->word, word) == 0) return true;
+    for (int i = 0; i < count && readword(store, entry); ++i) {
+        if (strcmp(entry->word, word) == 0) return readrest(store, entry);
+        if (!skiprest(store)) return false;
+    }
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "dictionary/store.h"
 
+#include <cstddef>
 #include <cstring>
 
 const char STOREFILE[] = "dicbin.txt";
@@ -23,6 +24,45 @@ bool readrecord(DataFile *store, DictEntry *entry)
     entry->word[WORDSIZE - 1] = '\0';
     entry->meaning[MEANINGSIZE - 1] = '\0';
     return true;
+}
+
+static const size_t HEADSIZE = offsetof(DictEntry, meaning);             // mark and word
+static const size_t RESTSIZE = RECORDSIZE - HEADSIZE;                     // meaning and level
+static const size_t LEVELSIZE = sizeof(int16_t);
+static_assert(offsetof(DictEntry, level) == RECORDSIZE - LEVELSIZE, "the level ends the record");
+
+bool readword(DataFile *store, DictEntry *entry)
+{
+    bool whole = fileread(store, entry, HEADSIZE) == HEADSIZE;
+    entry->word[WORDSIZE - 1] = '\0';
+    entry->meaning[0] = '\0';
+    entry->level = 0;
+    return whole;
+}
+
+bool readrest(DataFile *store, DictEntry *entry)
+{
+    char *rest = reinterpret_cast<char *>(entry) + HEADSIZE;
+    bool whole = filereadmore(store, 0, rest, RESTSIZE) == RESTSIZE;
+    entry->meaning[MEANINGSIZE - 1] = '\0';
+    if (!whole) {
+        entry->meaning[0] = '\0';
+        entry->level = 0;
+    }
+    return whole;
+}
+
+bool readlevel(DataFile *store, DictEntry *entry)
+{
+    int16_t level = 0;
+    if (filereadmore(store, MEANINGSIZE, &level, LEVELSIZE) != LEVELSIZE) return false;
+    entry->level = level;
+    return true;
+}
+
+bool skiprest(DataFile *store)
+{
+    return fileskip(store, RESTSIZE);
 }
 
 bool rewritefield(DataFile *store, size_t fieldoffset, int16_t value)

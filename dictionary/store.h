@@ -23,6 +23,23 @@ int countrecords(int recordsize, const char *path);
 // NUL-terminated afterwards, whatever the file held.
 bool readrecord(DataFile *store, DictEntry *entry);
 
+// A record read in parts, for the scans that look at the words first: the
+// mark and the word (its first 102 bytes), then either the rest of it or only
+// its level.  The same guarantees as readrecord hold for every part read: the
+// word is NUL-terminated, the meaning is empty until the rest is read, and a
+// part that comes up short is never taken.  A record whose level or rest was
+// read whole is there whole.
+//
+// readword reads the mark and the word of the next record and stops before
+// its meaning; the caller then goes on with exactly one of the other three.
+bool readword(DataFile *store, DictEntry *entry);
+// the meaning and the level: the entry is then as readrecord leaves it
+bool readrest(DataFile *store, DictEntry *entry);
+// passes over the meaning and reads the level
+bool readlevel(DataFile *store, DictEntry *entry);
+// passes over the meaning and the level: the next record comes next
+bool skiprest(DataFile *store);
+
 // Rewrites the record just read in place: back 8104 bytes from the current
 // position, then only the two-byte field at fieldoffset, so every other byte of
 // the store stays as it was.  False when the seek or the write failed.

@@ -46,7 +46,8 @@ void fillwordlist(Dialog d)
     }
     unsigned listed = 0;
     tksetredraw(d, IDC_WORDLIST, false);
-    for (int i = 0; i < count && readrecord(store, &entrybuffer); ++i) {
+    // the mark, the word and the level of each record: never its meaning
+    for (int i = 0; i < count && readword(store, &entrybuffer) && readlevel(store, &entrybuffer); ++i) {
         if (passesfilter(MarkedOnlyFilter, ShowFilter, entrybuffer.level, entrybuffer.mark)) {
             tklistadd(d, IDC_WORDLIST, entrybuffer.word);
             ++listed;
@@ -113,8 +114,13 @@ void filterwordlist(Dialog d)
     tksetredraw(d, IDC_WORDLIST, false);
     unsigned listed = 0;
     DictEntry entry;
-    for (int i = 0; i < count && readrecord(store, &entry); ++i) {
-        if (!passestextfilters(entry.word, prefix, suffix, reversedsuffix, contains)) continue;
+    // The word first: the level is read only for a word that passes.
+    for (int i = 0; i < count && readword(store, &entry); ++i) {
+        if (!passestextfilters(entry.word, prefix, suffix, reversedsuffix, contains)) {
+            if (!skiprest(store)) break;
+            continue;
+        }
+        if (!readlevel(store, &entry)) break;
         if (!passesfilter(MarkedOnlyFilter, ShowFilter, entry.level, entry.mark)) continue;
         tklistadd(d, IDC_WORDLIST, entry.word);
         ++listed;
