@@ -47,9 +47,7 @@ void clearmessages();
 void answernext(int answer);
 // how often the search menu was shown since startdialog
 int searchmenushown();
-// the documents the shell was asked to open, and how often the credits box
-// was shown, since startdialog
+// the documents the shell was asked to open since startdialog
 const std::vector<std::string> &openeddocuments();
-int creditsshown();
 
 #endif

@@ -147,8 +147,3 @@ const std::vector<std::string> &openeddocuments()
     static const std::vector<std::string> none;
     return current ? current->documents : none;
 }
-
-int creditsshown()
-{
-    return current ? current->creditsshown : 0;
-}

@@ -21,7 +21,6 @@ std::vector<ShownMessage> messages;
 std::deque<int> answers;
 int menushown = 0;
 std::vector<std::string> documents;
-int credits = 0;
 bool ended = false;
 int endresult = 0;
 
@@ -41,7 +40,7 @@ void countmenu() { ++menushown; }
 
 void recorddocument(const char *file) { documents.push_back(file); }
 
-void countcredits() { ++credits; }
+void ignorecredits() {}
 
 void recordend(Dialog, int result)
 {
@@ -119,14 +118,13 @@ Dialog startdialog(const char *tail)
     answers.clear();
     menushown = 0;
     documents.clear();
-    credits = 0;
     ended = false;
     endresult = 0;
     messageboxhook = recordbox;
     searchmenuhook = countmenu;
     opendocumenthook = recorddocument;
     enddialoghook = recordend;
-    creditshook = countcredits;
+    creditshook = ignorecredits;
     dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAINDIALOG),
                                 nullptr, DialogFunc, reinterpret_cast<LPARAM>(tail));
     if (dialog == nullptr)
@@ -256,5 +254,3 @@ void answernext(int answer) { answers.push_back(answer); }
 int searchmenushown() { return menushown; }
 
 const std::vector<std::string> &openeddocuments() { return documents; }
-
-int creditsshown() { return credits; }

@@ -1,4 +1,5 @@
-// The "&About" menu: the credits box, "Read me" and the help on the search.
+// The "&About" menu's "Read me" and help on the search.  The credits box is
+// tested on its own, under Wine (tests/wine/credits_test.cpp).
 #include "tests/scenarios/scenario.h"
 
 using std::string;
@@ -38,14 +39,4 @@ TEST_F(About, ReadMeOpensTheHelpPageThenTheFocusIsInTheWordList)
     EXPECT_EQ(openeddocuments(), vector<string>{"Read me.htm"});
     EXPECT_TRUE(shownmessages().empty()) << "whatever the shell does, the program says nothing";
     EXPECT_EQ(tkgetfocus(dialog), IDC_WORDLIST);
-}
-
-TEST_F(About, CreditsShowTheBoxAndLeaveTheFocusAndTheStoreAlone)
-{
-    string before = readwholefile("dicbin.txt");
-    usermenu(dialog, IDM_CREDITS);
-    EXPECT_EQ(creditsshown(), 1);
-    EXPECT_EQ(tkgetfocus(dialog), IDC_WORD);
-    EXPECT_TRUE(openeddocuments().empty());
-    EXPECT_TRUE(readwholefile("dicbin.txt") == before);
 }
