@@ -10,6 +10,7 @@ endif()
 
 set(WIN32_UI_SOURCES
     ${CMAKE_SOURCE_DIR}/ui/toolkitwin32.cpp
+    ${CMAKE_SOURCE_DIR}/ui/listfill.cpp
     ${CMAKE_SOURCE_DIR}/ui/main.cpp
     ${CMAKE_SOURCE_DIR}/ui/paint.cpp
     ${CMAKE_SOURCE_DIR}/ui/credits.cpp)

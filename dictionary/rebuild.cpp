@@ -48,11 +48,14 @@ static void listallwords(Dialog d)
         tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
         return;
     }
-    tklistreset(d, IDC_WORDLIST);
-    tksetredraw(d, IDC_WORDLIST, false);
+    tkfillbegin(d, IDC_WORDLIST);
     DictEntry entry;
-    for (int i = 0; i < count && readrecord(store, &entry); ++i) tklistadd(d, IDC_WORDLIST, entry.word);
-    tksetredraw(d, IDC_WORDLIST, true);
+    // the words alone: their meanings and levels play no part in the list
+    for (int i = 0; i < count && readword(store, &entry); ++i) {
+        tklistadd(d, IDC_WORDLIST, entry.word);
+        if (!skiprest(store)) break;
+    }
+    tkfillend(d, IDC_WORDLIST);
     // the new store is in place, but the list misses words: say so
     bool unread = fileerror(store);
     fileclose(store);

@@ -67,6 +67,12 @@ void tklistsettop(Dialog d, int id, int index);
 int tklistgettop(Dialog d, int id);
 // switches redrawing of a control off around a long refill
 void tksetredraw(Dialog d, int id, bool redraw);
+// A refill of a sorted list box or drop-down list: tkfillbegin empties it and
+// stops its redrawing; the items added until tkfillend are placed all at once,
+// each exactly where adding them one by one would have put it, and the
+// control is redrawn.  Nothing but adding is done to the control in between.
+void tkfillbegin(Dialog d, int id);
+void tkfillend(Dialog d, int id);
 
 // drop-down list
 void tkcomboreset(Dialog d, int id);

@@ -45,7 +45,7 @@ void fillwordlist(Dialog d)
         return;
     }
     unsigned listed = 0;
-    tksetredraw(d, IDC_WORDLIST, false);
+    tkfillbegin(d, IDC_WORDLIST);
     // the mark, the word and the level of each record: never its meaning
     for (int i = 0; i < count && readword(store, &entrybuffer) && readlevel(store, &entrybuffer); ++i) {
         if (passesfilter(MarkedOnlyFilter, ShowFilter, entrybuffer.level, entrybuffer.mark)) {
@@ -53,7 +53,7 @@ void fillwordlist(Dialog d)
             ++listed;
         }
     }
-    tksetredraw(d, IDC_WORDLIST, true);
+    tkfillend(d, IDC_WORDLIST);
     tksetnumber(d, IDC_WORDCOUNT, listed);
     // a read that failed left words out: the list is not the whole store
     if (!fileclose(store)) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
@@ -110,8 +110,7 @@ void filterwordlist(Dialog d)
         return;
     }
     tksetnumber(d, IDC_STATUS, (unsigned)count);
-    tklistreset(d, IDC_WORDLIST);
-    tksetredraw(d, IDC_WORDLIST, false);
+    tkfillbegin(d, IDC_WORDLIST);
     unsigned listed = 0;
     DictEntry entry;
     // The word first: the level is read only for a word that passes.
@@ -125,7 +124,7 @@ void filterwordlist(Dialog d)
         tklistadd(d, IDC_WORDLIST, entry.word);
         ++listed;
     }
-    tksetredraw(d, IDC_WORDLIST, true);
+    tkfillend(d, IDC_WORDLIST);
     bool whole = fileclose(store);
     tksetnumber(d, IDC_WORDCOUNT, listed);
     tksettext(d, IDC_WORD, "");

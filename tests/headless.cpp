@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "ui/dispatch.h"
+#include "ui/listorder.h"
 #include "ui/resource.h"
 
 struct TemplateControl {
@@ -75,6 +76,7 @@ Dialog headlesscreate()
         c.visible = t.visible;
         c.checked = false;
         c.limit = NOLIMIT;
+        c.filling = false;
         c.selected = NOITEM;
         c.top = 0;
         c.group = t.group;
@@ -286,6 +288,10 @@ void tklistreset(Dialog d, int id)
 void tklistadd(Dialog d, int id, const char *text)
 {
     Control &c = control(d, id);
+    if (c.filling) {
+        c.pending.push_back(text);
+        return;
+    }
     int at = addsorted(c.items, text);
     if (c.selected != NOITEM && at <= c.selected) ++c.selected;
 }
@@ -351,6 +357,35 @@ int tklistgettop(Dialog d, int id)
 
 void tksetredraw(Dialog, int, bool) {}
 
+void tkfillbegin(Dialog d, int id)
+{
+    Control &c = control(d, id);
+    tklistreset(d, id);
+    c.pending.clear();
+    c.filling = true;
+}
+
+static int comparepending(int a, int b, void *context)
+{
+    const std::vector<std::string> &pending = *static_cast<const std::vector<std::string> *>(context);
+    return comparesorted(pending[(size_t)a], pending[(size_t)b]);
+}
+
+// The items of the refill where one-by-one adds would have put them.
+void tkfillend(Dialog d, int id)
+{
+    Control &c = control(d, id);
+    if (!c.filling) return;
+    c.filling = false;
+    std::vector<int> order(c.pending.size());
+    if (sortedaddorder((int)c.pending.size(), comparepending, &c.pending, order.data())) {
+        for (int i : order) c.items.push_back(c.pending[(size_t)i]);
+    } else {
+        for (const std::string &item : c.pending) addsorted(c.items, item.c_str());
+    }
+    c.pending.clear();
+}
+
 void tkcomboreset(Dialog d, int id)
 {
     tklistreset(d, id);
@@ -358,7 +393,11 @@ void tkcomboreset(Dialog d, int id)
 
 void tkcomboadd(Dialog d, int id, const char *text)
 {
-    addsorted(control(d, id).items, text);
+    Control &c = control(d, id);
+    if (c.filling)
+        c.pending.push_back(text);
+    else
+        addsorted(c.items, text);
 }
 
 void tkcomboinsert(Dialog d, int id, int index, const char *text)

@@ -24,6 +24,8 @@ struct Control {
     bool checked;
     int limit;  // characters the user may type
     std::vector<std::string> items;
+    bool filling;                        // between tkfillbegin and tkfillend
+    std::vector<std::string> pending;    // the items added meanwhile, in order
     int selected;
     int top;
     int group;  // radios of one group exclude each other

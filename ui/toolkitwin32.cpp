@@ -9,6 +9,7 @@
 
 #include "dictionary/toolkit.h"
 #include "ui/credits.h"
+#include "ui/listfill.h"
 #include "ui/resource.h"
 #include "ui/toolkithooks.h"
 #include "ui/toolkitwin32.h"
@@ -201,6 +202,8 @@ void tklistreset(Dialog d, int id)
 
 void tklistadd(Dialog d, int id, const char *text)
 {
+    if (fillpending(GetDlgItem(window(d), id), text))
+        return;
     sendto(d, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }
 
@@ -254,6 +257,18 @@ void tksetredraw(Dialog d, int id, bool redraw)
         InvalidateRect(GetDlgItem(window(d), id), nullptr, TRUE);
 }
 
+void tkfillbegin(Dialog d, int id)
+{
+    HWND control = GetDlgItem(window(d), id);
+    if (control != nullptr)
+        fillbegin(control);
+}
+
+void tkfillend(Dialog d, int id)
+{
+    fillend(GetDlgItem(window(d), id));
+}
+
 void tkcomboreset(Dialog d, int id)
 {
     sendto(d, id, CB_RESETCONTENT, 0, 0);
@@ -261,6 +276,8 @@ void tkcomboreset(Dialog d, int id)
 
 void tkcomboadd(Dialog d, int id, const char *text)
 {
+    if (fillpending(GetDlgItem(window(d), id), text))
+        return;
     sendto(d, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }
 
