@@ -31,10 +31,15 @@ static bool iswhitespace(char c)
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
+// A to Z only.  Every byte up to the NUL is written, changed or not, so the
+// compiler can do many at a time.
 static void lowercase(char *text)
 {
-    for (; *text; ++text)
-        if (*text >= 'A' && *text <= 'Z') *text = (char)(*text - 'A' + 'a');
+    size_t length = strlen(text);
+    for (size_t i = 0; i < length; ++i) {
+        unsigned char c = (unsigned char)text[i];
+        text[i] = (char)((unsigned)(c - 'A') < 26u ? c + ('a' - 'A') : c);
+    }
 }
 
 void squeezespaces(char *text)
@@ -58,12 +63,17 @@ void normalisequery(char *query)
     squeezespaces(query);
 }
 
+static bool occursin(const char *word, const char *meaning, const char *pattern)
+{
+    return strstr(meaning, pattern) != nullptr || strstr(word, pattern) != nullptr;
+}
+
 bool matchesentry(char *word, char *meaning, char *pattern)
 {
     lowercase(word);
     lowercase(meaning);
     lowercase(pattern);
-    return strstr(meaning, pattern) != nullptr || strstr(word, pattern) != nullptr;
+    return occursin(word, meaning, pattern);
 }
 
 // Splits the normalised query at its spaces into the slots; returns the
@@ -83,10 +93,15 @@ static int splitquery(const char *query, char words[][WORDSLOT])
     return count;
 }
 
+// The record in the entry buffer is lower-cased once, not once for each
+// query word; the query is lower case already, being normalised.  Every
+// record is lower-cased, as matching it against the first word would do.
 static bool matchesallwords(char words[][WORDSLOT], int count)
 {
+    lowercase(entrybuffer.word);
+    lowercase(entrybuffer.meaning);
     for (int i = 0; i < count; ++i)
-        if (!matchesentry(entrybuffer.word, entrybuffer.meaning, words[i])) return false;
+        if (!occursin(entrybuffer.word, entrybuffer.meaning, words[i])) return false;
     return true;
 }
 
@@ -108,12 +123,13 @@ static void searchallwords(Dialog d, DataFile *store, int count, const char *que
     int wordcount = splitquery(query, words);
 
     bool found = false;
-    tkcomboreset(d, IDC_RESULTS);
+    tkfillbegin(d, IDC_RESULTS);
     for (int i = 0; i < count && readrecord(store, &entrybuffer); ++i) {
         if (!matchesallwords(words, wordcount)) continue;
         tkcomboadd(d, IDC_RESULTS, entrybuffer.word);
         found = true;
     }
+    tkfillend(d, IDC_RESULTS);
     // a listed word always finds itself: only a second entry is related to it
     if (singleisnone && tkcombocount(d, IDC_RESULTS) == 1) found = false;
     insertheader(d, found, header);
@@ -122,12 +138,13 @@ static void searchallwords(Dialog d, DataFile *store, int count, const char *que
 static void searchphrase(Dialog d, DataFile *store, int count, char *query)
 {
     bool found = false;
-    tkcomboreset(d, IDC_RESULTS);
+    tkfillbegin(d, IDC_RESULTS);
     for (int i = 0; i < count && readrecord(store, &entrybuffer); ++i) {
         if (!matchesentry(entrybuffer.word, entrybuffer.meaning, query)) continue;
         tkcomboadd(d, IDC_RESULTS, entrybuffer.word);
         found = true;
     }
+    tkfillend(d, IDC_RESULTS);
     insertheader(d, found, query);
 }
 
