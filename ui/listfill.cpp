@@ -11,6 +11,8 @@ namespace {
 // order they came.  direct: memory ran out, and the items go into the
 // control one by one as they come (the same order, only slower).
 struct Refill {
+    HWND dialog;
+    int id;
     HWND control;
     bool combo;
     bool direct;
@@ -20,7 +22,7 @@ struct Refill {
     int count;
 };
 
-Refill refill = {nullptr, false, false, nullptr, 0, 0, 0};
+Refill refill = {nullptr, 0, nullptr, false, false, nullptr, 0, 0, 0};
 
 bool iscombo(HWND control)
 {
@@ -155,9 +157,13 @@ bool place()
 
 } // namespace
 
-void fillbegin(HWND control)
+void fillbegin(HWND dialog, int id)
 {
+    HWND control = GetDlgItem(dialog, id);
+    if (control == nullptr) return;
     forget();
+    refill.dialog = dialog;
+    refill.id = id;
     refill.control = control;
     refill.combo = iscombo(control);
     refill.direct = false;
@@ -165,17 +171,18 @@ void fillbegin(HWND control)
     SendMessageA(control, WM_SETREDRAW, FALSE, 0);
 }
 
-bool fillpending(HWND control, const char *text)
+bool fillpending(HWND dialog, int id, const char *text)
 {
-    if (control == nullptr || control != refill.control) return false;
+    if (refill.control == nullptr || dialog != refill.dialog || id != refill.id) return false;
     if (!refill.direct && !keep(text)) godirect();
     if (refill.direct) addone(text);
     return true;
 }
 
-void fillend(HWND control)
+void fillend(HWND dialog, int id)
 {
-    if (control == nullptr || control != refill.control) return;
+    if (refill.control == nullptr || dialog != refill.dialog || id != refill.id) return;
+    HWND control = refill.control;
     if (!refill.direct && refill.count > 0 && !place()) godirect();
     forget();
     refill.control = nullptr;

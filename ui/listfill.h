@@ -8,12 +8,14 @@
 
 #include <windows.h>
 
-// Empties the control and holds its redraw until fillend.
-void fillbegin(HWND control);
-// True when text was taken into the refill of control; false when control is
-// not being refilled, and the caller adds the item itself.
-bool fillpending(HWND control, const char *text);
+// Empties control id of dialog and holds its redraw until fillend.
+void fillbegin(HWND dialog, int id);
+// True when text was taken into the refill of control id; false when that
+// control is not being refilled, and the caller adds the item itself.  It
+// asks the window system nothing: finding a control by its id is a round
+// trip to the window server under Wine, too slow to make for every item.
+bool fillpending(HWND dialog, int id, const char *text);
 // Places the items and redraws the control.
-void fillend(HWND control);
+void fillend(HWND dialog, int id);
 
 #endif

@@ -202,7 +202,7 @@ void tklistreset(Dialog d, int id)
 
 void tklistadd(Dialog d, int id, const char *text)
 {
-    if (fillpending(GetDlgItem(window(d), id), text))
+    if (fillpending(window(d), id, text))
         return;
     sendto(d, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }
@@ -259,14 +259,12 @@ void tksetredraw(Dialog d, int id, bool redraw)
 
 void tkfillbegin(Dialog d, int id)
 {
-    HWND control = GetDlgItem(window(d), id);
-    if (control != nullptr)
-        fillbegin(control);
+    fillbegin(window(d), id);
 }
 
 void tkfillend(Dialog d, int id)
 {
-    fillend(GetDlgItem(window(d), id));
+    fillend(window(d), id);
 }
 
 void tkcomboreset(Dialog d, int id)
@@ -276,7 +274,7 @@ void tkcomboreset(Dialog d, int id)
 
 void tkcomboadd(Dialog d, int id, const char *text)
 {
-    if (fillpending(GetDlgItem(window(d), id), text))
+    if (fillpending(window(d), id, text))
         return;
     sendto(d, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }
