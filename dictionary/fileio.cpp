@@ -5,6 +5,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -12,8 +13,11 @@
 
 struct DataFile {
     FILE *stream;
-    bool faulty;  // tests: this file is the one faults are aimed at
-    bool failed;  // a read or write of ours failed
+    bool faulty;         // tests: this file is the one faults are aimed at
+    bool failed;         // a read or write of ours failed
+    bool growing;        // written from empty: its blocks may be taken ahead
+    long long written;   // bytes handed to the stream since the open
+    long long reserved;  // bytes of blocks taken ahead of the writes
 };
 
 #ifdef VANTREL_FAULTS
@@ -75,6 +79,9 @@ DataFile *fileopen(const char *path, const char *mode)
     f->stream = stream;
     f->faulty = faulty;
     f->failed = false;
+    f->growing = mode[0] == 'w';
+    f->written = 0;
+    f->reserved = 0;
     return f;
 }
 
@@ -87,6 +94,40 @@ size_t fileread(DataFile *f, void *buffer, size_t size)
     }
 #endif
     return fread(buffer, 1, size, f->stream);
+}
+
+// Linux takes the blocks of a growing file page by page as the writes reach
+// it; a new store, written a record at a time, goes down about twice as fast
+// when its blocks are taken 4 MB ahead of the writes (the size of the file
+// does not change).  The close gives back what was taken past the end.  Only
+// a hint: where the file system can't, the file is written as it is.
+static const long long RESERVEAHEAD = 4 << 20;
+
+static void reserveahead(DataFile *f, size_t size)
+{
+#ifdef __linux__
+    long long end = f->written + (long long)size;
+    if (!f->growing || end <= f->reserved) return;
+    long long length = ((end - f->reserved) / RESERVEAHEAD + 1) * RESERVEAHEAD;
+    if (fallocate(fileno(f->stream), FALLOC_FL_KEEP_SIZE, (off_t)f->reserved, (off_t)length) == 0)
+        f->reserved += length;
+    else
+        f->growing = false;
+#else
+    (void)f;
+    (void)size;
+#endif
+}
+
+static void giveback(DataFile *f)
+{
+#ifdef __linux__
+    if (f->reserved == 0 || fflush(f->stream) != 0) return;
+    off_t end = ftello(f->stream);
+    if (end >= 0 && ftruncate(fileno(f->stream), end) != 0) f->failed = true;
+#else
+    (void)f;
+#endif
 }
 
 size_t filewrite(DataFile *f, const void *buffer, size_t size)
@@ -111,7 +152,9 @@ size_t filewrite(DataFile *f, const void *buffer, size_t size)
         if (filefaults.writelimit >= 0) filefaults.writelimit -= (long long)size;
     }
 #endif
+    reserveahead(f, size);
     size_t done = fwrite(buffer, 1, size, f->stream);
+    f->written += (long long)done;
     if (done != size) f->failed = true;
     return done;
 }
@@ -160,6 +203,7 @@ bool fileerror(DataFile *f)
 
 bool fileclose(DataFile *f)
 {
+    giveback(f);
     bool ok = !fileerror(f);
     if (fclose(f->stream) != 0) ok = false;
 #ifdef VANTREL_FAULTS
