@@ -23,16 +23,22 @@ static void cutheadword(char *line)
 }
 
 // A meaning line ends in CR LF in the store; a last line without a line feed
-// is taken as it is.  What does not fit the meaning field is cut off.
-static void appendmeaningline(char *line)
+// is taken as it is.  What does not fit the meaning field is cut off.  used
+// is the meaning's length so far, so that no line has to measure it again.
+static void appendmeaningline(const char *line, size_t length, size_t *used)
 {
-    size_t length = strlen(line);
     bool linefeed = length > 0 && line[length - 1] == '\n';
-    if (linefeed) line[length - 1] = '\0';
-    appendtext(entrybuffer.meaning, MEANINGSIZE, line);
+    if (linefeed) --length;
+    size_t room = (size_t)MEANINGSIZE - 1 - *used;
+    size_t taken = length < room ? length : room;
+    memcpy(entrybuffer.meaning + *used, line, taken);
+    *used += taken;
     // a line end goes in whole or not at all: never a lone CR at the cut
-    if (linefeed && strlen(entrybuffer.meaning) + 2 < (size_t)MEANINGSIZE)
-        appendtext(entrybuffer.meaning, MEANINGSIZE, "\r\n");
+    if (linefeed && *used + 2 < (size_t)MEANINGSIZE) {
+        memcpy(entrybuffer.meaning + *used, "\r\n", 2);
+        *used += 2;
+    }
+    entrybuffer.meaning[*used] = '\0';
 }
 
 static bool writeentry(DataFile *store)
@@ -48,6 +54,7 @@ Compiled compilesource(DataFile *source, DataFile *store)
     char line[LINESIZE];
     bool inentry = false;
     bool cutshort = false;  // the line read last ended before its line feed and the bound
+    size_t used = 0;        // the length of the meaning so far
     while (filereadline(source, line, LINESIZE)) {
         // A line ends at its line feed, at the bound, or at the end of the
         // file.  One that ended short of all three and has a line after it
@@ -61,9 +68,10 @@ Compiled compilesource(DataFile *source, DataFile *store)
             if (inentry && !writeentry(store)) return WRITEFAILED;
             memset(&entrybuffer, 0, sizeof entrybuffer);
             copytext(entrybuffer.word, WORDSIZE, line);
+            used = 0;
             inentry = true;
         } else if (inentry) {
-            appendmeaningline(line);
+            appendmeaningline(line, length, &used);
         }
     }
     if (fileerror(source)) return READFAILED;
