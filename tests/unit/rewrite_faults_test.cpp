@@ -120,7 +120,9 @@ protected:
         } else {
             EXPECT_EQ(r.messages, vector<string>{STOREMISSING}) << what << ": a change not made is told";
         }
-        if (!struck) EXPECT_TRUE(r.shown && written) << what << ": with no fault the change is made";
+        if (!struck) {
+            EXPECT_TRUE(r.shown && written) << what << ": with no fault the change is made";
+        }
     }
 
     string oldstore;
