@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "dictionary/findtext.h"
 #include "dictionary/store.h"
 #include "dictionary/text.h"
 
@@ -31,15 +32,16 @@ static bool iswhitespace(char c)
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-// A to Z only.  Every byte up to the NUL is written, changed or not, so the
-// compiler can do many at a time.
-static void lowercase(char *text)
+// A to Z only; returns the length.  Every byte up to the NUL is written,
+// changed or not, so the compiler can do many at a time.
+static size_t lowercase(char *text)
 {
     size_t length = strlen(text);
     for (size_t i = 0; i < length; ++i) {
         unsigned char c = (unsigned char)text[i];
         text[i] = (char)((unsigned)(c - 'A') < 26u ? c + ('a' - 'A') : c);
     }
+    return length;
 }
 
 void squeezespaces(char *text)
@@ -63,17 +65,24 @@ void normalisequery(char *query)
     squeezespaces(query);
 }
 
-static bool occursin(const char *word, const char *meaning, const char *pattern)
+// The lengths of the lower-cased word and meaning of the record being tested.
+struct Lowered {
+    size_t word;
+    size_t meaning;
+};
+
+static bool occursin(const char *word, const char *meaning, const Lowered &lengths, const FindPattern &pattern)
 {
-    return strstr(meaning, pattern) != nullptr || strstr(word, pattern) != nullptr;
+    return findin(&pattern, meaning, lengths.meaning) || findin(&pattern, word, lengths.word);
 }
 
 bool matchesentry(char *word, char *meaning, char *pattern)
 {
-    lowercase(word);
-    lowercase(meaning);
+    Lowered lengths = {lowercase(word), lowercase(meaning)};
     lowercase(pattern);
-    return occursin(word, meaning, pattern);
+    FindPattern prepared;
+    preparefind(&prepared, pattern);
+    return occursin(word, meaning, lengths, prepared);
 }
 
 // Splits the normalised query at its spaces into the slots; returns the
@@ -94,14 +103,14 @@ static int splitquery(const char *query, char words[][WORDSLOT])
 }
 
 // The record in the entry buffer is lower-cased once, not once for each
-// query word; the query is lower case already, being normalised.  Every
-// record is lower-cased, as matching it against the first word would do.
-static bool matchesallwords(char words[][WORDSLOT], int count)
+// query word; the query words are lower case already, being normalised, and
+// were made ready for the search once for all records.  Every record is
+// lower-cased, as matching it against the first word would do.
+static bool matchesall(const FindPattern *patterns, int count)
 {
-    lowercase(entrybuffer.word);
-    lowercase(entrybuffer.meaning);
+    Lowered lengths = {lowercase(entrybuffer.word), lowercase(entrybuffer.meaning)};
     for (int i = 0; i < count; ++i)
-        if (!occursin(entrybuffer.word, entrybuffer.meaning, words[i])) return false;
+        if (!occursin(entrybuffer.word, entrybuffer.meaning, lengths, patterns[i])) return false;
     return true;
 }
 
@@ -121,11 +130,13 @@ static void searchallwords(Dialog d, DataFile *store, int count, const char *que
     copytext(header, sizeof header, query);
     char words[MAXWORDS][WORDSLOT];
     int wordcount = splitquery(query, words);
+    FindPattern patterns[MAXWORDS];
+    for (int i = 0; i < wordcount; ++i) preparefind(&patterns[i], words[i]);
 
     bool found = false;
     tkfillbegin(d, IDC_RESULTS);
     for (int i = 0; i < count && readrecord(store, &entrybuffer); ++i) {
-        if (!matchesallwords(words, wordcount)) continue;
+        if (!matchesall(patterns, wordcount)) continue;
         tkcomboadd(d, IDC_RESULTS, entrybuffer.word);
         found = true;
     }
@@ -137,10 +148,12 @@ static void searchallwords(Dialog d, DataFile *store, int count, const char *que
 
 static void searchphrase(Dialog d, DataFile *store, int count, char *query)
 {
+    FindPattern phrase;
+    preparefind(&phrase, query);
     bool found = false;
     tkfillbegin(d, IDC_RESULTS);
     for (int i = 0; i < count && readrecord(store, &entrybuffer); ++i) {
-        if (!matchesentry(entrybuffer.word, entrybuffer.meaning, query)) continue;
+        if (!matchesall(&phrase, 1)) continue;
         tkcomboadd(d, IDC_RESULTS, entrybuffer.word);
         found = true;
     }
