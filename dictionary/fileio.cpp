@@ -10,6 +10,7 @@
 #endif
 
 #include "dictionary/filefaults.h"
+#include "dictionary/readahead.h"
 
 struct DataFile {
     FILE *stream;
@@ -18,6 +19,7 @@ struct DataFile {
     bool growing;        // written from empty: its blocks may be taken ahead
     long long written;   // bytes handed to the stream since the open
     long long reserved;  // bytes of blocks taken ahead of the writes
+    ReadAhead *ahead;    // a store read in blocks of its own; null for stdio's buffer
 };
 
 #ifdef VANTREL_FAULTS
@@ -39,24 +41,24 @@ static bool aimedat(const char *path)
 // glibc reads each of those straight into the caller's record, and a skip is
 // then only a seek; so the stream has no buffer, and no byte is copied twice.
 // msvcrt pays more for each call into the system than for a copy, and its
-// seek throws its buffer away: there the stream reads 64 KB at a time and a
-// skip reads through the buffer.  Text and new stores are read and written
-// 64 KB at a time on both.
+// seek throws its buffer away: there the store is read 256 KB at a time into
+// a block of its own (dictionary/readahead.h), from which a skip costs nothing.
+// Text and new stores are read and written 64 KB at a time on both.
 static const size_t STREAMBUFFER = 65536;
 
-static void setscanbuffer(FILE *stream, const char *mode)
+// Sets the stream's buffer; true when the store is to be read ahead.
+static bool setscanbuffer(FILE *stream, const char *mode)
 {
-    bool binary = strchr(mode, 'b') != nullptr;
-    bool reads = mode[0] == 'r';
-#ifdef _WIN32
-    (void)binary;
-    (void)reads;
-    setvbuf(stream, nullptr, _IOFBF, STREAMBUFFER);
-#else
-    if (binary && reads)
-        setvbuf(stream, nullptr, _IONBF, 0);
-    else
+    bool storescan = strchr(mode, 'b') != nullptr && mode[0] == 'r';
+    if (!storescan) {
         setvbuf(stream, nullptr, _IOFBF, STREAMBUFFER);
+        return false;
+    }
+    setvbuf(stream, nullptr, _IONBF, 0);
+#ifdef _WIN32
+    return true;
+#else
+    return false;
 #endif
 }
 
@@ -74,7 +76,7 @@ DataFile *fileopen(const char *path, const char *mode)
 #endif
     FILE *stream = fopen(path, mode);
     if (!stream) return nullptr;
-    setscanbuffer(stream, mode);
+    bool readahead = setscanbuffer(stream, mode);
     DataFile *f = new DataFile;
     f->stream = stream;
     f->faulty = faulty;
@@ -82,6 +84,11 @@ DataFile *fileopen(const char *path, const char *mode)
     f->growing = mode[0] == 'w';
     f->written = 0;
     f->reserved = 0;
+    f->ahead = nullptr;
+    if (readahead) {
+        f->ahead = new ReadAhead;
+        startahead(f->ahead);
+    }
     return f;
 }
 
@@ -93,7 +100,7 @@ size_t fileread(DataFile *f, void *buffer, size_t size)
         return 0;
     }
 #endif
-    return fread(buffer, 1, size, f->stream);
+    return f->ahead ? readahead(f->ahead, f->stream, buffer, size) : fread(buffer, 1, size, f->stream);
 }
 
 // Linux takes the blocks of a growing file page by page as the writes reach
@@ -132,6 +139,11 @@ static void giveback(DataFile *f)
 
 size_t filewrite(DataFile *f, const void *buffer, size_t size)
 {
+    // the stream stands ahead of the reader by what the block still holds
+    if (f->ahead && !dropahead(f->ahead, f->stream)) {
+        f->failed = true;
+        return 0;
+    }
 #ifdef VANTREL_FAULTS
     if (f->faulty) {
         if (++filefaults.writes == filefaults.failwrite) {
@@ -161,23 +173,14 @@ size_t filewrite(DataFile *f, const void *buffer, size_t size)
 
 bool fileskip(DataFile *f, size_t size)
 {
-#ifdef _WIN32
-    static char passed[4096];
-    while (size > 0) {
-        size_t part = size < sizeof passed ? size : sizeof passed;
-        if (fread(passed, 1, part, f->stream) != part) return !ferror(f->stream);
-        size -= part;
-    }
-    return true;
-#else
+    if (f->ahead) return skipahead(f->ahead, f->stream, size);
     return size <= 0x7fffffff && fseek(f->stream, (long)size, SEEK_CUR) == 0;
-#endif
 }
 
 size_t filereadmore(DataFile *f, size_t skip, void *buffer, size_t size)
 {
     if (skip > 0 && !fileskip(f, skip)) return 0;
-    return fread(buffer, 1, size, f->stream);
+    return f->ahead ? readahead(f->ahead, f->stream, buffer, size) : fread(buffer, 1, size, f->stream);
 }
 
 bool filereadline(DataFile *f, char *buffer, int size)
@@ -188,11 +191,13 @@ bool filereadline(DataFile *f, char *buffer, int size)
         return false;
     }
 #endif
+    if (f->ahead && !dropahead(f->ahead, f->stream)) return false;
     return fgets(buffer, size, f->stream) != nullptr;
 }
 
 bool fileseek(DataFile *f, long offset, int whence)
 {
+    if (f->ahead && !dropahead(f->ahead, f->stream)) return false;
     return fseek(f->stream, offset, whence) == 0;
 }
 
@@ -209,6 +214,7 @@ bool fileclose(DataFile *f)
 #ifdef VANTREL_FAULTS
     if (f->faulty && filefaults.failclose) ok = false;
 #endif
+    delete f->ahead;
     delete f;
     return ok;
 }
