@@ -3,7 +3,10 @@
 // memory of vantrel.exe at two store sizes.  Windows only; runs under Wine.
 //
 //   dialogbench [--entries 20000] [--runs 9] [--csv FILE] [--work FOLDER]
-//               [--vantrel PATH --small 1000]
+//               [--vantrel PATH --small 1000 [--large 50000]]
+//
+// The keystrokes are timed at --entries; the memory of vantrel.exe, when its
+// path is given, at --small, at --entries and at --large.
 //
 // A keystroke is timed from the character sent to the focused edit box until
 // the dialog has handled it and painted what changed: the lookup or the
@@ -145,9 +148,10 @@ int main(int argc, char **argv)
     fs::path csv = fs::absolute(option(argc, argv, "--csv", "dialogbench.csv"));
     const char *vantrel = option(argc, argv, "--vantrel", nullptr);
     int small = atoi(option(argc, argv, "--small", "1000"));
-    if (entries <= 0 || runs <= 0 || small <= 0) {
+    int large = atoi(option(argc, argv, "--large", "0"));
+    if (entries <= 0 || runs <= 0 || small <= 0 || large < 0) {
         fprintf(stderr, "usage: dialogbench [--entries 20000] [--runs 9] [--csv FILE] [--work FOLDER] "
-                        "[--vantrel PATH --small 1000]\n");
+                        "[--vantrel PATH --small 1000 [--large 50000]]\n");
         return 2;
     }
     setplatform("wine dialog");
@@ -157,8 +161,9 @@ int main(int argc, char **argv)
     fs::create_directories(work);
 
     bool ok = true;
-    const int sizes[] = {small, entries};
+    const int sizes[] = {small, entries, large};
     for (int size : sizes) {
+        if (size == 0 || (size != entries && !vantrel)) continue;
         fs::path folder = work / std::to_string(size);
         fs::create_directories(folder);
         fs::current_path(folder);
