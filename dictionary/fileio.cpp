@@ -37,29 +37,33 @@ static bool aimedat(const char *path)
 }
 #endif
 
-// A store opened for reading is read a record, a word or a level at a time.
-// glibc reads each of those straight into the caller's record, and a skip is
-// then only a seek; so the stream has no buffer, and no byte is copied twice.
-// msvcrt pays more for each call into the system than for a copy, and its
-// seek throws its buffer away: there the store is read 256 KB at a time into
-// a block of its own (dictionary/readahead.h), from which a skip costs nothing.
-// Text and new stores are read and written 64 KB at a time on both.
+// A store is read a record, a word or a level at a time, and written a
+// record at a time.  glibc moves each of those straight between the file and
+// the caller's record, and a skip is only a seek; so a store's stream has no
+// buffer, and no byte is copied twice.  msvcrt pays more for each call into
+// the system than for a copy, and its seek throws its buffer away: there a
+// store is read 256 KB at a time into a block of its own
+// (dictionary/readahead.h), from which a skip costs nothing, and written
+// through a 64 KB buffer.  Text is read and written 64 KB at a time on both.
 static const size_t STREAMBUFFER = 65536;
 
 // Sets the stream's buffer; true when the store is to be read ahead.
 static bool setscanbuffer(FILE *stream, const char *mode)
 {
-    bool storescan = strchr(mode, 'b') != nullptr && mode[0] == 'r';
-    if (!storescan) {
-        setvbuf(stream, nullptr, _IOFBF, STREAMBUFFER);
+    bool binary = strchr(mode, 'b') != nullptr;
+#ifdef _WIN32
+    if (binary && mode[0] == 'r') {
+        setvbuf(stream, nullptr, _IONBF, 0);
+        return true;
+    }
+#else
+    if (binary) {
+        setvbuf(stream, nullptr, _IONBF, 0);
         return false;
     }
-    setvbuf(stream, nullptr, _IONBF, 0);
-#ifdef _WIN32
-    return true;
-#else
-    return false;
 #endif
+    setvbuf(stream, nullptr, _IOFBF, STREAMBUFFER);
+    return false;
 }
 
 DataFile *fileopen(const char *path, const char *mode)
