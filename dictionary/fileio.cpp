@@ -1,6 +1,7 @@
 #include "dictionary/fileio.h"
 
 #include <cstring>
+#include <new>
 #include <sys/stat.h>
 #ifdef _WIN32
 #include <windows.h>
@@ -47,23 +48,34 @@ static bool aimedat(const char *path)
 // through a 64 KB buffer.  Text is read and written 64 KB at a time on both.
 static const size_t STREAMBUFFER = 65536;
 
-// Sets the stream's buffer; true when the store is to be read ahead.
-static bool setscanbuffer(FILE *stream, const char *mode)
+// The block a store opened in mode is read ahead into; null where the
+// platform's streams do better without (or when there is no memory for it).
+static ReadAhead *newreadahead(const char *mode)
 {
-    bool binary = strchr(mode, 'b') != nullptr;
 #ifdef _WIN32
-    if (binary && mode[0] == 'r') {
-        setvbuf(stream, nullptr, _IONBF, 0);
-        return true;
-    }
+    if (strchr(mode, 'b') == nullptr || mode[0] != 'r') return nullptr;
+    ReadAhead *ahead = new (std::nothrow) ReadAhead;
+    if (ahead) startahead(ahead);
+    return ahead;
 #else
-    if (binary) {
-        setvbuf(stream, nullptr, _IONBF, 0);
-        return false;
-    }
+    (void)mode;
+    return nullptr;
 #endif
-    setvbuf(stream, nullptr, _IOFBF, STREAMBUFFER);
-    return false;
+}
+
+static void setstreambuffer(FILE *stream, const char *mode, bool readahead)
+{
+#ifdef _WIN32
+    (void)mode;
+    bool unbuffered = readahead;
+#else
+    (void)readahead;
+    bool unbuffered = strchr(mode, 'b') != nullptr;
+#endif
+    if (unbuffered)
+        setvbuf(stream, nullptr, _IONBF, 0);
+    else
+        setvbuf(stream, nullptr, _IOFBF, STREAMBUFFER);
 }
 
 DataFile *fileopen(const char *path, const char *mode)
@@ -80,7 +92,8 @@ DataFile *fileopen(const char *path, const char *mode)
 #endif
     FILE *stream = fopen(path, mode);
     if (!stream) return nullptr;
-    bool readahead = setscanbuffer(stream, mode);
+    ReadAhead *ahead = newreadahead(mode);
+    setstreambuffer(stream, mode, ahead != nullptr);
     DataFile *f = new DataFile;
     f->stream = stream;
     f->faulty = faulty;
@@ -88,11 +101,7 @@ DataFile *fileopen(const char *path, const char *mode)
     f->growing = mode[0] == 'w';
     f->written = 0;
     f->reserved = 0;
-    f->ahead = nullptr;
-    if (readahead) {
-        f->ahead = new ReadAhead;
-        startahead(f->ahead);
-    }
+    f->ahead = ahead;
     return f;
 }
 
