@@ -71,17 +71,21 @@ bool keep(const char *text)
     return true;
 }
 
-// The items in wide characters, their sort keys in the control's locale (the
-// list compares with CompareStringW and NORM_IGNORECASE, and comparing the
-// keys byte by byte gives the same answers), and where each begins.
+// The sort key of each item in the control's locale (the list compares with
+// CompareStringW and NORM_IGNORECASE, and comparing the keys byte by byte
+// gives the same answers), and where each item and key begins.  Only the
+// keys are held besides the items: they go once the order is known.
 struct Placing {
-    int *wordstart;
-    WCHAR *words;
+    int *itemstart;
     int *keystart;
     int *keylength;
     unsigned char *keys;
+    size_t keysused;
+    size_t keyssize;
     int *order;
 };
+
+const DWORD KEYFLAGS = LCMAP_SORTKEY | NORM_IGNORECASE;
 
 int comparekeys(int a, int b, void *context)
 {
@@ -91,14 +95,55 @@ int comparekeys(int a, int b, void *context)
     return same != 0 ? same : la - lb;
 }
 
-void release(Placing *p)
+bool roomforkey(Placing *p, int length)
 {
-    free(p->wordstart);
-    free(p->words);
+    size_t wanted = p->keysused + static_cast<size_t>(length);
+    if (wanted <= p->keyssize) return true;
+    size_t size = p->keyssize == 0 ? 65536 : p->keyssize;
+    while (size < wanted) size *= 2;
+    unsigned char *grown = static_cast<unsigned char *>(realloc(p->keys, size));
+    if (grown == nullptr) return false;
+    p->keys = grown;
+    p->keyssize = size;
+    return true;
+}
+
+// Appends the sort key of item i; false when memory ran out or the platform
+// refused.  An item is a headword or a result line, far below 256 characters;
+// a longer one is converted in memory of its own.
+bool addkey(Placing *p, LCID locale, int i, const char *item)
+{
+    WCHAR shortword[256];
+    WCHAR *word = shortword;
+    int length = MultiByteToWideChar(CP_ACP, 0, item, -1, shortword, 256);
+    if (length == 0) {
+        length = MultiByteToWideChar(CP_ACP, 0, item, -1, nullptr, 0);
+        word = length > 0 ? static_cast<WCHAR *>(malloc(sizeof(WCHAR) * static_cast<size_t>(length))) : nullptr;
+        if (word == nullptr || MultiByteToWideChar(CP_ACP, 0, item, -1, word, length) != length) {
+            free(word);
+            return false;
+        }
+    }
+    int keylength = LCMapStringW(locale, KEYFLAGS, word, -1, nullptr, 0);
+    bool ok = keylength > 0 && roomforkey(p, keylength) &&
+              LCMapStringW(locale, KEYFLAGS, word, -1, reinterpret_cast<LPWSTR>(p->keys + p->keysused),
+                           keylength) == keylength;
+    if (word != shortword) free(word);
+    if (!ok) return false;
+    p->keystart[i] = static_cast<int>(p->keysused);
+    p->keylength[i] = keylength;
+    p->keysused += static_cast<size_t>(keylength);
+    return true;
+}
+
+void dropkeys(Placing *p)
+{
     free(p->keystart);
     free(p->keylength);
     free(p->keys);
-    free(p->order);
+    p->keystart = nullptr;
+    p->keylength = nullptr;
+    p->keys = nullptr;
 }
 
 // Works out the places and appends the items in that order; false, with
@@ -106,52 +151,36 @@ void release(Placing *p)
 bool place()
 {
     int n = refill.count;
+    size_t ints = sizeof(int) * static_cast<size_t>(n);
     Placing p = {};
-    p.wordstart = static_cast<int *>(malloc(sizeof(int) * static_cast<size_t>(n)));
-    p.keystart = static_cast<int *>(malloc(sizeof(int) * static_cast<size_t>(n)));
-    p.keylength = static_cast<int *>(malloc(sizeof(int) * static_cast<size_t>(n)));
-    p.order = static_cast<int *>(malloc(sizeof(int) * static_cast<size_t>(n)));
-    p.words = static_cast<WCHAR *>(malloc(sizeof(WCHAR) * refill.used));  // never more characters than bytes
-    bool ok = p.wordstart && p.keystart && p.keylength && p.order && p.words;
+    p.itemstart = static_cast<int *>(malloc(ints));
+    p.keystart = static_cast<int *>(malloc(ints));
+    p.keylength = static_cast<int *>(malloc(ints));
+    p.order = static_cast<int *>(malloc(ints));
+    bool ok = p.itemstart && p.keystart && p.keylength && p.order;
 
     LCID locale = static_cast<LCID>(SendMessageA(refill.control, refill.combo ? CB_GETLOCALE : LB_GETLOCALE, 0, 0));
-    int wordsused = 0;
-    size_t keysused = 0;
     size_t at = 0;
     for (int i = 0; ok && i < n; ++i) {
         const char *item = refill.text + at;
+        p.itemstart[i] = static_cast<int>(at);
         at += strlen(item) + 1;
-        int room = static_cast<int>(refill.used) - wordsused;
-        int length = MultiByteToWideChar(CP_ACP, 0, item, -1, p.words + wordsused, room);
-        int keylength = length > 0 ? LCMapStringW(locale, LCMAP_SORTKEY | NORM_IGNORECASE,
-                                                  p.words + wordsused, -1, nullptr, 0)
-                                   : 0;
-        ok = length > 0 && keylength > 0;
-        p.wordstart[i] = wordsused;
-        wordsused += length;
-        p.keystart[i] = static_cast<int>(keysused);
-        p.keylength[i] = keylength;
-        keysused += static_cast<size_t>(keylength);
+        ok = addkey(&p, locale, i, item);
     }
-    if (ok) {
-        p.keys = static_cast<unsigned char *>(malloc(keysused));
-        ok = p.keys != nullptr;
-    }
-    for (int i = 0; ok && i < n; ++i)
-        ok = LCMapStringW(locale, LCMAP_SORTKEY | NORM_IGNORECASE, p.words + p.wordstart[i], -1,
-                          reinterpret_cast<LPWSTR>(p.keys + p.keystart[i]), p.keylength[i]) == p.keylength[i];
     ok = ok && sortedaddorder(n, comparekeys, &p, p.order);
+    dropkeys(&p);
     if (ok) {
         UINT storage = refill.combo ? CB_INITSTORAGE : LB_INITSTORAGE;
         UINT insert = refill.combo ? CB_INSERTSTRING : LB_INSERTSTRING;
         SendMessageA(refill.control, storage, static_cast<WPARAM>(n),
-                     static_cast<LPARAM>(sizeof(WCHAR) * static_cast<size_t>(wordsused)));
+                     static_cast<LPARAM>(sizeof(WCHAR) * refill.used));
         // at the end, not sorted in: the list takes the place it is given
         for (int i = 0; i < n; ++i)
-            SendMessageW(refill.control, insert, static_cast<WPARAM>(-1),
-                         reinterpret_cast<LPARAM>(p.words + p.wordstart[p.order[i]]));
+            SendMessageA(refill.control, insert, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(refill.text + p.itemstart[p.order[i]]));
     }
-    release(&p);
+    free(p.itemstart);
+    free(p.order);
     return ok;
 }
 
