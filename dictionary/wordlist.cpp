@@ -30,6 +30,18 @@ void reversestring(const char *source, char *target, size_t size)
     target[length] = '\0';
 }
 
+// Finishes reading a record whose word the list may take: the mark alone may
+// keep it out, and then its level is not needed; otherwise the level is read
+// and the two settings decide.  False when the store ended short.
+static bool readforlist(DataFile *store, DictEntry *entry, bool *passes)
+{
+    *passes = false;
+    if (!passesfilter(MarkedOnlyFilter, SHOWALL, 0, entry->mark)) return skiprest(store);
+    if (!readlevel(store, entry)) return false;
+    *passes = passesfilter(MarkedOnlyFilter, ShowFilter, entry->level, entry->mark);
+    return true;
+}
+
 void fillwordlist(Dialog d)
 {
     int count = countrecords(RECORDSIZE, STOREFILE);
@@ -47,8 +59,9 @@ void fillwordlist(Dialog d)
     unsigned listed = 0;
     tkfillbegin(d, IDC_WORDLIST);
     // the mark, the word and the level of each record: never its meaning
-    for (int i = 0; i < count && readword(store, &entrybuffer) && readlevel(store, &entrybuffer); ++i) {
-        if (passesfilter(MarkedOnlyFilter, ShowFilter, entrybuffer.level, entrybuffer.mark)) {
+    bool passes = false;
+    for (int i = 0; i < count && readword(store, &entrybuffer) && readforlist(store, &entrybuffer, &passes); ++i) {
+        if (passes) {
             tklistadd(d, IDC_WORDLIST, entrybuffer.word);
             ++listed;
         }
@@ -119,8 +132,9 @@ void filterwordlist(Dialog d)
             if (!skiprest(store)) break;
             continue;
         }
-        if (!readlevel(store, &entry)) break;
-        if (!passesfilter(MarkedOnlyFilter, ShowFilter, entry.level, entry.mark)) continue;
+        bool passes = false;
+        if (!readforlist(store, &entry, &passes)) break;
+        if (!passes) continue;
         tklistadd(d, IDC_WORDLIST, entry.word);
         ++listed;
     }
