@@ -137,13 +137,26 @@ void printfigures(FILE *out)
     }
 }
 
+// A CSV field in quotes, its own quotes doubled.
+static void quoted(FILE *out, const char *text)
+{
+    fputc('"', out);
+    for (const char *c = text; *c; ++c) {
+        if (*c == '"') fputc('"', out);
+        fputc(*c, out);
+    }
+    fputc('"', out);
+}
+
 bool writefigures(const char *csvpath)
 {
     FILE *out = fopen(csvpath, "w");
     if (!out) return false;
     fprintf(out, "platform,entries,operation,median_ms,fastest_ms,runs,plain_read_ms,ratio_to_plain_read,amount,unit,held_against\n");
     for (const Figure &f : figures) {
-        fprintf(out, "%s,%d,\"%s\",", f.platform, f.entries, f.operation);
+        fprintf(out, "%s,%d,", f.platform, f.entries);
+        quoted(out, f.operation);
+        fputc(',', out);
         if (f.timing.runs > 0)
             fprintf(out, "%.3f,%.3f,%d,", f.timing.median, f.timing.fastest, f.timing.runs);
         else
@@ -156,7 +169,9 @@ bool writefigures(const char *csvpath)
             fprintf(out, "%.1f,%s", f.amount, f.unit);
         else
             fprintf(out, ",");
-        fprintf(out, ",\"%s\"\n", f.note);
+        fputc(',', out);
+        quoted(out, f.note);
+        fputc('\n', out);
     }
     return fclose(out) == 0;
 }
