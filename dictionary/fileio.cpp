@@ -119,18 +119,21 @@ size_t fileread(DataFile *f, void *buffer, size_t size)
 // Linux takes the blocks of a growing file page by page as the writes reach
 // it; a new store, written a record at a time, goes down about twice as fast
 // when its blocks are taken 4 MB ahead of the writes (the size of the file
-// does not change).  The close gives back what was taken past the end.  Only
-// a hint: where the file system can't, the file is written as it is.
+// does not change), once it has reached 4 MB.  The close gives back what was
+// taken past the end.  Only a hint: where the file system can't, the file is
+// written as it is.
 static const long long RESERVEAHEAD = 4 << 20;
 
 static void reserveahead(DataFile *f, size_t size)
 {
 #ifdef __linux__
+    // a file smaller than one reservation is written as it comes
     long long end = f->written + (long long)size;
-    if (!f->growing || end <= f->reserved) return;
-    long long length = ((end - f->reserved) / RESERVEAHEAD + 1) * RESERVEAHEAD;
-    if (fallocate(fileno(f->stream), FALLOC_FL_KEEP_SIZE, (off_t)f->reserved, (off_t)length) == 0)
-        f->reserved += length;
+    if (!f->growing || end <= f->reserved || end < RESERVEAHEAD) return;
+    long long from = f->reserved > f->written ? f->reserved : f->written;
+    long long length = ((end - from) / RESERVEAHEAD + 1) * RESERVEAHEAD;
+    if (fallocate(fileno(f->stream), FALLOC_FL_KEEP_SIZE, (off_t)from, (off_t)length) == 0)
+        f->reserved = from + length;
     else
         f->growing = false;
 #else
