@@ -22,7 +22,8 @@ target_link_libraries(scenarios logic GTest::gtest GTest::gtest_main)
 add_test(NAME scenarios-headless COMMAND scenarios)
 
 add_executable(mkstore ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp
-    ${CMAKE_SOURCE_DIR}/dictionary/fileio.cpp ${CMAKE_SOURCE_DIR}/dictionary/readahead.cpp)
+    ${CMAKE_SOURCE_DIR}/dictionary/fileio.cpp ${CMAKE_SOURCE_DIR}/dictionary/readahead.cpp
+    ${CMAKE_SOURCE_DIR}/common/replacefile.cpp)
 
 include(cmake/setup.cmake)
 include(cmake/bench.cmake)

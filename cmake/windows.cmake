@@ -31,7 +31,8 @@ target_link_libraries(vantrel PRIVATE comctl32 shell32 gdi32 user32 advapi32)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp)
     add_executable(mkstore ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp
-        ${CMAKE_SOURCE_DIR}/dictionary/fileio.cpp ${CMAKE_SOURCE_DIR}/dictionary/readahead.cpp)
+        ${CMAKE_SOURCE_DIR}/dictionary/fileio.cpp ${CMAKE_SOURCE_DIR}/dictionary/readahead.cpp
+        ${CMAKE_SOURCE_DIR}/common/replacefile.cpp)
 endif()
 
 # GoogleTest from the distribution's sources, built with the same compiler.

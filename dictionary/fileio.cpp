@@ -3,13 +3,12 @@
 #include <cstring>
 #include <new>
 #include <sys/stat.h>
-#ifdef _WIN32
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
 #endif
 
+#include "common/replacefile.h"
 #include "dictionary/filefaults.h"
 #include "dictionary/readahead.h"
 
@@ -255,11 +254,7 @@ bool filereplace(const char *source, const char *target)
     // a read-only target cannot be replaced either
     if (aimedat(target) && (filefaults.failreplace || filefaults.readonly)) return false;
 #endif
-#ifdef _WIN32
-    return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    return rename(source, target) == 0;
-#endif
+    return replacefile(source, target);
 }
 
 bool fileremove(const char *path)
