@@ -23,13 +23,10 @@ import sys
 sys.dont_write_bytecode = True  # no __pycache__ beside the scripts
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from picturekit import (Canvas, anchor, arc, circle, ellipse, mix, polygon, polyline,  # noqa: E402
-                        rect, roundrect, segment, vertical, write_bmp, write_ico)
+                        rect, roundrect, segment, vertical, write_bmp, write_ico,
+                        WHITE, rope_plate)
 
 PALE_YELLOW = (255, 250, 205)
-NAVY = (24, 46, 92)
-NAVY_LIGHT = (44, 78, 138)
-WHITE = (255, 255, 255)
-GOLD = (226, 178, 62)
 SEA_TOP = (78, 150, 205)
 SEA_BOTTOM = (18, 72, 132)
 
@@ -72,17 +69,7 @@ LOGO_ANCHOR = [
 
 def logo():
     """37 x 13: a white anchor on a navy plate, a gold rope to each side."""
-    c = Canvas(37, 13, (240, 240, 240))  # the dialog's own grey at the corners
-    plate = roundrect(0, 0, 37, 13, 3)
-    c.paint(plate, vertical(NAVY_LIGHT, NAVY, 0, 13))
-    c.paint(plate - roundrect(1, 1, 36, 12, 2.2), (12, 24, 56))
-    for left, right in ((3, 12), (25, 34)):
-        # a laid rope: gold with every other pixel a shade darker, and knots
-        for x in range(left, right):
-            c.rgb[6][x] = list(GOLD if x % 2 else (178, 132, 40))
-        for y in (5, 6, 7):
-            knot = left if left < 18 else right - 1
-            c.rgb[y][knot] = list(GOLD)
+    c = rope_plate()
     for j, line in enumerate(LOGO_ANCHOR):
         for i, dot in enumerate(line):
             if dot == "#":

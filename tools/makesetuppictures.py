@@ -18,13 +18,9 @@ import sys
 sys.dont_write_bytecode = True  # no __pycache__ beside the scripts
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from picturekit import (Canvas, anchor, polygon, rect, roundrect, segment,  # noqa: E402
-                        vertical, write_bmp, write_ico)
+                        vertical, write_bmp, write_ico,
+                        NAVY, WHITE, GOLD, rope_plate)
 
-NAVY = (24, 46, 92)
-NAVY_LIGHT = (44, 78, 138)
-WHITE = (255, 255, 255)
-GOLD = (226, 178, 62)
-GOLD_DARK = (178, 132, 40)
 WOOD = (150, 96, 52)
 WOOD_DARK = (104, 62, 32)
 IRON = (70, 70, 78)
@@ -47,16 +43,7 @@ ARROW_INTO_TRAY = [
 
 def corner():
     """37 x 13, in the family of the program's logo."""
-    c = Canvas(37, 13, (240, 240, 240))  # the dialog's own grey at the corners
-    plate = roundrect(0, 0, 37, 13, 3)
-    c.paint(plate, vertical(NAVY_LIGHT, NAVY, 0, 13))
-    c.paint(plate - roundrect(1, 1, 36, 12, 2.2), (12, 24, 56))
-    for left, right in ((3, 12), (25, 34)):
-        for x in range(left, right):
-            c.rgb[6][x] = list(GOLD if x % 2 else GOLD_DARK)
-        knot = left if left < 18 else right - 1
-        for y in (5, 6, 7):
-            c.rgb[y][knot] = list(GOLD)
+    c = rope_plate()
     for j, line in enumerate(ARROW_INTO_TRAY):
         for i, dot in enumerate(line):
             if dot == "#":

@@ -245,3 +245,28 @@ def write_ico(path, canvas):
     entry = struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), 6 + 16)
     with open(path, "wb") as f:
         f.write(directory + entry + image)
+
+
+# The colours both programs' pictures share.
+NAVY = (24, 46, 92)
+NAVY_LIGHT = (44, 78, 138)
+WHITE = (255, 255, 255)
+GOLD = (226, 178, 62)
+GOLD_DARK = (178, 132, 40)
+
+
+def rope_plate():
+    """37 x 13: a navy plate with a gold rope to each side, the ground of both
+    programs' corner pictures; the middle (x 13 to 23) is left for a sign."""
+    c = Canvas(37, 13, (240, 240, 240))  # the dialog's own grey at the corners
+    plate = roundrect(0, 0, 37, 13, 3)
+    c.paint(plate, vertical(NAVY_LIGHT, NAVY, 0, 13))
+    c.paint(plate - roundrect(1, 1, 36, 12, 2.2), (12, 24, 56))
+    for left, right in ((3, 12), (25, 34)):
+        # a laid rope: gold with every other pixel a shade darker, and a knot
+        for x in range(left, right):
+            c.rgb[6][x] = list(GOLD if x % 2 else GOLD_DARK)
+        knot = left if left < 18 else right - 1
+        for y in (5, 6, 7):
+            c.rgb[y][knot] = list(GOLD)
+    return c

@@ -24,6 +24,7 @@
 
 #include "tests/setup/wine/realregistry.h"
 #include "tests/wine/capture.h"
+#include "tests/wine/otherprocess.h"
 
 namespace fs = std::filesystem;
 using std::string;
@@ -51,21 +52,7 @@ string readfile(const string &path)
     return string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-string narrow(const std::wstring &text)
-{
-    string out;
-    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
-    return out;
-}
-
-string textof(HWND window)
-{
-    wchar_t text[8192] = L"";
-    DWORD_PTR got = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 8192, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
-                        PATIENCE, &got);
-    return narrow(text);
-}
+string textof(HWND window) { return windowtext(window); }
 
 string controltext(HWND dialog, int id) { return textof(GetDlgItem(dialog, id)); }
 
@@ -86,32 +73,9 @@ vector<string> items(HWND list, UINT countmessage, UINT textmessage)
     for (DWORD_PTR i = 0; i < count && i < 5000; ++i) {
         wchar_t text[600] = L"";
         deliver(list, textmessage, i, reinterpret_cast<LPARAM>(text));
-        lines.push_back(narrow(text));
+        lines.push_back(narrowtext(text));
     }
     return lines;
-}
-
-struct Look {
-    DWORD pid;
-    const string *title;
-    int control;  // 0: any dialog with the title
-    HWND other;   // a dialog that is not the one looked for
-    HWND found;
-};
-
-BOOL CALLBACK matchdialog(HWND window, LPARAM parameter)
-{
-    Look *look = reinterpret_cast<Look *>(parameter);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char cls[16] = "";
-    GetClassNameA(window, cls, sizeof cls);
-    if (pid != look->pid || window == look->other || !IsWindowVisible(window) || string(cls) != "#32770")
-        return TRUE;
-    if (look->control != 0 ? GetDlgItem(window, look->control) == nullptr : textof(window) != *look->title)
-        return TRUE;
-    look->found = window;
-    return FALSE;
 }
 
 struct Process {
@@ -143,14 +107,7 @@ struct Process {
     // control; null if none came while the process ran.
     HWND await(const string &title, int control = 0, HWND other = nullptr)
     {
-        Look look = {info.dwProcessId, &title, control, other, nullptr};
-        for (ULONGLONG end = GetTickCount64() + PATIENCE; GetTickCount64() < end; Sleep(20)) {
-            look.found = nullptr;
-            EnumWindows(matchdialog, reinterpret_cast<LPARAM>(&look));
-            if (look.found != nullptr) return look.found;
-            if (WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0) break;
-        }
-        return nullptr;
+        return awaitdialog(info, title.c_str(), control, other, PATIENCE);
     }
 
     // "caption: text" of the next message box, which is then answered with OK.

@@ -8,6 +8,7 @@
 
 #include "tests/setup/archivebytes.h"
 #include "tests/setup/wine/realregistry.h"
+#include "tests/wine/otherprocess.h"
 
 using std::string;
 namespace fs = std::filesystem;
@@ -28,39 +29,7 @@ string readfile(const string &path)
     return string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-string wide2narrow(const std::wstring &text)
-{
-    string out;
-    for (wchar_t c : text) out += c < 128 ? (char)c : '?';
-    return out;
-}
-
-string textof(HWND window)
-{
-    wchar_t text[512] = L"";
-    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-    return wide2narrow(text);
-}
-
-struct Search {
-    DWORD pid;
-    int control;  // a message box has static 65535, the installer list 106; 0 for any
-    HWND other;   // a dialog that is not this one
-    HWND found;
-};
-
-BOOL CALLBACK look(HWND window, LPARAM param)
-{
-    Search *s = reinterpret_cast<Search *>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char cls[16] = "";
-    GetClassNameA(window, cls, sizeof cls);
-    if (pid != s->pid || !IsWindowVisible(window) || string(cls) != "#32770") return TRUE;
-    if (window == s->other || (s->control != 0 && GetDlgItem(window, s->control) == nullptr)) return TRUE;
-    s->found = window;
-    return FALSE;
-}
+string textof(HWND window) { return windowtext(window); }
 
 // A run of setup.exe in its own scratch folder.
 class SetupRun : public ::testing::Test {
@@ -124,14 +93,7 @@ protected:
 
     HWND await(int control, HWND other = nullptr)
     {
-        Search s = {process.dwProcessId, control, other, nullptr};
-        for (ULONGLONG end = GetTickCount64() + WAITMS; GetTickCount64() < end; Sleep(20)) {
-            s.found = nullptr;
-            EnumWindows(look, reinterpret_cast<LPARAM>(&s));
-            if (s.found != nullptr) return s.found;
-            if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
-        }
-        return nullptr;
+        return awaitdialog(process, nullptr, control, other, WAITMS);
     }
 
     HWND dialog()
