@@ -3,24 +3,21 @@
 # optimisation and without the sanitizers or the test builds' fault seams, so
 # it has a build of the logic of its own.  The run here is a smoke test at the
 # smallest size; tools/bench.sh runs the whole of it.
-set(BENCH_SOURCES
-    ${CMAKE_SOURCE_DIR}/bench/main.cpp
+set(BENCH_COMMON_SOURCES
     ${CMAKE_SOURCE_DIR}/bench/glossary.cpp
     ${CMAKE_SOURCE_DIR}/bench/vocabulary.cpp
-    ${CMAKE_SOURCE_DIR}/bench/measure.cpp
+    ${CMAKE_SOURCE_DIR}/bench/measure.cpp)
+set(BENCH_SOURCES ${BENCH_COMMON_SOURCES}
+    ${CMAKE_SOURCE_DIR}/bench/main.cpp
     ${CMAKE_SOURCE_DIR}/bench/dictionaryops.cpp
     ${CMAKE_SOURCE_DIR}/bench/rebuildops.cpp
     ${CMAKE_SOURCE_DIR}/bench/setupops.cpp)
 
 # The logic and the setup archive, with the in-memory registry on both sides
 # so that no run touches a real hive.
-add_library(benchlogic STATIC ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES}
-    ${CMAKE_SOURCE_DIR}/common/y.cpp
-    ${CMAKE_SOURCE_DIR}/tests/registrymodel.cpp
-    ${CMAKE_SOURCE_DIR}/inst/payload.cpp
-    ${CMAKE_SOURCE_DIR}/inst/paths.cpp
-    ${CMAKE_SOURCE_DIR}/inst/files.cpp
-    ${CMAKE_SOURCE_DIR}/inst/extract.cpp)
+# (setup.cmake, included first, lists the setup logic with module y)
+add_library(benchlogic STATIC ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES} ${SETUP_LOGIC_SOURCES}
+    ${CMAKE_SOURCE_DIR}/tests/registrymodel.cpp)
 if(NOT WIN32)
     # the Windows build keeps the programs' own Release flags
     target_compile_options(benchlogic PUBLIC -O2)
@@ -38,9 +35,7 @@ if(WIN32)
     add_executable(dialogbench
         ${CMAKE_SOURCE_DIR}/bench/dialogbench.cpp
         ${CMAKE_SOURCE_DIR}/bench/memory.cpp
-        ${CMAKE_SOURCE_DIR}/bench/glossary.cpp
-        ${CMAKE_SOURCE_DIR}/bench/vocabulary.cpp
-        ${CMAKE_SOURCE_DIR}/bench/measure.cpp
+        ${BENCH_COMMON_SOURCES}
         ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
     target_link_libraries(dialogbench PRIVATE benchlogic psapi comctl32 shell32 gdi32 user32 advapi32)
 else()
