@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <cstring>
 
 #include "common/y.h"
@@ -5,6 +6,8 @@
 #include "inst/install.h"
 #include "inst/paths.h"
 #include "inst/payload.h"
+
+char installreason[REASONSIZE];
 
 // Opens the archive and reads its header into def and its count; null on failure.
 static SetupFile *openarchive(int32_t *no)
@@ -46,6 +49,151 @@ static int listing(SetupDialog hdlg)
     return INSTALLDONE;
 }
 
+// The file name in the folder locn, which ends in its backslash.
+static void filepath(char *path, const char *locn, const char *name)
+{
+    size_t used = strnlen(locn, LOCNSIZE - 1);
+    memcpy(path, locn, used);
+    size_t added = strnlen(name, NAMESIZE - 1);
+    static_assert(LOCNSIZE - 1 + NAMESIZE - 1 < PATHSIZE, "a folder and a name always fit");
+    memcpy(path + used, name, added);
+    path[used + added] = '\0';
+}
+
+// Whether writing target would write over guard, whose full path name is
+// guardfull (empty when it could not be told).
+static bool writesover(const char *target, const char *guard, const char *guardfull)
+{
+    char full[FULLPATHSIZE];
+    if (guardfull[0] != '\0' && fullpathname(target, full, sizeof full) && samepathname(full, guardfull))
+        return true;
+    return onefile(target, guard);
+}
+
+// Refuses an archive that holds a file which, in the folder locn, would be
+// written over the archive while it is read, or over the running program.
+static int guarding(const char *locn)
+{
+    char archivefull[FULLPATHSIZE] = "";
+    char programfull[FULLPATHSIZE] = "";
+    if (!fullpathname(ARCHIVE, archivefull, sizeof archivefull)) archivefull[0] = '\0';
+    bool program = programpathname(programfull, sizeof programfull);
+    if (!program) programfull[0] = '\0';
+    int32_t no = 0;
+    SetupFile *data = openarchive(&no);
+    if (data == nullptr) return INSTALLFAILED;
+    for (int32_t i = 0; i < no; ++i) {
+        if (!readentry(data) || !sfskip(data, spec.size)) {
+            sfclose(data);
+            return INSTALLFAILED;
+        }
+        char path[PATHSIZE];
+        filepath(path, locn, spec.name);
+        const char *over = nullptr;
+        if (writesover(path, ARCHIVE, archivefull))
+            over = "the file data itself";
+        else if (program && writesover(path, programfull, programfull))
+            over = "the running setup";
+        if (over != nullptr) {
+            snprintf(installreason, sizeof installreason,
+                     "The file data holds a file that would be written over %s: %s", over, spec.name);
+            sfclose(data);
+            return INSTALLFAILED;
+        }
+    }
+    return sfclose(data) ? INSTALLDONE : INSTALLFAILED;
+}
+
+enum Keeping { KEPT, ARCHIVEBROKEN, NOTKEPT };
+
+// Compares the next count bytes of the archive with the file old, and passes
+// over all of them.
+static Keeping samebytes(SetupFile *data, SetupFile *old, long long count, bool *same)
+{
+    unsigned char archived[8192];
+    unsigned char present[8192];
+    *same = true;
+    while (count > 0) {
+        size_t want = count < (long long)sizeof archived ? (size_t)count : sizeof archived;
+        if (sfread(data, archived, want) != want) return ARCHIVEBROKEN;
+        if (sfread(old, present, want) != want) return NOTKEPT;
+        count -= (long long)want;
+        if (memcmp(archived, present, want) != 0) {
+            *same = false;
+            return sfskip(data, count) ? KEPT : ARCHIVEBROKEN;
+        }
+    }
+    return KEPT;
+}
+
+// Copies the file path whole to bak; false, with no bak left, when any part fails.
+static bool copyfile(const char *path, const char *bak)
+{
+    SetupFile *from = sfopen(path, "rb");
+    if (from == nullptr) return false;
+    long long length = sflength(from);
+    SetupFile *to = length < 0 ? nullptr : sfopen(bak, "wb");
+    if (to == nullptr) {
+        sfclose(from);
+        return false;
+    }
+    bool copied = copybytes(from, to, length);
+    bool readwhole = sfclose(from);
+    bool written = sfclose(to);
+    if (copied && readwhole && written) return true;
+    sfremove(bak);
+    return false;
+}
+
+// The file of the entry in spec, when it is in the folder already and its
+// bytes differ from the entry's, is copied to its NAME.bak.  The entry's bytes
+// in the archive are passed over either way.
+static Keeping keepearlier(SetupFile *data, const char *locn)
+{
+    char path[PATHSIZE];
+    filepath(path, locn, spec.name);
+    if (!sfexists(path)) return sfskip(data, spec.size) ? KEPT : ARCHIVEBROKEN;
+    SetupFile *old = sfopen(path, "rb");
+    if (old == nullptr) return NOTKEPT;
+    long long length = sflength(old);
+    bool same = length == spec.size;
+    Keeping compared = KEPT;
+    if (length < 0)
+        compared = NOTKEPT;
+    else if (same)
+        compared = samebytes(data, old, spec.size, &same);
+    else if (!sfskip(data, spec.size))
+        compared = ARCHIVEBROKEN;
+    if (!sfclose(old) && compared == KEPT) compared = NOTKEPT;
+    if (compared != KEPT || same) return compared;
+    char bakname[NAMESIZE];
+    char bak[PATHSIZE];
+    if (!backupname(spec.name, bakname)) return NOTKEPT;
+    filepath(bak, locn, bakname);
+    return copyfile(path, bak) ? KEPT : NOTKEPT;
+}
+
+// Keeps the earlier copy of every file that the extraction will change.  It
+// writes nothing but NAME.bak files, so when one cannot be made, no file of
+// the archive has been written yet.
+static int keeping(const char *locn)
+{
+    int32_t no = 0;
+    SetupFile *data = openarchive(&no);
+    if (data == nullptr) return INSTALLFAILED;
+    for (int32_t i = 0; i < no; ++i) {
+        Keeping kept = readentry(data) ? keepearlier(data, locn) : ARCHIVEBROKEN;
+        if (kept == KEPT) continue;
+        if (kept == NOTKEPT)
+            snprintf(installreason, sizeof installreason,
+                     "The earlier copy of %s could not be kept as %s.bak, so nothing was installed",
+                     spec.name, spec.name);
+        sfclose(data);
+        return INSTALLFAILED;
+    }
+    return sfclose(data) ? INSTALLDONE : INSTALLFAILED;
+}
+
 static int extraction(SetupDialog hdlg, const char *locn)
 {
     int32_t no = 0;
@@ -53,16 +201,11 @@ static int extraction(SetupDialog hdlg, const char *locn)
     if (data == nullptr) return INSTALLFAILED;
     for (int32_t i = 0; i < no; ++i) {
         char path[PATHSIZE];
-        size_t used = strnlen(locn, LOCNSIZE - 1);
-        memcpy(path, locn, used);
         if (!readentry(data)) {
             sfclose(data);
             return INSTALLFAILED;
         }
-        size_t added = strnlen(spec.name, NAMESIZE - 1);
-        static_assert(LOCNSIZE - 1 + NAMESIZE - 1 < PATHSIZE, "a folder and a name always fit");
-        memcpy(path + used, spec.name, added);
-        path[used + added] = '\0';
+        filepath(path, locn, spec.name);
         listselect(hdlg, i);
         SetupFile *file = sfopen(path, "wb");
         if (file == nullptr) {
@@ -83,6 +226,7 @@ static int extraction(SetupDialog hdlg, const char *locn)
 
 int install(SetupDialog hdlg, char *locn, int flag)
 {
+    installreason[0] = '\0';
     PayloadCheck check;
     if (flag == 0) {
         if (!checkpayload(ARCHIVE, &check)) return INSTALLFAILED;
@@ -92,7 +236,9 @@ int install(SetupDialog hdlg, char *locn, int flag)
     memcpy(folder, locn, LOCNSIZE);
     if (!acceptfolder(folder)) return INSTALLBADFOLDER;
     if (!checkpayload(ARCHIVE, &check)) return INSTALLFAILED;
-    if (!makefolder(folder)) return INSTALLBADFOLDER;
+    if (guarding(folder) != INSTALLDONE) return INSTALLFAILED;
+    if (!makefolder(folder) || !folderwritable(folder)) return INSTALLBADFOLDER;
     memcpy(locn, folder, LOCNSIZE);
+    if (keeping(locn) != INSTALLDONE) return INSTALLFAILED;
     return extraction(hdlg, locn);
 }

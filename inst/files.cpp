@@ -5,6 +5,9 @@
 #include <sys/stat.h>
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <cstdlib>
+#include <unistd.h>
 #endif
 
 struct SetupFile {
@@ -29,7 +32,7 @@ static bool nativepath(const char *path, char *out)
 }
 
 #ifdef SETUP_FAULTS
-SetupFaults setupfaults = {nullptr, 0, 0, 0, 0, false, false, 0, 0, 0};
+SetupFaults setupfaults = {nullptr, 0, 0, 0, 0, false, false, false, 0, 0, 0};
 
 void clearsetupfaults() { memset(&setupfaults, 0, sizeof setupfaults); }
 
@@ -43,6 +46,7 @@ SetupFile *sfopen(const char *path, const char *mode)
 {
     bool faulty = false;
 #ifdef SETUP_FAULTS
+    if (setupfaults.readonlyfolder && strpbrk(mode, "wa+") != nullptr) return nullptr;
     if (aimedat(path)) {
         faulty = true;
         if (++setupfaults.opens == setupfaults.failopen) return nullptr;
@@ -153,3 +157,130 @@ bool makefolder(const char *folder)
     return stat(native, &status) == 0 && S_ISDIR(status.st_mode);
 #endif
 }
+
+bool folderwritable(const char *folder)
+{
+#ifdef SETUP_FAULTS
+    if (setupfaults.readonlyfolder) return false;
+#endif
+#ifdef _WIN32
+    char probe[MAX_PATH];
+    if (GetTempFileNameA(folder, "set", 0, probe) == 0) return false;
+    DeleteFileA(probe);
+    return true;
+#else
+    char probe[NATIVEPATHSIZE];
+    static const char name[] = "setupXXXXXX";
+    if (!nativepath(folder, probe) || strlen(probe) + sizeof name > sizeof probe) return false;
+    strcat(probe, name);
+    int made = mkstemp(probe);
+    if (made < 0) return false;
+    close(made);
+    unlink(probe);
+    return true;
+#endif
+}
+
+bool sfexists(const char *path)
+{
+#ifdef _WIN32
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+#else
+    char native[NATIVEPATHSIZE];
+    struct stat status;
+    return nativepath(path, native) && stat(native, &status) == 0;
+#endif
+}
+
+#ifdef _WIN32
+bool fullpathname(const char *path, char *full, size_t size)
+{
+    char whole[FULLPATHSIZE];
+    DWORD length = GetFullPathNameA(path, sizeof whole, whole, nullptr);
+    if (length == 0 || length >= sizeof whole) return false;
+    // the long form of what exists, so that a short name means what it names
+    DWORD longer = GetLongPathNameA(whole, full, (DWORD)size);
+    if (longer > 0 && longer < size) return true;
+    if (length >= size) return false;
+    memcpy(full, whole, length + 1);
+    return true;
+}
+
+bool programpathname(char *full, size_t size)
+{
+    char module[FULLPATHSIZE];
+    DWORD length = GetModuleFileNameA(nullptr, module, sizeof module);
+    return length > 0 && length < sizeof module && fullpathname(module, full, size);
+}
+
+bool onefile(const char *a, const char *b)
+{
+    BY_HANDLE_FILE_INFORMATION info[2];
+    const char *paths[2] = {a, b};
+    for (int i = 0; i < 2; ++i) {
+        HANDLE h = CreateFileA(paths[i], 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        BOOL told = GetFileInformationByHandle(h, &info[i]);
+        CloseHandle(h);
+        if (!told) return false;
+    }
+    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+           info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+#else
+bool fullpathname(const char *path, char *full, size_t size)
+{
+    char native[NATIVEPATHSIZE];
+    if (!nativepath(path, native)) return false;
+    char joined[2 * NATIVEPATHSIZE] = "";
+    if (native[0] != '/' && getcwd(joined, NATIVEPATHSIZE) == nullptr) return false;
+    strcat(joined, "/");
+    strcat(joined, native);
+    // each part in turn: empty parts and "." dropped, ".." takes the last one off
+    size_t used = 0;
+    for (char *part = strtok(joined, "/"); part != nullptr; part = strtok(nullptr, "/")) {
+        if (strcmp(part, ".") == 0) continue;
+        if (strcmp(part, "..") == 0) {
+            while (used > 0 && full[used - 1] != '/') --used;
+            if (used > 0) --used;
+            continue;
+        }
+        size_t length = strlen(part);
+        if (used + 1 + length >= size) return false;
+        full[used++] = '/';
+        memcpy(full + used, part, length);
+        used += length;
+    }
+    if (used == 0) {
+        if (size < 2) return false;
+        full[used++] = '/';
+    }
+    full[used] = '\0';
+    return true;
+}
+
+bool programpathname(char *full, size_t size)
+{
+#ifdef __linux__
+    char self[NATIVEPATHSIZE];
+    ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) return false;
+    self[length] = '\0';
+    return fullpathname(self, full, size);
+#else
+    (void)full;
+    (void)size;
+    return false;
+#endif
+}
+
+bool onefile(const char *a, const char *b)
+{
+    char native[2][NATIVEPATHSIZE];
+    struct stat status[2];
+    if (!nativepath(a, native[0]) || !nativepath(b, native[1])) return false;
+    if (stat(native[0], &status[0]) != 0 || stat(native[1], &status[1]) != 0) return false;
+    return status[0].st_dev == status[1].st_dev && status[0].st_ino == status[1].st_ino;
+}
+#endif

@@ -2,8 +2,8 @@
 // by the callers on every read and write.  Paths use the backslash; on a
 // non-Windows host it is turned into '/' so the same logic runs in the host
 // tests.  Test builds (SETUP_FAULTS) can make an open, a read, a write, a close
-// or the folder creation fail on purpose, since a root user cannot be denied
-// access with file modes.
+// or the folder creation fail on purpose, or a folder take no file, since a
+// root user cannot be denied access with file modes.
 #ifndef VANTREL_SETUPFILES_H
 #define VANTREL_SETUPFILES_H
 
@@ -26,6 +26,23 @@ bool sfremove(const char *path);
 // Creates the last level of folder (the result of that is not needed) and
 // returns true when folder is a directory afterwards.
 bool makefolder(const char *folder);
+// Whether a new file can be made in folder (which ends in its backslash): one
+// is created under a name of the system's choosing and removed again.
+bool folderwritable(const char *folder);
+// Whether anything, a file or a folder, is at path.
+bool sfexists(const char *path);
+
+// What setup needs to tell whether a file it is about to write is the archive
+// or the running program.  Full path names are absolute, with "." and ".."
+// resolved, and on Windows in their long form as far as they exist; false
+// when the name does not fit in size bytes or cannot be told.
+enum { FULLPATHSIZE = 512 };
+bool fullpathname(const char *path, char *full, size_t size);
+bool programpathname(char *full, size_t size);
+// Whether both paths exist and are one file by the system's own identity of
+// files (volume and file index on Windows, device and inode elsewhere), so
+// that a short name, a link or a second drive letter for it is seen through.
+bool onefile(const char *a, const char *b);
 
 struct SetupFaults {
     const char *path;  // faults hit only this path as given to sfopen; null for all
@@ -35,6 +52,7 @@ struct SetupFaults {
     int failwrite;     // the n-th write to a matching file writes nothing
     bool failclose;    // closing a matching file reports a failure
     bool failfolder;   // makefolder creates nothing and fails
+    bool readonlyfolder;  // the folder takes no new file: no file opens for writing
     // counted as they happen
     int opens;
     int reads;

@@ -2,6 +2,7 @@
 // in the working folder, extracts on OK, records the install and opens the
 // folder.  The archive logic is in extract.cpp and payload.cpp.
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -54,14 +55,31 @@ int BrowseDir(const char *Title, char *result)
     return chosen;
 }
 
+// The corner picture, 50 pixels from the right and 20 from the bottom at its
+// own size; on a screen of another DPI the figures and the picture scaled by
+// DPI / 96.
 int paint(HWND hdlg)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hdlg, &ps);
     RECT client;
     GetClientRect(hdlg, &client);
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(hbit), 0, client.right - 50,
-               client.bottom - 20, 0, 0, DST_BITMAP | DSS_NORMAL);
+    int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    int x = client.right - MulDiv(50, dpi, 96), y = client.bottom - MulDiv(20, dpi, 96);
+    BITMAP size;
+    if (dpi == 96 || hbit == nullptr || GetObjectA(hbit, sizeof size, &size) == 0) {
+        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(hbit), 0, x, y, 0, 0,
+                   DST_BITMAP | DSS_NORMAL);
+    } else {
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(source, hbit);
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        StretchBlt(dc, x, y, MulDiv(size.bmWidth, dpi, 96), MulDiv(size.bmHeight, dpi, 96), source, 0,
+                   0, size.bmWidth, size.bmHeight, SRCCOPY);
+        SelectObject(source, old);
+        DeleteDC(source);
+    }
     EndPaint(hdlg, &ps);
     return 1;
 }
@@ -121,6 +139,7 @@ static void installsequence(HWND hdlg)
         MessageBoxA(hdlg, "The address is not acceptable", CAPTION, MB_OK);
         enablebuttons(hdlg, TRUE);
     } else {
+        if (installreason[0] != '\0') MessageBoxA(hdlg, installreason, CAPTION, MB_OK);
         EndDialog(hdlg, 0);
     }
 }
@@ -179,6 +198,9 @@ INT_PTR CALLBACK DialogFunc(HWND hdlg, UINT msg, WPARAM wParam, LPARAM lParam)
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     countusage("inst");
+    // the controls of version 6, which the manifest asks for
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     INT_PTR flag = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAINDIALOG),
                                    nullptr, DialogFunc, 0);
     if (flag == 0) MessageBoxA(nullptr, "Installation Unsuccessful", CAPTION, MB_OK);

@@ -19,8 +19,19 @@ enum {
 // archive has been checked.  Any other flag extracts into locn (LOCNSIZE
 // bytes, given the backslash it lacks) and then writes the install record.
 // A damaged or hostile archive is refused before the first file or folder is
-// written; no failure writes the install record.
+// written, and so is a file that would be written over the archive itself or
+// over the running setup; no failure writes the install record.  A folder
+// that takes no new file is not acceptable.  Before a file in the folder is
+// replaced by different bytes, the earlier one is kept beside it as NAME.bak
+// (an older NAME.bak is replaced); when any of these copies cannot be made,
+// no file of the archive is written at all.
 int install(SetupDialog hdlg, char *locn, int flag);
+
+// Why the last extraction failed, for the dialog to tell the user, when the
+// reason is one the user can act on (a file that would be written over the
+// archive or setup, an earlier copy that could not be kept); empty otherwise.
+enum { REASONSIZE = 200 };
+extern char installreason[REASONSIZE];
 
 // What install needs of the dialog: append a line to the list box LIST, and
 // select line i (0-based) and scroll it into view.

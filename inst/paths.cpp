@@ -45,6 +45,26 @@ bool safename(const char *name)
     return !devicename(name);
 }
 
+bool samepathname(const char *a, const char *b)
+{
+    for (;; ++a, ++b) {
+        char x = *a == '/' ? '\\' : upper(*a);
+        char y = *b == '/' ? '\\' : upper(*b);
+        if (x != y) return false;
+        if (x == '\0') return true;
+    }
+}
+
+bool backupname(const char *name, char *bak)
+{
+    static const char suffix[] = ".bak";
+    size_t length = strnlen(name, NAMESIZE);
+    if (length + sizeof suffix > NAMESIZE) return false;
+    memcpy(bak, name, length);
+    memcpy(bak + length, suffix, sizeof suffix);
+    return safename(bak);
+}
+
 static bool blank(const char *text)
 {
     for (; *text != '\0'; ++text)

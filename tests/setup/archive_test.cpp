@@ -78,6 +78,29 @@ TEST_F(Archive, FolderWithOrWithoutItsBackslashIsTheSamePlace)
     EXPECT_EQ(tree(), (Names{"data", "out", "out/a.txt"}));
 }
 
+TEST_F(Archive, ReinstallKeepsEachChangedFileAsBakAndNoCopyOfTheSame)
+{
+    writefile(ARCHIVE, archive("", "Prog", {{"orlavexdic.txt", "harbour\n"}, {"dicbin.txt", "NEWBIN"},
+                                            {"same.txt", "same"}, {"fresh.txt", "f"}}));
+    std::filesystem::create_directory("out");
+    writefile("out/orlavexdic.txt", "harbour\nmy own word\n");
+    writefile("out/orlavexdic.txt.bak", "an older copy");
+    writefile("out/dicbin.txt", "MARKED");  // the same size, other bytes
+    writefile("out/same.txt", "same");
+    writefile("out/notes.txt", "the user's own");
+    EXPECT_EQ(extractinto("out"), INSTALLDONE);
+    EXPECT_EQ(tree(), (Names{"data", "out", "out/dicbin.txt", "out/dicbin.txt.bak", "out/fresh.txt",
+                             "out/notes.txt", "out/orlavexdic.txt", "out/orlavexdic.txt.bak", "out/same.txt"}));
+    EXPECT_EQ(readfile("out/orlavexdic.txt"), "harbour\n");
+    EXPECT_EQ(readfile("out/orlavexdic.txt.bak"), "harbour\nmy own word\n") << "one generation: the older copy goes";
+    EXPECT_EQ(readfile("out/dicbin.txt"), "NEWBIN");
+    EXPECT_EQ(readfile("out/dicbin.txt.bak"), "MARKED");
+    EXPECT_EQ(readfile("out/notes.txt"), "the user's own");
+    EXPECT_EQ(extractinto("out"), INSTALLDONE) << "once more, over the same bytes";
+    EXPECT_EQ(readfile("out/dicbin.txt.bak"), "MARKED") << "files with the same bytes get no copy";
+    EXPECT_FALSE(exists("out/fresh.txt.bak"));
+}
+
 TEST_F(Archive, UnterminatedHeaderFieldsAreCutInsideTheirFields)
 {
     string bytes = string(100, 'F') + string(50, 'E') + string(50, 'N') + le32(0);

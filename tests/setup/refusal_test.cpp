@@ -1,6 +1,7 @@
 // Archives and folders that setup must refuse, and failures while it writes:
 // none of them writes outside the folder, and none writes the install record.
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -63,6 +64,66 @@ TEST_F(Refusal, HostileNamesAreRefusedBeforeTheFirstFileIsWritten)
         EXPECT_TRUE(norecord());
     }
     EXPECT_FALSE(exists("/rooted.txt"));
+}
+
+static string uppercase(string text)
+{
+    for (char &c : text) c = (char)toupper((unsigned char)c);
+    return text;
+}
+
+struct GuardRow {
+    string folder;
+    string name;    // of the second file, whose bytes are "abc"
+    string over;    // what it would be written over; empty when it installs
+};
+
+// The scratch folder's own path is one of the folders, so the test's name is
+// short: the folder must fit in 98 characters.
+TEST_F(Refusal, SelfOverwriteIsRefused)
+{
+    const string here = std::filesystem::current_path().string();
+    std::vector<GuardRow> rows = {
+        {".", "data", "the file data itself"},
+        {".\\", "DATA", "the file data itself"},
+        {here, "Data", "the file data itself"},
+        {uppercase(here) + "\\", "data", "the file data itself"},
+        {"out\\..", "dAtA", "the file data itself"},
+        {"out", "data", ""},
+        {".", "data.txt", ""},
+        {".", "setup.exe", ""},  // the running program lies elsewhere
+    };
+    char program[FULLPATHSIZE];
+    ASSERT_TRUE(programpathname(program, sizeof program));
+    std::filesystem::path self(program);
+    if (folderfits(self.parent_path().string().c_str()))
+        rows.push_back({self.parent_path().string(), uppercase(self.filename().string()), "the running setup"});
+    else
+        printf("[ skipped  ] the test program's folder is too long to install into\n");
+    for (const GuardRow &row : rows) {
+        SCOPED_TRACE("folder \"" + row.folder + "\", name \"" + row.name + "\"");
+        std::filesystem::remove_all("out");
+        resetregistry();
+        const string bytes = archive("", "Prog", {{"first.txt", "1"}, {row.name, "abc"}});
+        writefile(ARCHIVE, bytes);
+        EXPECT_EQ(listarchive(), INSTALLDONE) << "the name alone is sound";
+        int result = extractinto(row.folder);
+        if (row.over.empty()) {
+            EXPECT_EQ(result, INSTALLDONE);
+            EXPECT_EQ(readfile((row.folder == "." ? "" : row.folder + "/") + row.name), "abc");
+            EXPECT_EQ(installreason, string());
+            if (row.folder == ".") {
+                std::filesystem::remove(row.name);
+                std::filesystem::remove("first.txt");
+            }
+            continue;
+        }
+        EXPECT_EQ(result, INSTALLFAILED);
+        EXPECT_EQ(installreason, "The file data holds a file that would be written over " + row.over + ": " + row.name);
+        EXPECT_EQ(tree(), (Names{"data"})) << "not even the first file is written";
+        EXPECT_EQ(readfile(ARCHIVE), bytes) << "the archive is whole and may be tried again";
+        EXPECT_TRUE(norecord());
+    }
 }
 
 TEST_F(Refusal, ArchiveCutShortAtAnyByteIsRefusedWithoutWritingFFBytes)
@@ -143,6 +204,21 @@ TEST_F(Refusal, EmptyTooLongOrUncreatableFoldersAreNotAcceptableAndMayBeRetried)
     EXPECT_EQ(extractinto("other"), INSTALLBADFOLDER) << "a folder the system refuses";
     setupfaults.failfolder = false;
     EXPECT_EQ(extractinto("other"), INSTALLDONE) << "the user may try again";
+}
+
+TEST_F(Refusal, UnwritableFolderAnExistingFolderThatTakesNoFileIsNotAcceptableAndMayBeRetried)
+{
+    writefile(ARCHIVE, archive("", "Prog", {{"a.txt", "abc"}}));
+    std::filesystem::create_directory("out");
+    setupfaults.readonlyfolder = true;
+    string locn;
+    EXPECT_EQ(extractinto("out", &locn), INSTALLBADFOLDER);
+    EXPECT_EQ(locn, "out") << "the folder box is left to the user";
+    EXPECT_TRUE(norecord());
+    EXPECT_EQ(tree(), (Names{"data", "out"}));
+    setupfaults.readonlyfolder = false;
+    EXPECT_EQ(extractinto("out"), INSTALLDONE) << "the user may try again";
+    EXPECT_EQ(tree(), (Names{"data", "out", "out/a.txt"})) << "the test of the folder leaves no file behind";
 }
 
 // Nothing but the archive, the folder and the files the archive holds.
@@ -226,6 +302,62 @@ TEST_F(Refusal, AFileThatFailsToCloseEndsUnsuccessfulWithoutARecord)
         EXPECT_TRUE(norecord()) << path;
         expectnothingelse(path);
         expectsecondtryinstalls(path);
+        ++injected;
+    }
+}
+
+struct KeepRow {
+    const char *what;
+    string name;                // of the second file, whose earlier copy is at stake
+    int SetupFaults::*count;    // this fails the first time ...
+    bool SetupFaults::*flag;    // ... or this is set
+    const char *aimed;          // at the second file ("") or at its .bak (".bak")
+    bool installs;
+};
+
+TEST_F(Refusal, ReinstallAnEarlierCopyThatCannotBeKeptAsBakLeavesEveryFileUnreplaced)
+{
+    const string dir(98, 'd');  // the longest folder, so the .bak paths are the longest too
+    const KeepRow rows[] = {
+        {"the .bak cannot be created", "b.txt", &SetupFaults::failopen, nullptr, ".bak", false},
+        {"a write of the .bak fails", "b.txt", &SetupFaults::failwrite, nullptr, ".bak", false},
+        {"the .bak fails to close", "b.txt", nullptr, &SetupFaults::failclose, ".bak", false},
+        {"the earlier file cannot be read", "b.txt", &SetupFaults::failread, nullptr, "", false},
+        {"45 characters: the .bak name is 49", string(45, 'n'), nullptr, nullptr, "", true},
+        {"46 characters: the .bak name would be 50", string(46, 'm'), nullptr, nullptr, "", false},
+    };
+    for (const KeepRow &row : rows) {
+        SCOPED_TRACE(row.what);
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directory(dir);
+        resetregistry();
+        clearsetupfaults();
+        writefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {row.name, "b"}}));
+        writefile(dir + "/a.txt", "mine-a");
+        writefile(dir + "/" + row.name, "mine-b");
+        const string aimed = dir + "\\" + row.name + row.aimed;
+        setupfaults.path = aimed.c_str();
+        if (row.count != nullptr) setupfaults.*row.count = 1;
+        if (row.flag != nullptr) setupfaults.*row.flag = true;
+        int result = extractinto(dir);
+        if (row.installs) {
+            EXPECT_EQ(result, INSTALLDONE);
+            EXPECT_EQ(readfile(dir + "/" + row.name + ".bak"), "mine-b");
+            EXPECT_EQ(readfile(dir + "/" + row.name), "b");
+            continue;
+        }
+        EXPECT_EQ(result, INSTALLFAILED);
+        EXPECT_EQ(installreason, "The earlier copy of " + row.name + " could not be kept as " + row.name +
+                                     ".bak, so nothing was installed");
+        EXPECT_EQ(readfile(dir + "/a.txt"), "mine-a") << "not replaced, though its own copy was kept";
+        EXPECT_EQ(readfile(dir + "/a.txt.bak"), "mine-a");
+        EXPECT_EQ(readfile(dir + "/" + row.name), "mine-b");
+        EXPECT_FALSE(exists(dir + "/" + row.name + ".bak")) << "no half copy is left";
+        EXPECT_TRUE(norecord());
+        if (row.count == nullptr && row.flag == nullptr) continue;
+        clearsetupfaults();
+        EXPECT_EQ(extractinto(dir), INSTALLDONE) << "a second try";
+        EXPECT_EQ(readfile(dir + "/" + row.name + ".bak"), "mine-b") << "a second try";
         ++injected;
     }
 }
