@@ -2,6 +2,8 @@
 // and driven from this process through its real dialog and message boxes.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -243,6 +245,67 @@ TEST_F(SetupRun, AHostileArchiveIsRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(contents(), std::vector<string>{"data"});
     EXPECT_FALSE(fs::exists(fs::path(folder).parent_path().parent_path() / "escape.txt"));
     EXPECT_EQ(readdword(PARENT, "E2ETest"), -1) << "no install record";
+}
+
+TEST_F(SetupRun, SelfOverwriteAFileOverTheArchiveOrOverSetupIsRefusedAndTheArchiveKeptWhole)
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    const string here = folder.substr(0, folder.size() - 1);
+    string upper = here;
+    for (char &c : upper) c = (char)toupper((unsigned char)c);
+    struct Row { string loc, name, over; } rows[] = {
+        {".", "Data", "the file data itself"},
+        {upper, "data", "the file data itself"},
+        {fs::path(self).parent_path().string(), "SETUP.EXE", "the running setup"},  // setup.exe lies beside this test
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.loc);
+        if (row.loc.size() > 98) {
+            printf("[ skipped  ] %s is too long to install into\n", row.loc.c_str());
+            continue;
+        }
+        const string bytes = archive(row.loc, "E2ETest", {{"first.txt", "1"}, {row.name, "abc"}});
+        writefile(folder + "data", bytes);
+        start();
+        HWND d = dialog();
+        ASSERT_NE(d, nullptr);
+        press(d, IDOK);
+        EXPECT_EQ(answerbox(), "ERROR: The file data holds a file that would be written over " + row.over + ": " + row.name);
+        EXPECT_EQ(answerbox(), "ERROR: Installation Unsuccessful");
+        EXPECT_EQ(exitcode(), 1u);
+        EXPECT_EQ(readfile(folder + "data"), bytes) << "the archive is whole, to be tried again";
+        EXPECT_EQ(contents(), std::vector<string>{"data"}) << "not even the first file is written";
+        EXPECT_EQ(readdword(PARENT, "E2ETest"), -1) << "no install record";
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+        process = {};
+    }
+}
+
+TEST_F(SetupRun, ReinstallKeepsTheUsersChangedFilesAsBakAndReplacesThem)
+{
+    const string dest = folder + "dest\\";
+    fs::create_directories(dest);
+    writefile(dest + "orlavexdic.txt", "harbour marvoc\nmy own word marvoc\n");
+    writefile(dest + "orlavexdic.txt.bak", "an older copy");
+    writefile(dest + "dicbin.txt", "MARKED");
+    writefile(dest + "same.txt", "same");
+    writefile(folder + "data", archive(dest, "E2ETest", {{"orlavexdic.txt", "harbour marvoc\n"},
+                                                         {"dicbin.txt", "NEWBIN"}, {"same.txt", "same"}}));
+    start();
+    HWND d = dialog();
+    ASSERT_NE(d, nullptr);
+    press(d, IDOK);
+    EXPECT_EQ(answerbox(), "ERROR: Installation Complete");
+    EXPECT_EQ(exitcode(), 1u);
+    EXPECT_EQ(readfile(dest + "orlavexdic.txt"), "harbour marvoc\n");
+    EXPECT_EQ(readfile(dest + "orlavexdic.txt.bak"), "harbour marvoc\nmy own word marvoc\n");
+    EXPECT_EQ(readfile(dest + "dicbin.txt"), "NEWBIN");
+    EXPECT_EQ(readfile(dest + "dicbin.txt.bak"), "MARKED");
+    EXPECT_EQ(contents(), (std::vector<string>{"data", "dest", "dest/dicbin.txt", "dest/dicbin.txt.bak",
+                                               "dest/orlavexdic.txt", "dest/orlavexdic.txt.bak", "dest/same.txt"}))
+        << "no copy of the same file, and nothing left of the test of the folder";
 }
 
 TEST_F(SetupRun, CancellingTheFolderBrowserLeavesTheTypedFolder)
