@@ -2,6 +2,31 @@
 
 #include "ui/resource.h"
 
+static int dpi = BASEDPI;
+
+int scaled(int pixels, int todpi)
+{
+    if (todpi <= 0) todpi = BASEDPI;
+    long long product = static_cast<long long>(pixels) * todpi;
+    long long half = product < 0 ? -BASEDPI / 2 : BASEDPI / 2;
+    return static_cast<int>((product + half) / BASEDPI);
+}
+
+void setlayoutdpi(int screendpi)
+{
+    dpi = screendpi > 0 ? screendpi : BASEDPI;
+}
+
+int layoutdpi()
+{
+    return dpi;
+}
+
+static int px(int pixels)
+{
+    return scaled(pixels, dpi);
+}
+
 // A computed width or height below zero shows as an empty control.
 static int atleastzero(int size)
 {
@@ -35,18 +60,38 @@ void layoutdialog(Dialog d, int sizetype)
     tkclientsize(d, &w, &h);
 
     if (sizetype == LAYOUT_MAXIMISED) {
-        place(d, IDC_MEANING, 305, 205, w - 314, h - 230);
-        place(d, IDC_WORDLIST, 8, 72, 290, h - 82);
-        place(d, IDC_RESULTS, 280, 30, w - 605, 200);
+        place(d, IDC_MEANING, px(305), px(205), w - px(314), h - px(230));
+        place(d, IDC_WORDLIST, px(8), px(72), px(290), h - px(82));
+        place(d, IDC_RESULTS, px(280), px(30), w - px(605), px(200));
     } else if (sizetype == LAYOUT_RESTORED) {
-        place(d, IDC_WORDLIST, 8, 72, 290, 125);
-        place(d, IDC_MEANING, 5, 205, w - 10, h - 230);
-        place(d, IDC_RESULTS, 275, 30, w - 605, 200);
+        place(d, IDC_WORDLIST, px(8), px(72), px(290), px(125));
+        place(d, IDC_MEANING, px(5), px(205), w - px(10), h - px(230));
+        place(d, IDC_RESULTS, px(275), px(30), w - px(605), px(200));
     }
 
-    for (const AnchoredControl &c : RIGHTANCHORED) tkmove(d, c.id, w - c.fromright, c.y);
-    place(d, IDC_PREFIX, w - 300, 155, 50, 25);
-    place(d, IDC_CONTAINS, w - 250, 155, 50, 25);
-    place(d, IDC_SUFFIX, w - 200, 155, 50, 25);
-    tkmove(d, IDC_SHOWGROUP, w - 305, 10);
+    for (const AnchoredControl &c : RIGHTANCHORED) tkmove(d, c.id, w - px(c.fromright), px(c.y));
+    place(d, IDC_PREFIX, w - px(300), px(155), px(50), px(25));
+    place(d, IDC_CONTAINS, w - px(250), px(155), px(50), px(25));
+    place(d, IDC_SUFFIX, w - px(200), px(155), px(50), px(25));
+    tkmove(d, IDC_SHOWGROUP, w - px(305), px(10));
+}
+
+// Never placed: where the template puts them.
+static const int UNMOVED[] = {IDC_WORD,       IDC_SEARCH,    IDC_REVISION, IDC_WORDLABEL, IDC_LISTLABEL,
+                              IDC_MEANINGLABEL, IDC_WORDCOUNT, IDC_ENTRYNO,  IDC_STATUS};
+
+void minimumclient(Dialog d, int *width, int *height)
+{
+    // the "Show" group, the leftmost of what follows the right edge, stands
+    // at W - 305 and keeps 5 clear of everything left of it
+    int leftpart = px(8) + px(290);  // the word list's right edge, restored
+    for (int id : UNMOVED) {
+        int at[4];
+        tkgetplace(d, id, at);
+        if (at[0] + at[2] > leftpart) leftpart = at[0] + at[2];
+    }
+    int clear = leftpart + px(5) + px(305);
+    int results = px(605) + px(100);  // the result list is W - 605 wide
+    *width = clear > results ? clear : results;
+    *height = px(230) + px(60);  // the meaning box is H - 230 high
 }
