@@ -32,7 +32,7 @@ if(WIN32)
         "${CMAKE_SOURCE_DIR}/inst/resource.h;${CMAKE_SOURCE_DIR}/inst/setup.manifest;${CMAKE_SOURCE_DIR}/inst/pictures/corner.bmp;${CMAKE_SOURCE_DIR}/inst/pictures/setup.ico")
     add_executable(setup WIN32 ${SETUP_LOGIC_SOURCES} ${CMAKE_SOURCE_DIR}/common/registrywin32.cpp
         ${CMAKE_SOURCE_DIR}/inst/inst.cpp ${SETUP_RESOURCES})
-    target_link_libraries(setup PRIVATE shell32 gdi32 user32 advapi32)
+    target_link_libraries(setup PRIVATE comctl32 shell32 gdi32 user32 advapi32)
 
     # Module y on the real registry, and setup.exe driven from another process.
     # The archives it installs are made by mkpayload.exe.

@@ -19,7 +19,7 @@ file(GLOB PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/pictures/*)
 # windres finds the pictures named in the script through its include path
 set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES
     INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/ui
-    OBJECT_DEPENDS "${PICTURES};${CMAKE_SOURCE_DIR}/ui/resource.h")
+    OBJECT_DEPENDS "${PICTURES};${CMAKE_SOURCE_DIR}/ui/resource.h;${CMAKE_SOURCE_DIR}/ui/vantrel.manifest")
 
 # Module y over the real registry, in the program and in its tests.
 set(USAGE_SOURCES ${CMAKE_SOURCE_DIR}/common/y.cpp ${CMAKE_SOURCE_DIR}/common/registrywin32.cpp)

@@ -5,6 +5,8 @@
 #include "ui/credits.h"
 
 #include "dictionary/toolkit.h"
+#include "ui/layout.h"
+#include "ui/paint.h"
 
 const char CREDITSFACE[] = "Lucida Handwriting";
 const char CREDITSFONTFILE[] = "lhandw";
@@ -27,7 +29,7 @@ static void opencredits(HWND box, int pictureid)
     drawfailshown = false;
     // private to this process; a missing file simply adds nothing
     AddFontResourceExA(CREDITSFONTFILE, FR_PRIVATE, nullptr);
-    font = CreateFontA(CREDITSHEIGHT, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    font = CreateFontA(scaled(CREDITSHEIGHT, layoutdpi()), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, CREDITSFACE);
     static const int TEXTS[] = {IDC_CREDITSTEXT, IDC_CREDITSHINT, IDC_DISCLAIMER};
@@ -43,11 +45,11 @@ static void paintcredits(HWND box)
 {
     PAINTSTRUCT paint;
     HDC target = BeginPaint(box, &paint);
-    // at the picture's own size; the rest of the 300 x 300 area is the box's
-    // own background
-    bool drawn = target != nullptr &&
-                 DrawStateA(target, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0,
-                            CREDITSPICTUREX, CREDITSPICTUREY, 0, 0, DST_BITMAP | DSS_NORMAL);
+    // at the picture's own size, scaled by DPI / 96 as its place is; the
+    // rest of the 300 x 300 area is the box's own background
+    int dpi = layoutdpi();
+    bool drawn = target != nullptr && drawpicture(target, picture, scaled(CREDITSPICTUREX, dpi),
+                                                  scaled(CREDITSPICTUREY, dpi), dpi);
     EndPaint(box, &paint);
     // Told after the paint cycle, and only once: the message over the box
     // makes the box paint again.

@@ -13,7 +13,9 @@ extern const char CREDITSFACE[];  // "Lucida Handwriting"
 const int CREDITSHEIGHT = 15;
 extern const char CREDITSFONTFILE[];  // "lhandw"
 
-// Where the picture is drawn in the box's client area, at its own size.
+// Where the picture is drawn in the box's client area, at its own size; on a
+// screen of another DPI the place, the picture and the font's height are
+// scaled by DPI / 96.
 const int CREDITSPICTUREX = 60;
 const int CREDITSPICTUREY = 40;
 

@@ -1,23 +1,38 @@
-// Painting of the main dialog.  Both bitmaps are drawn at their own sizes on
-// the dialog's background; the controls paint over them where they overlap.
+// Painting of the main dialog.  Both bitmaps are drawn on the dialog's
+// background, at their own sizes at 96 DPI and scaled at any other; the
+// controls paint over them where they overlap.
 #include "ui/paint.h"
 
+#include "ui/layout.h"
 #include "ui/toolkitwin32.h"
 
-static void drawbitmap(HDC target, HBITMAP picture, int x, int y)
+bool drawpicture(HDC target, HBITMAP picture, int x, int y, int dpi)
 {
     if (picture == nullptr)
-        return;  // not loaded at start-up: nothing to draw
+        return false;  // not loaded: nothing to draw
     BITMAP size;
     if (GetObjectA(picture, sizeof size, &size) == 0)
-        return;
+        return false;
     HDC source = CreateCompatibleDC(target);
     if (source == nullptr)
-        return;
+        return false;
     HGDIOBJ old = SelectObject(source, picture);
-    BitBlt(target, x, y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    int width = scaled(size.bmWidth, dpi);
+    int height = scaled(size.bmHeight, dpi);
+    BOOL drawn;
+    if (width == size.bmWidth && height == size.bmHeight) {
+        drawn = BitBlt(target, x, y, width, height, source, 0, 0, SRCCOPY);
+    } else {
+        // averaged, not pixels repeated unevenly
+        int mode = SetStretchBltMode(target, HALFTONE);
+        SetBrushOrgEx(target, 0, 0, nullptr);
+        drawn = StretchBlt(target, x, y, width, height, source, 0, 0, size.bmWidth, size.bmHeight,
+                           SRCCOPY);
+        SetStretchBltMode(target, mode);
+    }
     SelectObject(source, old);
     DeleteDC(source);
+    return drawn != FALSE;
 }
 
 void paintdialog(HWND dialog)
@@ -28,7 +43,8 @@ void paintdialog(HWND dialog)
         return;
     RECT client;
     GetClientRect(dialog, &client);
-    drawbitmap(target, logobitmap(), client.right - 50, client.bottom - 20);
-    drawbitmap(target, bandbitmap(), 0, 0);
+    int dpi = layoutdpi();
+    drawpicture(target, logobitmap(), client.right - scaled(50, dpi), client.bottom - scaled(20, dpi), dpi);
+    drawpicture(target, bandbitmap(), 0, 0, dpi);
     EndPaint(dialog, &paint);
 }

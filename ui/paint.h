@@ -5,7 +5,13 @@
 #include <windows.h>
 
 // One paint cycle: the band at (0, 0) across the top, the logo with its
-// top-left corner 50 pixels from the right and 20 from the bottom.
+// top-left corner 50 pixels from the right and 20 from the bottom; figures
+// and pictures scaled by the layout's DPI / 96.
 void paintdialog(HWND dialog);
+
+// Draws a picture with its top-left corner at (x, y), at its own size scaled
+// by dpi / 96 (at 96, pixel for pixel).  False when there is nothing to draw
+// or the drawing failed.
+bool drawpicture(HDC target, HBITMAP picture, int x, int y, int dpi);
 
 #endif

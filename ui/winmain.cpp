@@ -1,6 +1,7 @@
 // The program's entry: the main dialog, modal, with the command-line tail as
 // its parameter; its result is the exit code.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "ui/mainwindow.h"
 #include "ui/resource.h"
@@ -8,6 +9,10 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    // the controls of version 6, which the manifest asks for, registered
+    // before the dialog makes its own
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     const char *tail = commandtail(GetCommandLineA());
     return static_cast<int>(DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAINDIALOG),
                                             nullptr, DialogFunc,
