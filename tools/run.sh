@@ -8,12 +8,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh
 jobs=$(nproc)
-cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-win -j"$jobs" --target release
+# the shipped 32-bit build, or its 64-bit twin where the kernel cannot start
+# the 32-bit Wine
+target=$(tools/wintarget.sh)
+build=build-win
+[ "$target" = i686 ] || build=build-win64
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$target.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j"$jobs" --target release
 
 scratch=$(mktemp -d /tmp/vantrel-run.XXXXXX)
 for file in vantrel.exe dicbin.txt orlavexdic.txt "Read me.htm"; do
-    cp "build-win/payload/$file" "$scratch/"
+    cp "$build/payload/$file" "$scratch/"
 done
 cd "$scratch"
 echo "running in $scratch"

@@ -16,11 +16,22 @@ if [ $# -lt 1 ]; then
     exit 2
 fi
 
-prefix=${VANTREL_WINEPREFIX:-${TMPDIR:-/tmp}/vantrel-wine-$(id -u)}
+# Where the kernel cannot start 32-bit programs, the 64-bit Wine runs the
+# 64-bit build of the same programs (tools/test.sh), in a prefix of its own.
+if sh "$(dirname "$0")/wine32-runs.sh"; then
+    export WINEARCH=win32
+    loader=wine
+    suffix=
+else
+    export WINEARCH=win64
+    export WINELOADER=/usr/lib/wine/wine64
+    loader=$WINELOADER
+    suffix=-64
+fi
+prefix=${VANTREL_WINEPREFIX:-${TMPDIR:-/tmp}/vantrel-wine-$(id -u)}$suffix
 export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win32
 # the same locale everywhere, so sorted lists sort alike on every machine
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
@@ -40,14 +51,14 @@ fi
 
 if [ ! -f "$prefix/.vantrel-ready" ]; then
     echo "wine-run: making the Wine prefix $prefix (once)" >&2
-    wineboot -i >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    "$loader" wineboot -i >/dev/null 2>&1
+    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$loader" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
     touch "$prefix/.vantrel-ready"
 fi
 
-wine "$@"
+"$loader" "$@"
 status=$?
 wineserver -k >/dev/null 2>&1
 exit $status
