@@ -37,9 +37,9 @@ function(host_tool name)
         VERBATIM)
 endfunction()
 
-host_tool(mkdictionary tools/mkdictionary.cpp dictionary/compile.cpp dictionary/store.cpp
+host_tool(mkdictionary tools/mkdictionary.cpp dictionary/compile.cpp dictionary/sourcetext.cpp dictionary/store.cpp
     dictionary/text.cpp dictionary/fileio.cpp dictionary/readahead.cpp
-    common/replacefile.cpp)
+    common/replacefile.cpp common/codepage.cpp)
 host_tool(mkpayload tools/mkpayload.cpp inst/payload.cpp inst/paths.cpp inst/files.cpp)
 
 # The four files the archive holds, gathered in payload/.

@@ -1,22 +1,36 @@
 #include "dictionary/compile.h"
 
 #include <cstring>
+#include <new>
 
+#include "dictionary/sourcetext.h"
 #include "dictionary/store.h"
 #include "dictionary/text.h"
 
 static const char MARKER[] = "marvoc";
 static const int LINESIZE = 8000;  // a line of the source: 7999 bytes with its line feed
 
+static bool isblank(char c) { return c == ' ' || c == '\t'; }
+
 // A line that holds the marker anywhere is a headword line.  The marker is
 // meant to stand at its end after one space: the word is the line less its
 // last 7 characters (the marker and the line feed), less one trailing space.
-// The cut is made wherever the marker stands, and a line shorter than 7
-// characters (the marker alone on a last line without a line feed) leaves an
-// empty word.
+// Blanks after a marker that ends the line are not seen in an editor, so they
+// are taken away first.  The cut is made wherever the marker stands, and a
+// line shorter than 7 characters (the marker alone on a last line without a
+// line feed) leaves an empty word.
 static void cutheadword(char *line)
 {
     size_t length = strlen(line);
+    bool linefeed = length > 0 && line[length - 1] == '\n';
+    size_t text = length - (linefeed ? 1 : 0);
+    size_t kept = text;
+    while (kept > 0 && isblank(line[kept - 1])) --kept;
+    if (kept < text && kept >= sizeof MARKER - 1 && memcmp(line + kept - (sizeof MARKER - 1), MARKER, sizeof MARKER - 1) == 0) {
+        if (linefeed) line[kept++] = '\n';
+        line[kept] = '\0';
+        length = kept;
+    }
     length = length > 7 ? length - 7 : 0;
     if (length > 0 && line[length - 1] == ' ') --length;
     line[length] = '\0';
@@ -49,13 +63,13 @@ static bool writeentry(DataFile *store)
 
 // Reads the source line by line into the new store.  Lines before the first
 // headword line belong to no entry and are skipped.
-Compiled compilesource(DataFile *source, DataFile *store)
+Compiled compilesource(SourceText *source, DataFile *store)
 {
     char line[LINESIZE];
     bool inentry = false;
     bool cutshort = false;  // the line read last ended before its line feed and the bound
     size_t used = 0;        // the length of the meaning so far
-    while (filereadline(source, line, LINESIZE)) {
+    while (sourceline(source, line, LINESIZE)) {
         // A line ends at its line feed, at the bound, or at the end of the
         // file.  One that ended short of all three and has a line after it
         // held a NUL byte, which hid the rest of it, marker and line feed
@@ -74,22 +88,35 @@ Compiled compilesource(DataFile *source, DataFile *store)
             appendmeaningline(line, length, &used);
         }
     }
-    if (fileerror(source)) return READFAILED;
+    if (fileerror(source->file)) return READFAILED;
     if (!inentry) return NOENTRY;
     return writeentry(store) ? COMPILED : WRITEFAILED;
 }
 
+// The source is read in binary, so that no byte of it (a Ctrl-Z, a CR) ends
+// or changes it unseen; sourcetext.h turns it into the lines of text.
 Compiled compilefiles(const char *sourcepath, const char *storepath)
 {
-    DataFile *source = fileopen(sourcepath, "r");
-    if (!source) return NOSOURCE;
-    DataFile *store = fileopen(storepath, "wb");
-    if (!store) {
-        fileclose(source);
-        return WRITEFAILED;
+    DataFile *file = fileopen(sourcepath, "rb");
+    if (!file) return NOSOURCE;
+    SourceText *source = new (std::nothrow) SourceText;
+    Compiled compiled = READFAILED;
+    if (source && startsource(source, file))
+        compiled = source->encoding == SOURCEUTF16 ? UTF16SOURCE : COMPILED;
+    if (compiled != COMPILED) {
+        delete source;
+        fileclose(file);
+        return compiled;
     }
-    Compiled compiled = compilesource(source, store);
-    fileclose(source);
-    if (!fileclose(store) && compiled == COMPILED) compiled = WRITEFAILED;
+    DataFile *store = fileopen(storepath, "wb");
+    if (store) {
+        compiled = compilesource(source, store);
+        if (!fileflush(store) && compiled == COMPILED) compiled = WRITEFAILED;
+        if (!fileclose(store) && compiled == COMPILED) compiled = WRITEFAILED;
+    } else {
+        compiled = WRITEFAILED;
+    }
+    delete source;
+    fileclose(file);
     return compiled;
 }

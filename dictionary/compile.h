@@ -6,16 +6,20 @@
 
 #include "dictionary/fileio.h"
 
-enum Compiled { COMPILED, NOSOURCE, NOENTRY, READFAILED, WRITEFAILED };
+enum Compiled { COMPILED, NOSOURCE, NOENTRY, READFAILED, WRITEFAILED, UTF16SOURCE };
 
-// Appends one record per entry of the open source to the open store, through
-// the entry buffer.  Lines before the first headword line are skipped.  A
+struct SourceText;
+
+// Appends one record per entry of the source (started, dictionary/sourcetext.h)
+// to the open store, through the entry buffer.  Lines before the first headword line are skipped.  A
 // source with a NUL byte anywhere but in its last line is READFAILED: it is
 // not text, and the NUL would hide the rest of its line.
-Compiled compilesource(DataFile *source, DataFile *store);
+Compiled compilesource(SourceText *source, DataFile *store);
 
-// Opens the source as text and the store from empty, compiles, and closes
-// both; the store is only complete when the result is COMPILED.
+// Opens the source, tells its encoding (a UTF-16 source is UTF16SOURCE and no
+// store is made), opens the store from empty, compiles, flushes the store to
+// the disk and closes both; the store is only complete when the result is
+// COMPILED.
 Compiled compilefiles(const char *sourcepath, const char *storepath);
 
 #endif

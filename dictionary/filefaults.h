@@ -13,10 +13,13 @@ struct FileFaults {
     long long writelimit;  // bytes that writes may still put down before they stop; -1 unlimited
     bool failclose;        // closing a matching file reports a failure
     bool failreplace;      // replacing a matching target fails
+    bool failflush;        // putting a matching file on the disk fails
     // counted as they happen
     int opens;
     int reads;
     int writes;
+    int flushes;           // of matching files to the disk
+    int flushesatreplace;  // flushes counted when a matching target was last replaced
     // called once, when writelimit first stops a write: the moment a crash
     // would leave every file as it is; null for none
     void (*atstop)();

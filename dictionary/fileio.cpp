@@ -3,7 +3,9 @@
 #include <cstring>
 #include <new>
 #include <sys/stat.h>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -23,7 +25,7 @@ struct DataFile {
 };
 
 #ifdef VANTREL_FAULTS
-FileFaults filefaults = {nullptr, false, 0, 0, 0, -1, false, false, 0, 0, 0};
+FileFaults filefaults = {nullptr, false, 0, 0, 0, -1, false, false, false, 0, 0, 0, 0, 0, nullptr};
 
 void clearfilefaults()
 {
@@ -217,6 +219,22 @@ bool fileseek(DataFile *f, long offset, int whence)
     return fseek(f->stream, offset, whence) == 0;
 }
 
+bool fileflush(DataFile *f)
+{
+#ifdef VANTREL_FAULTS
+    if (f->faulty) {
+        ++filefaults.flushes;
+        if (filefaults.failflush) return false;
+    }
+#endif
+    if (fileerror(f) || fflush(f->stream) != 0) return false;
+#ifdef _WIN32
+    return _commit(_fileno(f->stream)) == 0;
+#else
+    return fsync(fileno(f->stream)) == 0;
+#endif
+}
+
 bool fileerror(DataFile *f)
 {
     return f->failed || ferror(f->stream);
@@ -252,7 +270,10 @@ bool filereplace(const char *source, const char *target)
 {
 #ifdef VANTREL_FAULTS
     // a read-only target cannot be replaced either
-    if (aimedat(target) && (filefaults.failreplace || filefaults.readonly)) return false;
+    if (aimedat(target)) {
+        if (filefaults.failreplace || filefaults.readonly) return false;
+        filefaults.flushesatreplace = filefaults.flushes;
+    }
 #endif
     return replacefile(source, target);
 }

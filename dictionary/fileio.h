@@ -26,6 +26,9 @@ size_t filewrite(DataFile *f, const void *buffer, size_t size);
 // a line of text of at most size - 1 bytes; false at the end or on an error
 bool filereadline(DataFile *f, char *buffer, int size);
 bool fileseek(DataFile *f, long offset, int whence);
+// Hands what was written to the disk itself, past every cache, so that a
+// power cut afterwards leaves it there; false when that failed.
+bool fileflush(DataFile *f);
 bool fileerror(DataFile *f);
 // closes and frees; false when the close (the last flush) failed
 bool fileclose(DataFile *f);

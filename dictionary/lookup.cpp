@@ -98,7 +98,9 @@ int lookupword(Dialog d, int trigger)
         tksettext(d, IDC_MEANING, trigger == TRIGGER_GO ? "<<NOT FOUND>>" : "<<SEARCHING>>");
         uncheckalllevels(d);
     }
-    fileclose(store);
+    // a read that failed left entries unread: "no entry" is not known then
+    bool whole = fileclose(store);
+    if (!found && !whole) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
     return 1;
 }
 

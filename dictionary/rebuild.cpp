@@ -36,6 +36,9 @@ static const char SOURCEUNREADABLE[] =
     "The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file";
 static const char NOHEADWORD[] =
     "The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file";
+static const char UTF16SAVED[] =
+    "The file orlavexdic.txt is saved as UTF-16\n"
+    "Save it as UTF-8 or ANSI, then rebuild the dictionary\n\nNo change was made in any file";
 static const char STORENOTWRITTEN[] =
     "The new dictionary could not be written\n\nNo change was made in any file";
 
@@ -80,6 +83,9 @@ int rebuildstore(Dialog d)
     switch (compilefiles(SOURCEFILE, NEWSTOREFILE)) {
     case NOSOURCE:
         tkmessage(d, SOURCEMISSING, ERRORCAPTION, BOX_OK);
+        return 0;
+    case UTF16SOURCE:
+        tkmessage(d, UTF16SAVED, ERRORCAPTION, BOX_OK);
         return 0;
     case NOENTRY: return fail(d, NOHEADWORD);
     case READFAILED: return fail(d, SOURCEUNREADABLE);

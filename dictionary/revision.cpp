@@ -26,11 +26,12 @@ static bool findexact(DataFile *store, int count, DictEntry *entry, const char *
     return false;
 }
 
-// Rewrites the field of the record just read and closes the store; false
-// when either failed.
+// Rewrites the field of the record just read, puts it on the disk and closes
+// the store; false when any of them failed, so nothing is called done that
+// a power cut could still take back.
 static bool rewriteandclose(DataFile *store, size_t fieldoffset, int value)
 {
-    bool written = rewritefield(store, fieldoffset, (int16_t)value);
+    bool written = rewritefield(store, fieldoffset, (int16_t)value) && fileflush(store);
     bool closed = fileclose(store);
     return written && closed;
 }

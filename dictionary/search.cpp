@@ -7,18 +7,17 @@
 #include "dictionary/store.h"
 #include "dictionary/text.h"
 
-// The query words: at most MAXWORDS, each in a slot of WORDSLOT bytes.
+// The query words: at most MAXWORDS, each searched whole however long it is
+// (a word of more than 104 letters can come from a long start-up text).
 //
 // A query of more than ten words is searched with its first ten; the rest are
 // left out of the search (the help tells the user of the limit) but stay in
-// the header.  A word of more than 104 letters, which only a long start-up
-// text can bring into the word box, is searched with its first 104.
+// the header.
 //
 // A query of more than 99 characters is searched whole; only the header of
 // the all-words search shows no more than its first 99, since it is taken
 // from the header copy.  The phrase search's header shows up to 105.
 static const int MAXWORDS = 10;
-static const int WORDSLOT = 105;
 static const int HEADERCOPY = 100;
 static const size_t HEADERQUERY = 105;  // characters of the query a header shows at most
 
@@ -101,19 +100,16 @@ bool matchesentry(char *word, char *meaning, char *pattern)
     return occursin(word, meaning, lengths, prepared);
 }
 
-// Splits the normalised query at its spaces into the slots; returns the
-// number of words kept.
-static int splitquery(const char *query, char words[][WORDSLOT])
+// Splits the normalised query in place at its single spaces; words[i] points
+// at the i-th word, whole.  Returns the number of words kept.
+static int splitquery(char *query, const char *words[MAXWORDS])
 {
     int count = 0;
     while (*query && count < MAXWORDS) {
         size_t length = strcspn(query, " ");
-        size_t kept = length < (size_t)WORDSLOT - 1 ? length : (size_t)WORDSLOT - 1;
-        memcpy(words[count], query, kept);
-        words[count][kept] = '\0';
-        ++count;
+        words[count++] = query;
         query += length;
-        if (*query == ' ') ++query;
+        if (*query == ' ') *query++ = '\0';
     }
     return count;
 }
@@ -144,8 +140,10 @@ static void searchallwords(Dialog d, DataFile *store, int count, const char *que
 {
     char header[HEADERCOPY];
     copytext(header, sizeof header, query);
-    char words[MAXWORDS][WORDSLOT];
-    int wordcount = splitquery(query, words);
+    char split[QUERYSIZE];
+    copytext(split, sizeof split, query);
+    const char *words[MAXWORDS];
+    int wordcount = splitquery(split, words);
     FindPattern patterns[MAXWORDS];
     for (int i = 0; i < wordcount; ++i) preparefind(&patterns[i], words[i]);
 

@@ -1,14 +1,16 @@
 // The rebuild's compiler of the text source: any bytes as "orlavexdic.txt".
 //
-// Whatever the source holds, it is refused when a NUL byte hides part of a
-// line; otherwise the new store is whole records, one for each line (or
-// 7999-byte piece of a longer line) that holds the marker, each
-// unmarked at level 3 with its word and meaning ended by a NUL inside their
-// fields and zero bytes after it; and its word is the start of its line.
+// Whatever the source holds, a UTF-16 one is refused, and so is one where a
+// NUL byte hides part of a line; otherwise the new store is whole records,
+// each unmarked at level 3 with its word and meaning ended by a NUL inside
+// their fields and zero bytes after it.  Of an ANSI source (each CR LF read
+// as LF), there is one record for each line (or 7999-byte piece of a longer
+// line) that holds the marker, and its word is the start of its line.
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "common/codepage.h"
 #include "dictionary/compile.h"
 #include "dictionary/dictentry.h"
 #include "fuzz/fuzzfolder.h"
@@ -43,6 +45,31 @@ static std::vector<std::string> headwordpieces(const std::string &source, bool *
     return pieces;
 }
 
+// Read as UTF-8: with its byte-order mark, or bytes above 127 all in valid
+// sequences.  Its bytes in the store are then not those of the source.
+static bool utf8source(const std::string &source)
+{
+    if (source.compare(0, 3, "\xEF\xBB\xBF") == 0) return true;
+    const unsigned char *text = (const unsigned char *)source.data();
+    bool high = false;
+    for (size_t at = 0; at < source.size();) {
+        unsigned long codepoint;
+        size_t size = utf8sequence(text + at, source.size() - at, &codepoint);
+        if (size == 0) return false;
+        high = high || size > 1;
+        at += size;
+    }
+    return high;
+}
+
+static std::string withoutcrlf(const std::string &source)
+{
+    std::string text;
+    for (size_t i = 0; i < source.size(); ++i)
+        if (!(source[i] == '\r' && i + 1 < source.size() && source[i + 1] == '\n')) text += source[i];
+    return text;
+}
+
 static bool zeroafternul(const char *field, size_t size)
 {
     const char *nul = (const char *)memchr(field, '\0', size);
@@ -59,10 +86,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     remove(STORE);
     Compiled compiled = compilefiles(SOURCE, STORE);
 
-    bool nul = false;
-    std::vector<std::string> pieces = headwordpieces(source, &nul);
     std::string store = readbytes(STORE);
-    if (nul) {
+    if (source.compare(0, 2, "\xFF\xFE") == 0 || source.compare(0, 2, "\xFE\xFF") == 0) {
+        REQUIRE(compiled == UTF16SOURCE && store.empty(), "a UTF-16 source is refused");
+        return 0;
+    }
+    bool utf8 = utf8source(source);
+    bool nul = false;
+    std::vector<std::string> pieces = headwordpieces(withoutcrlf(source), &nul);
+    if (utf8) {
+        // its lines are those of the converted text: only the records are checked
+        REQUIRE(compiled != UTF16SOURCE && compiled != WRITEFAILED, "a UTF-8 source is read");
+        if (compiled == COMPILED) pieces.assign(store.size() / RECORDSIZE, "");
+        else return 0;
+    } else if (nul) {
         REQUIRE(compiled == READFAILED, "a source with a NUL byte before its last line is refused");
         return 0;
     }
@@ -79,7 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         REQUIRE(entry.level == LevelVeryHard, "every entry comes out at level 3");
         REQUIRE(zeroafternul(entry.word, WORDSIZE), "the word ends inside its field, zeros after");
         REQUIRE(zeroafternul(entry.meaning, MEANINGSIZE), "the meaning ends inside its field, zeros after");
-        REQUIRE(pieces[i].compare(0, strlen(entry.word), entry.word) == 0, "the word is the start of its line");
+        REQUIRE(utf8 || pieces[i].compare(0, strlen(entry.word), entry.word) == 0,
+                "the word is the start of its line");
     }
     return 0;
 }

@@ -20,6 +20,7 @@ static const char *failure(Compiled result)
     case NOENTRY: return "holds no headword line (a line ending in \" marvoc\")";
     case READFAILED: return "could not be read to its end";
     case WRITEFAILED: return "could not be compiled: the store could not be written";
+    case UTF16SOURCE: return "is saved as UTF-16: save it as UTF-8 or ANSI";
     case COMPILED: break;
     }
     return "was compiled";

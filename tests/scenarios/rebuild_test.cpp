@@ -184,6 +184,96 @@ TEST_F(Rebuild, AMissingStoreIsCreated)
     EXPECT_EQ(textof(dialog, IDC_MEANING), "A heavy hook.\r\nIt holds a vessel.\r\n");
 }
 
+struct SourceBytes {
+    const char *name;
+    string source;
+    vector<string> words;     // of the store, in its order
+    vector<string> meanings;  // ANSI bytes as the store holds them (Windows-1252 here)
+};
+
+// A long meaning as a failure shows it: its start, its length and its end.
+static string brief(const string &meaning)
+{
+    if (meaning.size() <= 80) return meaning;
+    return meaning.substr(0, 20) + "...(" + std::to_string(meaning.size()) + ")..." + meaning.substr(meaning.size() - 6);
+}
+
+// The text source as today's editors save it.  Each row once went wrong: a
+// Ctrl-Z ended the rebuild there under "Rebuilding done!", a UTF-8 source came
+// out garbled with its byte-order mark in the first headword, a blank after
+// the marker stayed in the word, and a CR LF source kept its CRs on Linux.
+TEST_F(Rebuild, TheSourceGivesTheWordsAndMeaningsItsEditorShows)
+{
+    // 650 lines before the first headword, which belong to no entry, then
+    // "w marvoc\n" and 526 x's: the next byte is the 65536th, the last of the
+    // first 64 KB read
+    string lead;
+    for (int i = 0; i < 650; ++i) lead += string(99, 'p') + "\n";
+    const string head = lead + "w marvoc\n", xs(526, 'x');
+    const SourceBytes rows[] = {
+        {"a Ctrl-Z is a byte of the meaning", "a marvoc\nx\x1Ay\nb marvoc\nz\n", {"a", "b"}, {"x\x1Ay\r\n", "z\r\n"}},
+        {"CR LF is a line feed, a lone CR stays", "a marvoc\r\nx\ry\r\n\r\nb marvoc\r\nz", {"a", "b"},
+         {"x\ry\r\n\r\n", "z"}},
+        {"UTF-8 with its mark", "\xEF\xBB\xBF" "abaft marvoc\ncaf\xC3\xA9 \xE2\x80\x93 na\xC3\xAFve\n", {"abaft"},
+         {"caf\xE9 \x96 na\xEFve\r\n"}},
+        {"UTF-8 without a mark", "caf\xC3\xA9 marvoc\n\xC5\x8D\xE2\x82\xAC\n", {"caf\xE9"}, {"?\x80\r\n"}},
+        {"UTF-8 mark, then bytes that are no UTF-8", "\xEF\xBB\xBF" "a marvoc\nx\xE9y\n", {"a"}, {"x?y\r\n"}},
+        {"ANSI with bytes above 127 that are no UTF-8", "caf\xE9 marvoc\n\xC3\xA9t\xE9\n", {"caf\xE9"},
+         {"\xC3\xA9t\xE9\r\n"}},
+        {"a mark alone", "\xEF\xBB\xBF", {}, {}},
+        {"blanks after the marker", "scend marvoc \nx\nsend marvoc\t \r\ny\n marvoc  \nz\n",
+         {"scend", "send", ""}, {"x\r\n", "y\r\n", "z\r\n"}},
+        {"a character across the 64 KB read", head + xs + "\xC3\xA9\n", {"w"}, {xs + "\xE9\r\n"}},
+        {"CR LF across the 64 KB read", head + xs + "\r\nq\n", {"w"}, {xs + "\r\nq\r\n"}},
+    };
+    for (const SourceBytes &row : rows) {
+        writestore(harbourglossary());
+        writewholefile(SOURCE, row.source);
+        start();
+        answernext(ANSWER_YES);
+        usermenu(dialog, IDM_REBUILD);
+        vector<string> words, meanings;
+        for (size_t i = 1; i <= storedcount(); ++i) {
+            DictEntry entry = storedrecord((int)i);
+            words.push_back(entry.word);
+            meanings.push_back(brief(entry.meaning));
+        }
+        vector<string> expected;
+        for (const string &m : row.meanings) expected.push_back(brief(m));
+        if (!row.words.empty()) {
+            EXPECT_EQ(words, row.words) << row.name;
+            EXPECT_EQ(meanings, expected) << row.name;
+            EXPECT_EQ(messagetexts().back(), "ERROR: Rebuilding done!") << row.name;
+        } else {
+            EXPECT_NE(messagetexts().back(), "ERROR: Rebuilding done!") << row.name;
+        }
+        closedialog(dialog);
+        dialog = nullptr;
+    }
+}
+
+TEST_F(Rebuild, AUtf16SourceIsRefusedAndNothingChanges)
+{
+    const string utf16 = string("\xFF\xFE", 2) + string("a\0 \0m\0a\0r\0v\0o\0c\0\n\0", 18);
+    for (const string &source : {utf16, string("\xFE\xFF", 2) + string("\0a", 2)}) {
+        writestore(harbourglossary());
+        writewholefile(SOURCE, source);
+        string before = readwholefile("dicbin.txt");
+        start();
+        vector<string> listed = listitems(dialog, IDC_WORDLIST);
+        answernext(ANSWER_YES);
+        usermenu(dialog, IDM_REBUILD);
+        EXPECT_EQ(messagetexts().back(),
+                  "ERROR: The file orlavexdic.txt is saved as UTF-16\nSave it as UTF-8 or ANSI, then rebuild the "
+                  "dictionary\n\nNo change was made in any file");
+        EXPECT_TRUE(readwholefile("dicbin.txt") == before);
+        EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed);
+        EXPECT_FALSE(newstoreleftbehind());
+        closedialog(dialog);
+        dialog = nullptr;
+    }
+}
+
 #ifdef VANTREL_FAULTS
 struct FailedRebuild {
     const char *name;
@@ -207,8 +297,12 @@ TEST_F(Rebuild, AFailureAtAnyStepLeavesTheOldStoreAndTheListAsTheyWere)
          NOTWRITTEN},
         {"close fails", [] { filefaults.path = "dicbin.tmp"; filefaults.failclose = true; }, NOTWRITTEN},
         {"replace fails", [] { filefaults.path = "dicbin.txt"; filefaults.failreplace = true; }, NOTWRITTEN},
-        {"source unreadable halfway", [] { filefaults.path = SOURCE; filefaults.failread = 4; },
+        {"source unreadable when its encoding is told", [] { filefaults.path = SOURCE; filefaults.failread = 1; },
          "ERROR: The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file"},
+        {"source unreadable when its entries are read", [] { filefaults.path = SOURCE; filefaults.failread = 2; },
+         "ERROR: The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file"},
+        {"new store not put on the disk", [] { filefaults.path = "dicbin.tmp"; filefaults.failflush = true; },
+         NOTWRITTEN},
         {"source not opened", [] { filefaults.path = SOURCE; filefaults.failopen = 1; },
          "ERROR: The file orlavexdic.txt was not found or is unaccessible\n\nNo change was made in any file"},
     };

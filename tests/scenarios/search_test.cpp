@@ -222,7 +222,10 @@ TEST_F(Search, AQueryOverNinetyNineCharactersIsSearchedWholeAndCutOnlyInTheHeade
          "Related words found for harbour " + q91},
         {"phrase, 108 characters", IDM_SEARCHPHRASE, "harbour " + q100, "harbour " + q100 + ".",
          "Related words found for harbour " + q97},
-        {"a word of 110 letters", IDM_SEARCHALL, string(110, 'q'), q104 + ".",
+        // the word was once cut to its first 104 letters, and matched them
+        {"a word of 110 letters is not in 104 of them", IDM_SEARCHALL, string(110, 'q'), q104 + ".",
+         "No Synonyms found for " + string(99, 'q')},
+        {"a word of 110 letters found whole", IDM_SEARCHALL, string(110, 'q'), string(110, 'q') + ".",
          "Related words found for " + string(99, 'q')},
     };
     for (const LongQuery &c : cases) {

@@ -157,7 +157,7 @@ TEST_F(RewriteFaults, AFailedOpenReadOrWriteChangesTheFieldWholeOrNotAtAllAndIsT
     EXPECT_GE(injected, 12);
 }
 
-TEST_F(RewriteFaults, AReadOnlyStoreOrAFailedCloseIsToldAndNeverShownAsAChange)
+TEST_F(RewriteFaults, AReadOnlyStoreOrAFailedFlushOrCloseIsToldAndNeverShownAsAChange)
 {
     for (const Rewrite &w : REWRITES) {
         Rewritten r = run(w, [] { filefaults.readonly = true; });
@@ -166,6 +166,12 @@ TEST_F(RewriteFaults, AReadOnlyStoreOrAFailedCloseIsToldAndNeverShownAsAChange)
         r = run(w, [] { filefaults.failclose = true; });
         expectsound(w, r, true, string(w.what) + ", close fails");
         EXPECT_FALSE(r.shown) << w.what;
+        // a change not yet on the disk can still be lost: it is not called done
+        r = run(w, [] { filefaults.failflush = true; });
+        expectsound(w, r, true, string(w.what) + ", not put on the disk");
+        EXPECT_FALSE(r.shown) << w.what;
+        r = run(w, [] {});
+        EXPECT_EQ(r.faults.flushes, 1) << w.what << ": the change is put on the disk";
     }
 }
 

@@ -1,5 +1,5 @@
 // The scans that only read the store: the full fill of the word list, the
-// narrowed list, and the two related-word searches, with the first, the
+// narrowed list, the two related-word searches and the lookup, with the first, the
 // second, ... read of the store failing.  Each says that it could not read
 // the whole store instead of showing part of it as all there is; none
 // writes the store.
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dictionary/filefaults.h"
+#include "dictionary/lookup.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
@@ -31,17 +32,26 @@ static void searchfor(Dialog d, SearchMode mode)
     searchrelated(d, query, mode);
 }
 
+// a word that is no entry's: the lookup reads every record
+static void lookupmiss(Dialog d)
+{
+    findcontrol(d, IDC_WORD)->text = "anchorage";
+    lookupword(d, TRIGGER_TYPING);
+}
+
 static const Scan SCANS[] = {
     {"the full fill of the word list", [](Dialog d) { fillwordlist(d); }},
     {"the narrowed word list", [](Dialog d) { filterwordlist(d); }},
     {"the all-words search", [](Dialog d) { searchfor(d, SearchAllWords); }},
     {"the phrase search", [](Dialog d) { searchfor(d, SearchPhrase); }},
+    {"the lookup of a word that is no entry's", lookupmiss},
 };
 
 using ScanFaults = ScratchTest;
 
 // These scans once stopped at a failed read as at the end of the store: the
-// list or the results showed part of the store as the whole of it.
+// list or the results showed part of the store as the whole of it, and the
+// lookup "<<SEARCHING>>" for a word it had not looked for in every entry.
 TEST_F(ScanFaults, AReadThatFailsHalfwayThroughTheStoreIsTold)
 {
     writestore({{"anchor", "A heavy hook.", 0, LevelHard},
@@ -72,6 +82,6 @@ TEST_F(ScanFaults, AReadThatFailsHalfwayThroughTheStoreIsTold)
         }
     }
     printf("[ figures  ] list and search: %d failed reads injected\n", injected);
-    EXPECT_EQ(injected, 12) << "each of the three records, in each of the four scans";
+    EXPECT_EQ(injected, 15) << "each of the three records, in each of the five scans";
 }
 #endif

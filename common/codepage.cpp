@@ -1,0 +1,95 @@
+#include "common/codepage.h"
+
+#include <cstring>
+
+size_t utf8sequence(const unsigned char *text, size_t length, unsigned long *codepoint)
+{
+    unsigned char lead = text[0];
+    if (lead < 0x80) {
+        *codepoint = lead;
+        return 1;
+    }
+    size_t size;
+    unsigned char low = 0x80, high = 0xBF;  // the bounds of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) size = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) size = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4) size = 4;
+    else return 0;
+    if (lead == 0xE0) low = 0xA0;         // no overlong form
+    if (lead == 0xED) high = 0x9F;        // no surrogate
+    if (lead == 0xF0) low = 0x90;         // no overlong form
+    if (lead == 0xF4) high = 0x8F;        // nothing past U+10FFFF
+    if (length < size || text[1] < low || text[1] > high) return 0;
+    unsigned long value = lead & (0x7F >> size);
+    for (size_t i = 1; i < size; ++i) {
+        if ((text[i] & 0xC0) != 0x80) return 0;
+        value = (value << 6) | (text[i] & 0x3F);
+    }
+    *codepoint = value;
+    return size;
+}
+
+#ifdef _WIN32
+#include <windows.h>
+
+// A piece converted at a time: its UTF-16 form lives on the stack.
+static const int PIECE = 4096;
+
+size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room)
+{
+    size_t written = 0;
+    while (length > 0) {
+        // a piece ends before a sequence that it would cut, unless that
+        // sequence fills the whole piece (it is then broken anyway)
+        size_t take = length < (size_t)PIECE ? length : (size_t)PIECE;
+        if (take < length) {
+            size_t back = take;
+            while (back > take - 4 && ((unsigned char)utf8[back] & 0xC0) == 0x80) --back;
+            if (back > 0) take = back;
+        }
+        wchar_t wide[PIECE];
+        int units = MultiByteToWideChar(CP_UTF8, 0, utf8, (int)take, wide, PIECE);
+        if (units > 0 && written < room) {
+            int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, units, ansi + written,
+                                            (int)(room - written), "?", nullptr);
+            if (bytes > 0) written += (size_t)bytes;
+        }
+        utf8 += take;
+        length -= take;
+    }
+    return written;
+}
+
+#else
+
+// Windows-1252: 0xA0 to 0xFF are the code points of the same number, 0x80 to
+// 0x9F the characters below (0 where the code page has none).
+static const unsigned short HIGH1252[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+static char to1252(unsigned long codepoint)
+{
+    if (codepoint < 0x80 || (codepoint >= 0xA0 && codepoint <= 0xFF)) return (char)codepoint;
+    for (int i = 0; i < 32; ++i)
+        if (HIGH1252[i] != 0 && HIGH1252[i] == codepoint) return (char)(0x80 + i);
+    return '?';
+}
+
+size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room)
+{
+    const unsigned char *text = reinterpret_cast<const unsigned char *>(utf8);
+    size_t written = 0;
+    size_t at = 0;
+    while (at < length) {
+        unsigned long codepoint = 0;
+        size_t size = utf8sequence(text + at, length - at, &codepoint);
+        if (written < room) ansi[written++] = size == 0 ? '?' : to1252(codepoint);
+        at += size == 0 ? 1 : size;
+    }
+    return written;
+}
+
+#endif

@@ -1,0 +1,22 @@
+// The one text conversion the C library lacks: UTF-8 into the 8-bit ANSI code
+// page of the machine, which the store and the dialog use.  On Windows it is
+// the platform's own (the machine's ANSI code page); elsewhere, for the host
+// tools and tests, it is Windows-1252.
+#ifndef VANTREL_CODEPAGE_H
+#define VANTREL_CODEPAGE_H
+
+#include <cstddef>
+
+// Converts length bytes of UTF-8 into ansi and returns the bytes written.  A
+// character the code page lacks becomes "?", and so does each byte that is
+// not part of a valid sequence.  The text never grows, so room of length
+// bytes always suffices; what does not fit in room is dropped.
+size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room);
+
+// The length (1 to 4) of the valid UTF-8 sequence that begins text, and its
+// code point in *codepoint; 0 when the length bytes there do not begin with
+// one (a sequence cut short by length included).  Overlong forms, surrogates
+// and code points past U+10FFFF are not valid.
+size_t utf8sequence(const unsigned char *text, size_t length, unsigned long *codepoint);
+
+#endif
