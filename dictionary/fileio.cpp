@@ -6,7 +6,6 @@
 #ifdef _WIN32
 #include <io.h>
 #else
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -18,9 +17,6 @@ struct DataFile {
     FILE *stream;
     bool faulty;         // tests: this file is the one faults are aimed at
     bool failed;         // a read or write of ours failed
-    bool growing;        // written from empty: its blocks may be taken ahead
-    long long written;   // bytes handed to the stream since the open
-    long long reserved;  // bytes of blocks taken ahead of the writes
     ReadAhead *ahead;    // a store read in blocks of its own; null for stdio's buffer
 };
 
@@ -40,17 +36,15 @@ static bool aimedat(const char *path)
 #endif
 
 // A store is read a record, a word or a level at a time, and written a
-// record at a time.  glibc moves each of those straight between the file and
-// the caller's record, and a skip is only a seek; so a store's stream has no
-// buffer, and no byte is copied twice.  msvcrt pays more for each call into
-// the system than for a copy, and its seek throws its buffer away: there a
-// store is read 256 KB at a time into a block of its own
-// (dictionary/readahead.h), from which a skip costs nothing, and written
-// through a 64 KB buffer.  Text is read and written 64 KB at a time on both.
+// record at a time.  msvcrt pays more for each call into the system than for
+// a copy, and its seek throws its buffer away: so a store read for a scan is
+// read 256 KB at a time into a block of its own (dictionary/readahead.h),
+// from which a skip costs nothing.  Everything else goes through a 64 KB
+// stream buffer.
 static const size_t STREAMBUFFER = 65536;
 
 // The block a store opened in mode is read ahead into; null where the
-// platform's streams do better without (or when there is no memory for it).
+// platform's streams serve as they are (or when there is no memory for it).
 static ReadAhead *newreadahead(const char *mode)
 {
 #ifdef _WIN32
@@ -62,21 +56,6 @@ static ReadAhead *newreadahead(const char *mode)
     (void)mode;
     return nullptr;
 #endif
-}
-
-static void setstreambuffer(FILE *stream, const char *mode, bool readahead)
-{
-#ifdef _WIN32
-    (void)mode;
-    bool unbuffered = readahead;
-#else
-    (void)readahead;
-    bool unbuffered = strchr(mode, 'b') != nullptr;
-#endif
-    if (unbuffered)
-        setvbuf(stream, nullptr, _IONBF, 0);
-    else
-        setvbuf(stream, nullptr, _IOFBF, STREAMBUFFER);
 }
 
 DataFile *fileopen(const char *path, const char *mode)
@@ -94,14 +73,14 @@ DataFile *fileopen(const char *path, const char *mode)
     FILE *stream = fopen(path, mode);
     if (!stream) return nullptr;
     ReadAhead *ahead = newreadahead(mode);
-    setstreambuffer(stream, mode, ahead != nullptr);
+    if (ahead)
+        setvbuf(stream, nullptr, _IONBF, 0);
+    else
+        setvbuf(stream, nullptr, _IOFBF, STREAMBUFFER);
     DataFile *f = new DataFile;
     f->stream = stream;
     f->faulty = faulty;
     f->failed = false;
-    f->growing = mode[0] == 'w';
-    f->written = 0;
-    f->reserved = 0;
     f->ahead = ahead;
     return f;
 }
@@ -115,44 +94,6 @@ size_t fileread(DataFile *f, void *buffer, size_t size)
     }
 #endif
     return f->ahead ? readahead(f->ahead, f->stream, buffer, size) : fread(buffer, 1, size, f->stream);
-}
-
-// Linux takes the blocks of a growing file page by page as the writes reach
-// it; a new store, written a record at a time, goes down about twice as fast
-// when its blocks are taken 4 MB ahead of the writes (the size of the file
-// does not change), once it has reached 4 MB.  The close gives back what was
-// taken past the end.  Only a hint: where the file system can't, the file is
-// written as it is.
-static const long long RESERVEAHEAD = 4 << 20;
-
-static void reserveahead(DataFile *f, size_t size)
-{
-#ifdef __linux__
-    // a file smaller than one reservation is written as it comes; the
-    // reservations are whole 4 MB pieces, which ext4 takes far faster
-    long long end = f->written + (long long)size;
-    if (!f->growing || end <= f->reserved || end < RESERVEAHEAD) return;
-    long long from = f->reserved > 0 ? f->reserved : f->written / RESERVEAHEAD * RESERVEAHEAD;
-    long long length = ((end - from) / RESERVEAHEAD + 1) * RESERVEAHEAD;
-    if (fallocate(fileno(f->stream), FALLOC_FL_KEEP_SIZE, (off_t)from, (off_t)length) == 0)
-        f->reserved = from + length;
-    else
-        f->growing = false;
-#else
-    (void)f;
-    (void)size;
-#endif
-}
-
-static void giveback(DataFile *f)
-{
-#ifdef __linux__
-    if (f->reserved == 0 || fflush(f->stream) != 0) return;
-    off_t end = ftello(f->stream);
-    if (end >= 0 && ftruncate(fileno(f->stream), end) != 0) f->failed = true;
-#else
-    (void)f;
-#endif
 }
 
 size_t filewrite(DataFile *f, const void *buffer, size_t size)
@@ -182,9 +123,7 @@ size_t filewrite(DataFile *f, const void *buffer, size_t size)
         if (filefaults.writelimit >= 0) filefaults.writelimit -= (long long)size;
     }
 #endif
-    reserveahead(f, size);
     size_t done = fwrite(buffer, 1, size, f->stream);
-    f->written += (long long)done;
     if (done != size) f->failed = true;
     return done;
 }
@@ -242,7 +181,6 @@ bool fileerror(DataFile *f)
 
 bool fileclose(DataFile *f)
 {
-    giveback(f);
     bool ok = !fileerror(f);
     if (fclose(f->stream) != 0) ok = false;
 #ifdef VANTREL_FAULTS

@@ -4,6 +4,7 @@
 
 #include "dictionary/levels.h"
 #include "dictionary/store.h"
+#include "dictionary/storescan.h"
 #include "dictionary/text.h"
 
 struct ReservedName {
@@ -80,6 +81,7 @@ int lookupword(Dialog d, int trigger)
         return 1;
     }
 
+    // a store that cannot be opened is no word found, and says nothing
     DataFile *store = fileopen(STOREFILE, "rb");
     if (!store) return 1;
 
@@ -100,7 +102,7 @@ int lookupword(Dialog d, int trigger)
     }
     // a read that failed left entries unread: "no entry" is not known then
     bool whole = fileclose(store);
-    if (!found && !whole) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+    if (!found && !whole) tellstoremissing(d);
     return 1;
 }
 

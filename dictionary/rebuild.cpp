@@ -4,6 +4,7 @@
 
 #include "dictionary/compile.h"
 #include "dictionary/store.h"
+#include "dictionary/storescan.h"
 #include "dictionary/text.h"
 #include "ui/resource.h"
 
@@ -46,11 +47,8 @@ static const char STORENOTWRITTEN[] =
 static void listallwords(Dialog d)
 {
     int count = countrecords(RECORDSIZE, STOREFILE);
-    DataFile *store = fileopen(STOREFILE, "rb");
-    if (!store) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
-        return;
-    }
+    DataFile *store = openstore(d, "rb");
+    if (!store) return;
     tkfillbegin(d, IDC_WORDLIST);
     DictEntry entry;
     // the words alone: their meanings and levels play no part in the list
@@ -60,9 +58,7 @@ static void listallwords(Dialog d)
     }
     tkfillend(d, IDC_WORDLIST);
     // the new store is in place, but the list misses words: say so
-    bool unread = fileerror(store);
-    fileclose(store);
-    if (unread) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+    closestore(d, store);
 }
 
 static int fail(Dialog d, const char *message)

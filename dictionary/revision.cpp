@@ -5,6 +5,7 @@
 
 #include "dictionary/levels.h"
 #include "dictionary/store.h"
+#include "dictionary/storescan.h"
 
 // Both operations find the first record whose word is exactly the text, byte
 // for byte, and rewrite one two-byte field of it in place.  A write or close
@@ -27,12 +28,13 @@ static bool findexact(DataFile *store, int count, DictEntry *entry, const char *
 }
 
 // Rewrites the field of the record just read, puts it on the disk and closes
-// the store; false when any of them failed, so nothing is called done that
-// a power cut could still take back.
-static bool rewriteandclose(DataFile *store, size_t fieldoffset, int value)
+// the store; false, and told, when any of them failed, so nothing is called
+// done that a power cut could still take back.
+static bool rewriteandclose(Dialog d, DataFile *store, size_t fieldoffset, int value)
 {
     bool written = rewritefield(store, fieldoffset, (int16_t)value) && fileflush(store);
     bool closed = fileclose(store);
+    if (!written || !closed) tellstoremissing(d);
     return written && closed;
 }
 
@@ -41,21 +43,15 @@ static bool rewriteandclose(DataFile *store, size_t fieldoffset, int value)
 int togglemark(Dialog d, const char *text)
 {
     int count = countrecords(RECORDSIZE, STOREFILE);
-    DataFile *store = fileopen(STOREFILE, "rb+");
-    if (!store) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
-        return 0;
-    }
+    DataFile *store = openstore(d, "rb+");
+    if (!store) return 0;
     if (!findexact(store, count, &entrybuffer, text)) {
         // a read that failed is no proof that the entry is not there
-        if (!fileclose(store)) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+        closestore(d, store);
         return 0;
     }
     int mark = entrybuffer.mark == RevisionMark ? 0 : RevisionMark;
-    if (!rewriteandclose(store, offsetof(DictEntry, mark), mark)) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
-        return entrybuffer.mark;
-    }
+    if (!rewriteandclose(d, store, offsetof(DictEntry, mark), mark)) return entrybuffer.mark;
     entrybuffer.mark = (int16_t)mark;
     tksettext(d, IDC_REVISION, mark == RevisionMark ? UNMARKCAPTION : MARKCAPTION);
     return mark;
@@ -76,14 +72,11 @@ int setlevel(Dialog d)
 {
     int count = countrecords(RECORDSIZE, STOREFILE);
     if (count == 0) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+        tellstoremissing(d);
         return 0;
     }
-    DataFile *store = fileopen(STOREFILE, "rb+");
-    if (!store) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
-        return 1;
-    }
+    DataFile *store = openstore(d, "rb+");
+    if (!store) return 1;
     tksetfocus(d, IDC_WORDLIST);
 
     // the whole word box as far as a headword goes: 99 characters
@@ -99,13 +92,10 @@ int setlevel(Dialog d)
     int level = chosenlevel(d);
     DictEntry entry;
     if (level == 0 || !findexact(store, count, &entry, entrybuffer.word)) {
-        if (!fileclose(store)) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+        closestore(d, store);
         return 1;
     }
-    if (!rewriteandclose(store, offsetof(DictEntry, level), level)) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
-        return 1;
-    }
+    if (!rewriteandclose(d, store, offsetof(DictEntry, level), level)) return 1;
     tksettext(d, IDC_STATUS, LEVELCHANGED);
     return 1;
 }

@@ -5,6 +5,7 @@
 
 #include "dictionary/findtext.h"
 #include "dictionary/store.h"
+#include "dictionary/storescan.h"
 #include "dictionary/text.h"
 
 // The query words: at most MAXWORDS, each searched whole however long it is
@@ -184,14 +185,11 @@ void searchrelated(Dialog d, char *query, SearchMode mode)
         return;
     }
 
-    DataFile *store = fileopen(STOREFILE, "rb");
-    if (!store) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
-        return;
-    }
+    DataFile *store = openstore(d, "rb");
+    if (!store) return;
     int count = countrecords(RECORDSIZE, STOREFILE);
     if (count == 0) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+        tellstoremissing(d);
         fileclose(store);
         return;
     }
@@ -205,5 +203,5 @@ void searchrelated(Dialog d, char *query, SearchMode mode)
     // a read that failed left entries unsearched: the results are not all
     bool whole = fileclose(store);
     tkcombosetsel(d, IDC_RESULTS, 0);
-    if (!whole) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+    if (!whole) tellstoremissing(d);
 }

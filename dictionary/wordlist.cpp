@@ -4,6 +4,7 @@
 
 #include "dictionary/levels.h"
 #include "dictionary/store.h"
+#include "dictionary/storescan.h"
 
 int ShowFilter = SHOWALL;
 int MarkedOnlyFilter = 0;
@@ -46,16 +47,13 @@ void fillwordlist(Dialog d)
 {
     int count = countrecords(RECORDSIZE, STOREFILE);
     if (count == 0) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+        tellstoremissing(d);
         return;
     }
     tklistreset(d, IDC_WORDLIST);
     // read only: a read-only store must still fill the list
-    DataFile *store = fileopen(STOREFILE, "rb");
-    if (!store) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
-        return;
-    }
+    DataFile *store = openstore(d, "rb");
+    if (!store) return;
     unsigned listed = 0;
     tkfillbegin(d, IDC_WORDLIST);
     // the mark, the word and the level of each record: never its meaning
@@ -69,7 +67,7 @@ void fillwordlist(Dialog d)
     tkfillend(d, IDC_WORDLIST);
     tksetnumber(d, IDC_WORDCOUNT, listed);
     // a read that failed left words out: the list is not the whole store
-    if (!fileclose(store)) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+    closestore(d, store);
     tksettext(d, IDC_MEANING, "");
     uncheckalllevels(d);
 }
@@ -104,11 +102,8 @@ static bool passestextfilters(const char *word, const TextFilter &prefix,
 
 void filterwordlist(Dialog d)
 {
-    DataFile *store = fileopen(STOREFILE, "rb");
-    if (!store) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
-        return;
-    }
+    DataFile *store = openstore(d, "rb");
+    if (!store) return;
     TextFilter prefix, suffix, contains;
     readfilter(d, IDC_PREFIX, &prefix);
     readfilter(d, IDC_SUFFIX, &suffix);
@@ -118,7 +113,7 @@ void filterwordlist(Dialog d)
 
     int count = countrecords(RECORDSIZE, STOREFILE);
     if (count == 0) {
-        tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+        tellstoremissing(d);
         fileclose(store);
         return;
     }
@@ -142,7 +137,7 @@ void filterwordlist(Dialog d)
     bool whole = fileclose(store);
     tksetnumber(d, IDC_WORDCOUNT, listed);
     tksettext(d, IDC_WORD, "");
-    if (!whole) tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
+    if (!whole) tellstoremissing(d);
 }
 
 void onfiltercheck(Dialog d, int checkid, int editid)
