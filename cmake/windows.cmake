@@ -72,3 +72,25 @@ include(cmake/bench.cmake)
 
 # The release folder, the host tools that make it, and its end-to-end test.
 include(cmake/release.cmake)
+
+# The same window at 144 DPI: the layout's proportions and overlaps checked on
+# the real dialog, and the release as a new user meets it (its screenshots
+# named ...-144dpi.bmp).  They run in a Wine prefix of their own, whose screen
+# the first test sets to 144 DPI, on a virtual screen with room for a
+# 1500 x 900 client area.
+find_program(XVFB_RUN xvfb-run)
+if(CMAKE_HOST_UNIX AND XVFB_RUN)
+    set(WINE_RUN ${CMAKE_SOURCE_DIR}/tools/wine-run.sh)
+    set(SCREEN_144 ${XVFB_RUN} -a -s "-screen 0 1920x1440x24")
+    add_test(NAME wine-144dpi-screen COMMAND ${WINE_RUN} reg add
+        "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"
+        /v LogPixels /t REG_DWORD /d 144 /f)
+    add_test(NAME scenarios-wine-144dpi
+        COMMAND ${SCREEN_144} ${WINE_RUN} $<TARGET_FILE:scenarios> --gtest_filter=Window.*AtAnyDpi)
+    add_test(NAME release-wine-144dpi COMMAND ${SCREEN_144} ${WINE_RUN} $<TARGET_FILE:releasetest>)
+    set_tests_properties(wine-144dpi-screen PROPERTIES FIXTURES_SETUP wine144dpi)
+    set_tests_properties(scenarios-wine-144dpi release-wine-144dpi PROPERTIES FIXTURES_REQUIRED wine144dpi)
+    set_tests_properties(wine-144dpi-screen scenarios-wine-144dpi release-wine-144dpi PROPERTIES
+        ENVIRONMENT VANTREL_WINEPREFIX=${CMAKE_BINARY_DIR}/wine-144dpi
+        TIMEOUT 600 RUN_SERIAL TRUE WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()

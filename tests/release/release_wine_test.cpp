@@ -167,10 +167,22 @@ void screenshot(HWND window, const string &name)
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, keep);
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // the program paints on its own thread: taken when two looks 50 ms apart agree
     Picture shown = capturewindow(window);
+    for (int look = 0; look < 20; ++look) {
+        Sleep(50);
+        Picture again = capturewindow(window);
+        if (again.bgr == shown.bgr) break;
+        shown = again;
+    }
     SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
     fs::create_directories("screenshots");
-    string path = "screenshots\\" + name;
+    // on a screen of another DPI than 96 the name says which: main-dialog-144dpi.bmp
+    HDC screen = GetDC(nullptr);
+    int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    string shotname = dpi == 96 ? name : fs::path(name).stem().string() + "-" + std::to_string(dpi) + "dpi.bmp";
+    string path = "screenshots\\" + shotname;
     if (savebmp(shown, path))
         printf("screenshot: %s\n", fs::absolute(path).string().c_str());
 }
@@ -198,6 +210,9 @@ protected:
 
     void SetUp() override
     {
+        // the programs are aware of the screen's DPI: so is this test, which
+        // reads their windows' places and pixels
+        SetProcessDPIAware();
         // a machine that has never seen the program
         std::error_code ignored;
         fs::remove_all(INSTALLED, ignored);

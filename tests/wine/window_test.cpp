@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "tests/scenarios/scenario.h"
 #include "tests/wine/capture.h"
+#include "ui/layout.h"
 #include "ui/toolkitwin32.h"
 
 namespace {
@@ -27,10 +31,11 @@ std::string title(HWND window)
     return text;
 }
 
-// The first row of the client area that a visible control reaches, at most 10.
-int toprow(HWND window)
+// The first row of the client area that a visible control reaches, at most
+// `most`.
+int toprow(HWND window, int most = 10)
 {
-    int top = 10;
+    int top = most;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT place;
         if (!IsWindowVisible(child) || !GetWindowRect(child, &place)) continue;
@@ -38,6 +43,38 @@ int toprow(HWND window)
         if (place.top < top) top = place.top;
     }
     return top;
+}
+
+// The pairs of visible controls that overlap, as "101/128 "; a group box
+// holds its own radios, check boxes and filter boxes.  A drop-down list
+// counts at its closed height.
+std::string overlaps(HWND window)
+{
+    const std::vector<int> levels = {IDC_LEVEL_UNKNOWN, IDC_LEVEL_VERYHARD, IDC_LEVEL_HARD, IDC_LEVEL_EASY,
+                                     IDC_LEVEL_VERYEASY};
+    const std::vector<int> shows = {IDC_SHOW_UNKNOWN, IDC_SHOW_HARD, IDC_SHOW_ALL, IDC_MARKEDONLY, IDC_PREFIXON,
+                                    IDC_PREFIX, IDC_CONTAINSON, IDC_CONTAINS, IDC_SUFFIXON, IDC_SUFFIX};
+    auto holds = [&](int group, int id) {
+        const std::vector<int> &members = group == IDC_LEVELGROUP ? levels : shows;
+        return (group == IDC_LEVELGROUP || group == IDC_SHOWGROUP) &&
+               std::find(members.begin(), members.end(), id) != members.end();
+    };
+    std::vector<std::pair<int, RECT>> shown;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place;
+        if (!IsWindowVisible(child) || !GetWindowRect(child, &place)) continue;
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&place), 2);
+        shown.push_back({GetDlgCtrlID(child), place});
+    }
+    std::string found;
+    for (size_t i = 0; i < shown.size(); ++i)
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            RECT both;
+            int a = shown[i].first, b = shown[j].first;
+            if (IntersectRect(&both, &shown[i].second, &shown[j].second) && !holds(a, b) && !holds(b, a))
+                found += std::to_string(a) + "/" + std::to_string(b) + " ";
+        }
+    return found;
 }
 
 // The first rows of a picture.
@@ -165,16 +202,100 @@ TEST_F(Window, MinimisedTheTitleIsTheShortNameAndRestoringBringsBackTheLongOne)
     EXPECT_EQ(placeof(dialog, IDC_LEVEL_HARD)[0], 895) << "restoring places everything again";
 }
 
-TEST_F(Window, ANarrowLowWindowShowsEmptyControlsAndKeepsWorking)
+// Run at 96 DPI with the others and again on a screen of 144 DPI.
+TEST_F(Window, TheProportionsOf1000By600At96HoldAtAnyDpi)
+{
+    const int dpi = layoutdpi();
+    auto px = [dpi](int figure) { return scaled(figure, dpi); };
+    const int w = px(1000), h = px(600);
+    sizeclient(w, h);
+    ASSERT_NO_FATAL_FAILURE(expectclient(w, h));
+    EXPECT_EQ(placeof(dialog, IDC_WORDLIST), (std::vector<int>{px(8), px(72), px(290), px(125)}));
+    EXPECT_EQ(placeof(dialog, IDC_MEANING), (std::vector<int>{px(5), px(205), w - px(10), h - px(230)}));
+    std::vector<int> results = placeof(dialog, IDC_RESULTS);
+    EXPECT_EQ(std::vector<int>(results.begin(), results.begin() + 3), (std::vector<int>{px(275), px(30), w - px(605)}));
+    int levels[] = {IDC_LEVEL_UNKNOWN, IDC_LEVEL_VERYHARD, IDC_LEVEL_HARD, IDC_LEVEL_EASY, IDC_LEVEL_VERYEASY};
+    int shows[] = {IDC_SHOW_UNKNOWN, IDC_SHOW_HARD, IDC_SHOW_ALL, IDC_MARKEDONLY};
+    for (int i = 0; i < 5; ++i) {
+        std::vector<int> level = placeof(dialog, levels[i]);
+        EXPECT_EQ(std::vector<int>(level.begin(), level.begin() + 2), (std::vector<int>{w - px(105), px(35 + 25 * i)}))
+            << levels[i];
+        if (i < 4) {
+            EXPECT_EQ(placeof(dialog, shows[i])[1], px(35 + 25 * i)) << shows[i];
+        }
+    }
+    EXPECT_EQ(placeof(dialog, IDC_SUFFIX), (std::vector<int>{w - px(200), px(155), px(50), px(25)}));
+    EXPECT_EQ(placeof(dialog, IDC_SHOWGROUP)[0], w - px(305));
+    EXPECT_EQ(placeof(dialog, IDC_LEVELGROUP)[0], w - px(110));
+    EXPECT_EQ(overlaps(window), "");
+
+    // the logo at the scaled corner and no larger; the band as deep as scaled
+    Picture shown = captureclient(window);
+    COLORREF background = GetSysColor(COLOR_BTNFACE);
+    int x = w - px(50), y = h - px(20), logowidth = px(37), logoheight = px(13);
+    EXPECT_FALSE(plain(shown, x, y, logowidth, logoheight, background));
+    EXPECT_TRUE(plain(shown, x + logowidth, y - 1, w - x - logowidth, h - y + 1, background));
+    EXPECT_TRUE(plain(shown, x - 1, y + logoheight, w - x + 1, h - y - logoheight, background));
+    int free = toprow(window, px(12));
+    ASSERT_GE(free, px(4));
+    Picture band = bitmappixels(bandbitmap());
+    ASSERT_GT(band.width, 0);
+    EXPECT_TRUE(plain(shown, 0, 0, w, free < px(10) ? free : px(10), band.at(0, 0)));
+    EXPECT_TRUE(free <= px(10) || plain(shown, 0, px(10), w, free - px(10), background)) << "no deeper";
+}
+
+// Sizing the window as small as one can drag it stops at the minimum, where
+// nothing overlaps and everything works; run at 144 DPI as well.
+TEST_F(Window, ADragBelowTheMinimumStopsThereWithNoOverlapAtAnyDpi)
 {
     sizeclient(400, 150);
-    ASSERT_NO_FATAL_FAILURE(expectclient(400, 150));
-    EXPECT_EQ(placeof(dialog, IDC_RESULTS)[2], 0) << "a width below zero is an empty control";
-    EXPECT_EQ(placeof(dialog, IDC_MEANING), (std::vector<int>{5, 205, 390, 0}));
+    RECT client;
+    GetClientRect(window, &client);
+    int w = 0, h = 0;
+    minimumclient(dialog, &w, &h);
+    EXPECT_GE(client.right, w);
+    EXPECT_GE(client.bottom, h);
+    EXPECT_LE(client.right, w + 2) << "no wider than the minimum asks";
+    EXPECT_GT(placeof(dialog, IDC_RESULTS)[2], 0);
+    EXPECT_GT(placeof(dialog, IDC_MEANING)[3], 0);
+    EXPECT_EQ(overlaps(window), "");
     usertype(dialog, IDC_WORD, "quay");
     EXPECT_EQ(textof(dialog, IDC_MEANING), "A landing place along the water.");
-    sizeclient(1000, 600);
-    EXPECT_EQ(placeof(dialog, IDC_MEANING), (std::vector<int>{5, 205, 990, 370}));
+
+    // the narrow result list drops down as wide as its header needs
+    int closed = placeof(dialog, IDC_RESULTS)[2];
+    usermenu(dialog, IDM_SEARCHALL);
+    HWND results = GetDlgItem(window, IDC_RESULTS);
+    char header[200] = "";
+    SendMessageA(results, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(header));
+    ASSERT_EQ(std::string(header).rfind("Related words found for quay", 0), 0u) << header;
+    HDC dc = GetDC(results);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(results, WM_GETFONT, 0, 0)));
+    SIZE text = {};
+    GetTextExtentPoint32A(dc, header, static_cast<int>(strlen(header)), &text);
+    SelectObject(dc, old);
+    ReleaseDC(results, dc);
+    SendMessageA(results, CB_SHOWDROPDOWN, TRUE, 0);
+    settle();
+    COMBOBOXINFO parts = {};
+    parts.cbSize = sizeof parts;
+    RECT dropped = {};
+    ASSERT_TRUE(GetComboBoxInfo(results, &parts) && GetWindowRect(parts.hwndList, &dropped));
+    SendMessageA(results, CB_SHOWDROPDOWN, FALSE, 0);
+    settle();
+    EXPECT_GT(text.cx, closed);
+    EXPECT_GT(dropped.right - dropped.left, text.cx) << "the header fits";
+    EXPECT_LE(dropped.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(placeof(dialog, IDC_RESULTS)[2], closed) << "the closed box keeps its width";
+
+    ShowWindow(window, SW_MAXIMIZE);
+    settle();
+    EXPECT_EQ(overlaps(window), "") << "maximised";
+    ShowWindow(window, SW_RESTORE);
+    settle();
+    const int dpi = layoutdpi();
+    sizeclient(scaled(1000, dpi), scaled(600, dpi));
+    EXPECT_EQ(placeof(dialog, IDC_MEANING)[2], scaled(1000, dpi) - scaled(10, dpi));
 }
 
 TEST_F(Window, TheBandIsAtTheTopAndTheLogoFollowsTheCornerWithNoTraceLeft)
