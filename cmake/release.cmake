@@ -38,8 +38,8 @@ function(host_tool name)
 endfunction()
 
 host_tool(mkdictionary tools/mkdictionary.cpp dictionary/compile.cpp dictionary/sourcetext.cpp dictionary/store.cpp
-    dictionary/text.cpp dictionary/fileio.cpp dictionary/readahead.cpp
-    common/replacefile.cpp common/codepage.cpp)
+    dictionary/fileio.cpp dictionary/readahead.cpp
+    common/replacefile.cpp common/codepage.cpp common/text.cpp)
 host_tool(mkpayload tools/mkpayload.cpp inst/payload.cpp inst/paths.cpp inst/files.cpp)
 
 # The four files the archive holds, gathered in payload/.

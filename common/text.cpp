@@ -1,5 +1,6 @@
-#include "dictionary/text.h"
+#include "common/text.h"
 
+#include <cstdint>
 #include <cstring>
 
 bool copytext(char *target, size_t size, const char *source)
@@ -20,9 +21,34 @@ bool appendtext(char *target, size_t size, const char *source)
     return copytext(target + used, size - used, source);
 }
 
-static char lowerascii(char c)
+// A to Z only; returns the length.  Eight bytes at a time: in each, the low
+// seven bits plus 0x3f reach the top bit from 'A' up, plus 0x25 from past 'Z'
+// up, with no carry into the next byte; a byte of 128 or more is left alone.
+// A meaning is lower-cased at every search, so this is worth the trouble.
+size_t lowercase(char *text)
 {
-    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
+    const uint64_t ones = 0x0101010101010101ull;
+    size_t length = strlen(text);
+    size_t i = 0;
+    for (; i + 8 <= length; i += 8) {
+        uint64_t bytes;
+        memcpy(&bytes, text + i, 8);
+        uint64_t low = bytes & (0x7f * ones);
+        uint64_t upper = (low + 0x3f * ones) & ~(low + 0x25 * ones) & ~bytes & (0x80 * ones);
+        bytes |= upper >> 2;
+        memcpy(text + i, &bytes, 8);
+    }
+    for (; i < length; ++i) text[i] = lowerascii(text[i]);
+    return length;
+}
+
+bool sameword(const char *a, const char *b)
+{
+    while (*a && lowerascii(*a) == lowerascii(*b)) {
+        ++a;
+        ++b;
+    }
+    return lowerascii(*a) == lowerascii(*b);
 }
 
 bool beginswithnocase(const char *text, const char *prefix)

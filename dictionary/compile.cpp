@@ -5,7 +5,7 @@
 
 #include "dictionary/sourcetext.h"
 #include "dictionary/store.h"
-#include "dictionary/text.h"
+#include "common/text.h"
 
 static const char MARKER[] = "marvoc";
 static const int LINESIZE = 8000;  // a line of the source: 7999 bytes with its line feed

@@ -5,7 +5,7 @@
 #include "dictionary/levels.h"
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
-#include "dictionary/text.h"
+#include "common/text.h"
 
 struct ReservedName {
     const char *name;

@@ -5,7 +5,7 @@
 #include "dictionary/compile.h"
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
-#include "dictionary/text.h"
+#include "common/text.h"
 #include "ui/resource.h"
 
 // The rebuild never writes the store itself.  It compiles the text source into

@@ -6,7 +6,7 @@
 #include "dictionary/findtext.h"
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
-#include "dictionary/text.h"
+#include "common/text.h"
 
 // The query words: at most MAXWORDS, each searched whole however long it is
 // (a word of more than 104 letters can come from a long start-up text).
@@ -31,33 +31,6 @@ static const char NOSEARCH[] =
 static bool iswhitespace(char c)
 {
     return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-static char lowerascii(char c)
-{
-    unsigned char u = (unsigned char)c;
-    return (char)((unsigned)(u - 'A') < 26u ? u + ('a' - 'A') : u);
-}
-
-// A to Z only; returns the length.  Eight bytes at a time: in each, the low
-// seven bits plus 0x3f reach the top bit from 'A' up, plus 0x25 from past 'Z'
-// up, with no carry into the next byte; a byte of 128 or more is left alone.
-// A meaning is lower-cased at every search, so this is worth the trouble.
-static size_t lowercase(char *text)
-{
-    const uint64_t ones = 0x0101010101010101ull;
-    size_t length = strlen(text);
-    size_t i = 0;
-    for (; i + 8 <= length; i += 8) {
-        uint64_t bytes;
-        memcpy(&bytes, text + i, 8);
-        uint64_t low = bytes & (0x7f * ones);
-        uint64_t upper = (low + 0x3f * ones) & ~(low + 0x25 * ones) & ~bytes & (0x80 * ones);
-        bytes |= upper >> 2;
-        memcpy(text + i, &bytes, 8);
-    }
-    for (; i < length; ++i) text[i] = lowerascii(text[i]);
-    return length;
 }
 
 void squeezespaces(char *text)

@@ -72,20 +72,6 @@ bool rewritefield(DataFile *store, size_t fieldoffset, int16_t value)
     return filewrite(store, bytes, sizeof bytes) == sizeof bytes;
 }
 
-static char lowerascii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
-}
-
-bool sameword(const char *a, const char *b)
-{
-    while (*a && lowerascii(*a) == lowerascii(*b)) {
-        ++a;
-        ++b;
-    }
-    return lowerascii(*a) == lowerascii(*b);
-}
-
 bool storefailsintegrity()
 {
     long long size = 0;

@@ -45,9 +45,6 @@ bool skiprest(DataFile *store);
 // the store stays as it was.  False when the seek or the write failed.
 bool rewritefield(DataFile *store, size_t fieldoffset, int16_t value);
 
-// Whole-string comparison of two headwords, ASCII letters as one case.
-bool sameword(const char *a, const char *b);
-
 // True when the store exists and its size is not a whole multiple of 8104.
 bool storefailsintegrity();
 

@@ -17,7 +17,7 @@
 #include "dictionary/revision.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"
-#include "dictionary/text.h"
+#include "common/text.h"
 #include "tests/headless.h"
 #include "tests/support/scratch.h"
 #include "ui/resource.h"

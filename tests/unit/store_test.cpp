@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "dictionary/store.h"
-#include "dictionary/text.h"
+#include "common/text.h"
 #include "tests/support/scratch.h"
 
 using StoreTest = ScratchTest;
