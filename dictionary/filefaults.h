@@ -3,21 +3,15 @@
 #ifndef VANTREL_FILEFAULTS_H
 #define VANTREL_FILEFAULTS_H
 
-struct FileFaults {
-    const char *path;      // faults hit only this file; null for every file
+#include "common/faultcore.h"
+
+struct FileFaults : FaultCore {
     bool readonly;         // opens for writing or update fail, and so does a replace of it,
                            // as for a read-only file
-    int failopen;          // the n-th matching open fails (1-based); 0 for none
-    int failread;          // the n-th read of a matching file fails (a record read in parts is one)
-    int failwrite;         // the n-th write to a matching file fails
     long long writelimit;  // bytes that writes may still put down before they stop; -1 unlimited
     bool failclose;        // closing a matching file reports a failure
     bool failreplace;      // replacing a matching target fails
     bool failflush;        // putting a matching file on the disk fails
-    // counted as they happen
-    int opens;
-    int reads;
-    int writes;
     int flushes;           // of matching files to the disk
     int flushesatreplace;  // flushes counted when a matching target was last replaced
     // called once, when writelimit first stops a write: the moment a crash

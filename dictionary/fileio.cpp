@@ -21,7 +21,7 @@ struct DataFile {
 };
 
 #ifdef VANTREL_FAULTS
-FileFaults filefaults = {nullptr, false, 0, 0, 0, -1, false, false, false, 0, 0, 0, 0, 0, nullptr};
+FileFaults filefaults = {{}, false, -1, false, false, false, 0, 0, nullptr};
 
 void clearfilefaults()
 {
@@ -31,7 +31,15 @@ void clearfilefaults()
 
 static bool aimedat(const char *path)
 {
-    return filefaults.path == nullptr || strcmp(filefaults.path, path) == 0;
+    return faultaimedat(filefaults, path);
+}
+
+// Counts a call on f and tells whether it fails; a failed call marks the file.
+static bool strikes(DataFile *f, int *count, int nth)
+{
+    if (!f->faulty || !faultstrikes(filefaults, count, nth)) return false;
+    f->failed = true;
+    return true;
 }
 #endif
 
@@ -64,8 +72,7 @@ DataFile *fileopen(const char *path, const char *mode)
 #ifdef VANTREL_FAULTS
     if (aimedat(path)) {
         faulty = true;
-        ++filefaults.opens;
-        if (filefaults.failopen == filefaults.opens) return nullptr;
+        if (faultstrikes(filefaults, &filefaults.opens, filefaults.failopen)) return nullptr;
         if (filefaults.readonly && (strchr(mode, 'w') || strchr(mode, 'a') || strchr(mode, '+')))
             return nullptr;
     }
@@ -88,10 +95,7 @@ DataFile *fileopen(const char *path, const char *mode)
 size_t fileread(DataFile *f, void *buffer, size_t size)
 {
 #ifdef VANTREL_FAULTS
-    if (f->faulty && ++filefaults.reads == filefaults.failread) {
-        f->failed = true;
-        return 0;
-    }
+    if (strikes(f, &filefaults.reads, filefaults.failread)) return 0;
 #endif
     return f->ahead ? readahead(f->ahead, f->stream, buffer, size) : fread(buffer, 1, size, f->stream);
 }
@@ -105,10 +109,7 @@ size_t filewrite(DataFile *f, const void *buffer, size_t size)
     }
 #ifdef VANTREL_FAULTS
     if (f->faulty) {
-        if (++filefaults.writes == filefaults.failwrite) {
-            f->failed = true;
-            return 0;
-        }
+        if (strikes(f, &filefaults.writes, filefaults.failwrite)) return 0;
         if (filefaults.writelimit >= 0 && (long long)size > filefaults.writelimit) {
             size_t part = (size_t)filefaults.writelimit;
             filefaults.writelimit = 0;
@@ -130,6 +131,9 @@ size_t filewrite(DataFile *f, const void *buffer, size_t size)
 
 bool fileskip(DataFile *f, size_t size)
 {
+#ifdef VANTREL_FAULTS
+    if (strikes(f, &filefaults.skips, filefaults.failskip)) return false;
+#endif
     if (f->ahead) return skipahead(f->ahead, f->stream, size);
     return size <= 0x7fffffff && fseek(f->stream, (long)size, SEEK_CUR) == 0;
 }
@@ -137,16 +141,16 @@ bool fileskip(DataFile *f, size_t size)
 size_t filereadmore(DataFile *f, size_t skip, void *buffer, size_t size)
 {
     if (skip > 0 && !fileskip(f, skip)) return 0;
+#ifdef VANTREL_FAULTS
+    if (strikes(f, &filefaults.parts, filefaults.failpart)) return 0;
+#endif
     return f->ahead ? readahead(f->ahead, f->stream, buffer, size) : fread(buffer, 1, size, f->stream);
 }
 
 bool filereadline(DataFile *f, char *buffer, int size)
 {
 #ifdef VANTREL_FAULTS
-    if (f->faulty && ++filefaults.reads == filefaults.failread) {
-        f->failed = true;
-        return false;
-    }
+    if (strikes(f, &filefaults.reads, filefaults.failread)) return false;
 #endif
     if (f->ahead && !dropahead(f->ahead, f->stream)) return false;
     return fgets(buffer, size, f->stream) != nullptr;
