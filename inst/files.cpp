@@ -32,13 +32,21 @@ static bool nativepath(const char *path, char *out)
 }
 
 #ifdef SETUP_FAULTS
-SetupFaults setupfaults = {nullptr, 0, 0, 0, 0, false, false, false, 0, 0, 0};
+SetupFaults setupfaults = {{}, 0, false, false, false};
 
 void clearsetupfaults() { memset(&setupfaults, 0, sizeof setupfaults); }
 
 static bool aimedat(const char *path)
 {
-    return setupfaults.path == nullptr || strcmp(setupfaults.path, path) == 0;
+    return faultaimedat(setupfaults, path);
+}
+
+// Counts a call on f and tells whether it fails; a failed call marks the file.
+static bool strikes(SetupFile *f, int *count, int nth)
+{
+    if (!f->faulty || !faultstrikes(setupfaults, count, nth)) return false;
+    f->failed = true;
+    return true;
 }
 #endif
 
@@ -49,7 +57,7 @@ SetupFile *sfopen(const char *path, const char *mode)
     if (setupfaults.readonlyfolder && strpbrk(mode, "wa+") != nullptr) return nullptr;
     if (aimedat(path)) {
         faulty = true;
-        if (++setupfaults.opens == setupfaults.failopen) return nullptr;
+        if (faultstrikes(setupfaults, &setupfaults.opens, setupfaults.failopen)) return nullptr;
     }
 #endif
     char native[NATIVEPATHSIZE];
@@ -69,12 +77,8 @@ SetupFile *sfopen(const char *path, const char *mode)
 size_t sfread(SetupFile *f, void *buffer, size_t size)
 {
 #ifdef SETUP_FAULTS
+    if (strikes(f, &setupfaults.reads, setupfaults.failread)) return 0;
     if (f->faulty) {
-        ++setupfaults.reads;
-        if (setupfaults.reads == setupfaults.failread) {
-            f->failed = true;
-            return 0;
-        }
         if (setupfaults.reads == setupfaults.shortread) {
             f->failed = true;
             return fread(buffer, 1, size / 2, f->stream);
@@ -87,10 +91,7 @@ size_t sfread(SetupFile *f, void *buffer, size_t size)
 size_t sfwrite(SetupFile *f, const void *buffer, size_t size)
 {
 #ifdef SETUP_FAULTS
-    if (f->faulty && ++setupfaults.writes == setupfaults.failwrite) {
-        f->failed = true;
-        return 0;
-    }
+    if (strikes(f, &setupfaults.writes, setupfaults.failwrite)) return 0;
 #endif
     size_t done = fwrite(buffer, 1, size, f->stream);
     if (done != size) f->failed = true;
@@ -100,6 +101,9 @@ size_t sfwrite(SetupFile *f, const void *buffer, size_t size)
 bool sfskip(SetupFile *f, long long bytes)
 {
     if (bytes < 0) return false;
+#ifdef SETUP_FAULTS
+    if (strikes(f, &setupfaults.skips, setupfaults.failskip)) return false;
+#endif
 #ifdef _WIN32
     return _fseeki64(f->stream, bytes, SEEK_CUR) == 0;
 #else

@@ -9,6 +9,8 @@
 
 #include <cstddef>
 
+#include "common/faultcore.h"
+
 struct SetupFile;
 
 SetupFile *sfopen(const char *path, const char *mode);
@@ -44,19 +46,11 @@ bool programpathname(char *full, size_t size);
 // that a short name, a link or a second drive letter for it is seen through.
 bool onefile(const char *a, const char *b);
 
-struct SetupFaults {
-    const char *path;  // faults hit only this path as given to sfopen; null for all
-    int failopen;      // the n-th matching open fails (1-based); 0 for none
-    int failread;      // the n-th read of a matching file reads nothing
-    int shortread;     // the n-th read of a matching file stops halfway
-    int failwrite;     // the n-th write to a matching file writes nothing
-    bool failclose;    // closing a matching file reports a failure
-    bool failfolder;   // makefolder creates nothing and fails
+struct SetupFaults : FaultCore {
+    int shortread;        // the n-th read of a matching file stops halfway
+    bool failclose;       // closing a matching file reports a failure
+    bool failfolder;      // makefolder creates nothing and fails
     bool readonlyfolder;  // the folder takes no new file: no file opens for writing
-    // counted as they happen
-    int opens;
-    int reads;
-    int writes;
 };
 
 #ifdef SETUP_FAULTS

@@ -246,7 +246,7 @@ static int injected = 0;  // faults that struck, over every test of this file
 // Runs the extraction with the n-th operation of one kind failing, for every
 // n that happens, and expects each run to end unsuccessful with no record
 // and nothing written but the archive's own files in the folder.
-static void everyfailure(int SetupFaults::*which, const char *path, const char *what)
+static void everyfailure(int SetupFaults::*which, const char *path, const char *what, int tried = 3)
 {
     writefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {"b.txt", "b"}}));
     int n = 1;
@@ -256,8 +256,9 @@ static void everyfailure(int SetupFaults::*which, const char *path, const char *
         setupfaults.path = path;
         setupfaults.*which = n;
         int result = extractinto("out");
-        int happened = which == &SetupFaults::failwrite ? setupfaults.writes
+        int happened = which == &SetupFaults::failwrite  ? setupfaults.writes
                        : which == &SetupFaults::failopen ? setupfaults.opens
+                       : which == &SetupFaults::failskip ? setupfaults.skips
                                                          : setupfaults.reads;
         if (happened < n) {
             EXPECT_EQ(result, INSTALLDONE) << what << ": with no fault the install succeeds";
@@ -271,13 +272,15 @@ static void everyfailure(int SetupFaults::*which, const char *path, const char *
         ++injected;
     }
     clearsetupfaults();
-    EXPECT_GT(n, 3) << what << ": several operations were tried";
+    EXPECT_GT(n, tried) << what << ": several operations were tried";
     printf("[ figures  ] extraction: %d faults injected so far\n", injected);
 }
 
 TEST_F(Refusal, EveryFailingReadOfTheArchiveEndsUnsuccessfulWithoutARecord)
 {
     everyfailure(&SetupFaults::failread, ARCHIVE, "failed read");
+    // the walk over the archive passes each file's bytes by: one skip a file
+    everyfailure(&SetupFaults::failskip, ARCHIVE, "failed skip", 2);
 }
 
 TEST_F(Refusal, EveryShortReadOfTheArchiveIsDetectedByTheCopy)
