@@ -5,24 +5,19 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
+
+#include "tests/support/scratchfolder.h"
 
 static std::filesystem::path scratch;
 
 static void removescratch()
 {
-    std::error_code ignored;
-    std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
-    std::filesystem::remove_all(scratch, ignored);
+    leavescratchfolder(scratch, std::filesystem::temp_directory_path());
 }
 
 std::string enterscratch(const char *harness)
 {
-    scratch = std::filesystem::temp_directory_path() /
-              ("vantrel-fuzz-" + std::string(harness) + "-" + std::to_string(getpid()));
-    std::filesystem::remove_all(scratch);
-    std::filesystem::create_directories(scratch);
-    std::filesystem::current_path(scratch);
+    scratch = enterscratchfolder("fuzz-" + std::string(harness), "");
     atexit(removescratch);
     return scratch.string();
 }

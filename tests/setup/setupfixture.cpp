@@ -4,15 +4,10 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
-#ifdef _WIN32
-#include <process.h>
-#define getpid _getpid
-#else
-#include <unistd.h>
-#endif
 
 #include "common/y.h"
 #include "inst/files.h"
+#include "tests/support/scratchfolder.h"
 #include "inst/install.h"
 #include "tests/registrymodel.h"
 
@@ -67,14 +62,7 @@ void SetupTest::SetUp()
 {
     previous = std::filesystem::current_path();
     const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "." + info->name();
-    std::replace(name.begin(), name.end(), '/', '_');
-    // one folder per process too, so that two builds may test at once
-    folder = std::filesystem::temp_directory_path() /
-             ("vantrel-setup-tests-" + std::to_string(getpid())) / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
+    folder = enterscratchfolder("setup-tests", std::string(info->test_suite_name()) + "." + info->name());
     resetregistry();
     clearsetupfaults();
     listlog.clear();
@@ -84,8 +72,5 @@ void SetupTest::TearDown()
 {
     clearsetupfaults();
     EXPECT_EQ(openkeys(), 0) << "every registry key opened is closed again";
-    std::filesystem::current_path(previous);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-    std::filesystem::remove(folder.parent_path(), ignored);  // once it is empty
+    leavescratchfolder(folder, previous);
 }

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "dictionary/filefaults.h"
+#include "tests/support/scratchfolder.h"
 #include "dictionary/wordlist.h"
 
 DictEntry makeentry(const TestEntry &e)
@@ -57,13 +58,7 @@ void ScratchTest::SetUp()
 {
     previous = std::filesystem::current_path();
     const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "." + info->name();
-    for (char &c : name)
-        if (c == '/') c = '_';
-    folder = std::filesystem::temp_directory_path() / "vantrel-tests" / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
+    folder = enterscratchfolder("tests", std::string(info->test_suite_name()) + "." + info->name());
     ShowFilter = SHOWALL;
     MarkedOnlyFilter = 0;
 #ifdef VANTREL_FAULTS
@@ -76,7 +71,5 @@ void ScratchTest::TearDown()
 #ifdef VANTREL_FAULTS
     clearfilefaults();
 #endif
-    std::filesystem::current_path(previous);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
+    leavescratchfolder(folder, previous);
 }
