@@ -1,8 +1,9 @@
 // The revision toggle and the level change with a fault at the file seam at
 // every point where one can strike, and with their write stopped after any
 // number of bytes.  The store keeps its size, every byte but the one field
-// stays as it was, the field holds its old value or its new one, a change is
-// shown only when the store holds it, and every failure is told.
+// stays as it was, the field holds its old value or its new one (or, cut
+// short, exactly the bytes put down), a change is shown only when the store
+// holds it, and every failure is told.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -36,10 +37,14 @@ struct Rewrite {
     const char *word;
 };
 
+// berth's mark 0x0101 (no mark) and level 0x03e7 (no level) differ from what
+// replaces them in both bytes, so a write cut after one byte shows.
+static const int BERTHMARK = 0x0101;
+static const int BERTHLEVEL = 0x03e7;
 static const Rewrite REWRITES[] = {
-    {"marking berth", 2, offsetof(DictEntry, mark), 0, RevisionMark, true, "berth"},
+    {"marking berth", 2, offsetof(DictEntry, mark), BERTHMARK, RevisionMark, true, "berth"},
     {"unmarking quay", 3, offsetof(DictEntry, mark), RevisionMark, 0, true, "quay"},
-    {"berth made easy", 2, offsetof(DictEntry, level), LevelHard, LevelEasy, false, "berth"},
+    {"berth made easy", 2, offsetof(DictEntry, level), BERTHLEVEL, LevelEasy, false, "berth"},
 };
 
 struct Rewritten {
@@ -55,7 +60,7 @@ protected:
     {
         ScratchTest::SetUp();
         writestore({{"anchor", "A heavy hook.", 0, LevelHard},
-                    {"berth", "A ship's place.", 0, LevelHard},
+                    {"berth", "A ship's place.", BERTHMARK, BERTHLEVEL},
                     {"quay", "A landing.", RevisionMark, LevelVeryEasy},
                     {"mole", "A pier.", 0, LevelUnknown}});
         oldstore = readwholefile(STOREFILE);
@@ -109,9 +114,22 @@ protected:
             << what << ": the field holds " << value << ", neither old nor new";
     }
 
+    void expectfield(const Rewrite &w, const string &store, int value, const string &what)
+    {
+        bool rest = false;
+        EXPECT_EQ(fieldof(w, store, &rest), value) << what;
+        EXPECT_TRUE(rest) << what << ": the size and every byte but the field are as they were";
+    }
+
     void expectsound(const Rewrite &w, const Rewritten &r, bool struck, const string &what)
     {
         expectoldornew(w, r.store, what);
+        expecttold(w, r, struck, what);
+    }
+
+    // A change is shown only when the store holds it, and one not made is told.
+    void expecttold(const Rewrite &w, const Rewritten &r, bool struck, const string &what)
+    {
         bool rest = false;
         bool written = fieldof(w, r.store, &rest) == w.newvalue;
         if (r.shown) {
@@ -178,9 +196,20 @@ TEST_F(RewriteFaults, AReadOnlyStoreOrAFailedFlushOrCloseIsToldAndNeverShownAsAC
 static string storeatstop;
 static void snapshotstore() { storeatstop = readwholefile(STOREFILE); }
 
+// The field as a write of it cut after `bytes` bytes leaves it: the first
+// bytes of the new value, little-endian, over the old one.
+static int cutfield(const Rewrite &w, long long bytes)
+{
+    unsigned old = (uint16_t)w.oldvalue, now = (uint16_t)w.newvalue;
+    unsigned cut = bytes >= 2 ? now : bytes == 1 ? (old & 0xff00u) | (now & 0x00ffu) : old;
+    return (int16_t)cut;
+}
+
 // A crash that cuts the two-byte write after 0 or 1 bytes, or none at all:
-// at that moment and afterwards the record holds its old or its new value.
-TEST_F(RewriteFaults, AWriteCutAfterAnyNumberOfBytesLeavesTheOldOrTheNewValue)
+// at that moment and afterwards the field holds exactly what was put down
+// (after one byte of berth's, neither its old value nor its new one) and
+// nothing else has changed; a cut write is told and never shown as made.
+TEST_F(RewriteFaults, AWriteCutAfterAnyNumberOfBytesLeavesOnlyWhatWasPutDown)
 {
     int stops = 0;
     for (const Rewrite &w : REWRITES) {
@@ -193,8 +222,9 @@ TEST_F(RewriteFaults, AWriteCutAfterAnyNumberOfBytesLeavesTheOldOrTheNewValue)
             string what = string(w.what) + ", cut after " + std::to_string(limit) + " bytes";
             bool stopped = limit < 2;
             EXPECT_EQ(!storeatstop.empty(), stopped) << what;
-            if (stopped) expectoldornew(w, storeatstop, what + ", at the moment of the stop");
-            expectsound(w, r, stopped, what);
+            if (stopped) expectfield(w, storeatstop, cutfield(w, limit), what + ", at the moment of the stop");
+            expectfield(w, r.store, cutfield(w, limit), what);
+            expecttold(w, r, stopped, what);
             ++stops;
         }
     }
