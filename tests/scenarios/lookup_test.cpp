@@ -1,4 +1,6 @@
 // Looking up the word box on every keystroke, on Enter and on a pick in the list.
+#include <algorithm>
+
 #include "tests/scenarios/scenario.h"
 
 using Lookup = DialogTest;
@@ -54,17 +56,28 @@ TEST_F(Lookup, FindsTheFirstOfTwoEntriesThatDifferOnlyInCase)
     EXPECT_EQ(textof(dialog, IDC_ENTRYNO), "5");
 }
 
+// Each reserved name is also a headword here, marked and easy, and is picked
+// in the list, so that the whole name reaches the lookup at once: the greeting
+// is shown and the entry left unread, so the entry number, the radios and the
+// caption still tell of anchor (entry 1, hard, not marked).
 TEST_F(Lookup, ReservedNamesGreetAndNeverReadTheStore)
 {
-    writestore(harbourglossary());
+    const char *const names[] = {"Marvocian", "MARVOC", "tiberlin", "Ostrevanic", "lumbrasker", "zqv", "XKQ1",
+                                 "quelt", "QUELT"};
+    vector<TestEntry> entries = harbourglossary();
+    for (const char *name : names) entries.push_back({name, "Never shown.", RevisionMark, LevelEasy});
+    writestore(entries);
     start();
-    usertype(dialog, IDC_WORD, "anchor");
-    for (const char *name : {"Marvocian", "MARVOC", "tiberlin", "Ostrevanic", "lumbrasker", "zqv", "XKQ1",
-                             "quelt", "QUELT"}) {
-        usertype(dialog, IDC_WORD, name);
+    vector<string> listed = listitems(dialog, IDC_WORDLIST);
+    for (const char *name : names) {
+        usertype(dialog, IDC_WORD, "anchor");
+        userpick(dialog, IDC_WORDLIST, (int)(std::find(listed.begin(), listed.end(), name) - listed.begin()));
+        EXPECT_EQ(textof(dialog, IDC_WORD), name);
         EXPECT_EQ(textof(dialog, IDC_MEANING), "hey, you typed my name!!") << name;
         EXPECT_FALSE(tkisenabled(dialog, IDC_REVISION)) << name;
         EXPECT_EQ(textof(dialog, IDC_ENTRYNO), "1") << name;
+        EXPECT_EQ(checkedlevels(dialog), vector<int>{IDC_LEVEL_HARD}) << name;
+        EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision") << name;
     }
     for (const char *word : {"quelts", "marvo", "zq"}) {
         usertype(dialog, IDC_WORD, word);

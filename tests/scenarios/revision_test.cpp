@@ -84,6 +84,21 @@ TEST_F(Revision, ToggleAndLevelActOnTheFirstExactMatchNotOnTheEntryLookedUp)
     EXPECT_EQ(storedrecord(9).level, LevelVeryEasy);
 }
 
+TEST_F(Revision, OfTwoEqualHeadwordsOnlyTheFirstIsToggledAndGraded)
+{
+    vector<TestEntry> entries = harbourglossary();
+    entries.insert(entries.begin() + 8, {"harbour", "The second one.", 0, LevelEasy});
+    writestore(entries);
+    string second = readwholefile("dicbin.txt").substr(8 * RECORDSIZE, RECORDSIZE);
+    start();
+    usertype(dialog, IDC_WORD, "harbour");
+    userclick(dialog, IDC_REVISION);
+    userclick(dialog, IDC_LEVEL_HARD);
+    EXPECT_EQ(storedrecord(5).mark, RevisionMark);
+    EXPECT_EQ(storedrecord(5).level, LevelHard);
+    EXPECT_TRUE(readwholefile("dicbin.txt").substr(8 * RECORDSIZE, RECORDSIZE) == second) << "entry 9 untouched";
+}
+
 TEST_F(Revision, AWordInAnotherCaseIsShownButNeitherToggledNorGraded)
 {
     writestore(harbourglossary());
