@@ -13,21 +13,21 @@ set(BENCH_SOURCES ${BENCH_COMMON_SOURCES}
     ${CMAKE_SOURCE_DIR}/bench/rebuildops.cpp
     ${CMAKE_SOURCE_DIR}/bench/setupops.cpp)
 
-# The logic and the setup archive, with the in-memory registry on both sides
-# so that no run touches a real hive.
-# (setup.cmake, included first, lists the setup logic with module y)
-add_library(benchlogic STATIC ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES} ${SETUP_LOGIC_SOURCES}
-    ${CMAKE_SOURCE_DIR}/tests/registrymodel.cpp)
-if(NOT WIN32)
-    # the Windows build keeps the programs' own Release flags
-    target_compile_options(benchlogic PUBLIC -O2)
+# The components as the programs build them (optimised on the host too), and
+# the in-memory registry on both sides so that no run touches a real hive.
+if(WIN32)
+    add_components(-bench)
+else()
+    add_components(-bench OPTIONS -O2)  # the Windows build keeps the programs' own Release flags
 endif()
+add_registries(-bench)
+set(BENCH_LIBRARIES dialog-bench setuplogic-bench y-bench registrymodel-bench)
 
 # The operations on the headless main dialog.
 add_executable(benchmark ${BENCH_SOURCES}
     ${CMAKE_SOURCE_DIR}/tests/headless.cpp
     ${CMAKE_SOURCE_DIR}/tests/driverheadless.cpp)
-target_link_libraries(benchmark PRIVATE benchlogic)
+target_link_libraries(benchmark PRIVATE ${BENCH_LIBRARIES})
 
 if(WIN32)
     # Keystrokes on the real dialog from the real template, and the memory
@@ -37,7 +37,7 @@ if(WIN32)
         ${CMAKE_SOURCE_DIR}/bench/memory.cpp
         ${BENCH_COMMON_SOURCES}
         ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
-    target_link_libraries(dialogbench PRIVATE benchlogic psapi comctl32 shell32 gdi32 user32 advapi32)
+    target_link_libraries(dialogbench PRIVATE ${BENCH_LIBRARIES} psapi comctl32 shell32 gdi32 user32 advapi32)
 else()
     add_test(NAME benchmark-smoke
         COMMAND benchmark --sizes 1000 --runs 1 --csv benchmark-smoke.csv --work benchmark-smoke)

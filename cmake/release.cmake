@@ -37,10 +37,8 @@ function(host_tool name)
         VERBATIM)
 endfunction()
 
-host_tool(mkdictionary tools/mkdictionary.cpp dictionary/compile.cpp dictionary/sourcetext.cpp dictionary/store.cpp
-    dictionary/fileio.cpp dictionary/readahead.cpp
-    common/replacefile.cpp common/codepage.cpp common/text.cpp)
-host_tool(mkpayload tools/mkpayload.cpp inst/payload.cpp inst/paths.cpp inst/files.cpp)
+host_tool(mkdictionary tools/mkdictionary.cpp ${STORE_SOURCES} ${TEXT_SOURCES})
+host_tool(mkpayload tools/mkpayload.cpp ${SETUPCORE_SOURCES} ${TEXT_SOURCES})
 
 # The four files the archive holds, gathered in payload/.
 add_custom_command(OUTPUT ${PAYLOAD}/dicbin.txt

@@ -11,6 +11,7 @@ endif()
 set(WIN32_UI_SOURCES
     ${CMAKE_SOURCE_DIR}/ui/toolkitwin32.cpp
     ${CMAKE_SOURCE_DIR}/ui/listfill.cpp
+    ${CMAKE_SOURCE_DIR}/ui/listmirror.cpp
     ${CMAKE_SOURCE_DIR}/ui/main.cpp
     ${CMAKE_SOURCE_DIR}/ui/paint.cpp
     ${CMAKE_SOURCE_DIR}/ui/credits.cpp)
@@ -21,19 +22,19 @@ set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES
     INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/ui
     OBJECT_DEPENDS "${PICTURES};${CMAKE_SOURCE_DIR}/ui/resource.h;${CMAKE_SOURCE_DIR}/ui/vantrel.manifest")
 
-# Module y over the real registry, in the program and in its tests.
-set(USAGE_SOURCES ${CMAKE_SOURCE_DIR}/common/y.cpp ${CMAKE_SOURCE_DIR}/common/registrywin32.cpp)
+# The components: as the programs have them, and with the fault seams of the
+# file layers for the tests; module y over the real registry in both.
+add_components("")
+add_components(-test FAULTS)
+add_registries("")
+add_registries(-test)
 
 # The program.
-add_executable(vantrel WIN32 ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES} ${USAGE_SOURCES}
-    ${WIN32_UI_SOURCES} ${CMAKE_SOURCE_DIR}/ui/winmain.cpp ${RESOURCE_SCRIPT})
-target_link_libraries(vantrel PRIVATE comctl32 shell32 gdi32 user32 advapi32)
+add_executable(vantrel WIN32 ${WIN32_UI_SOURCES} ${CMAKE_SOURCE_DIR}/ui/winmain.cpp ${RESOURCE_SCRIPT})
+target_link_libraries(vantrel PRIVATE dialog y registrywin32 comctl32 shell32 gdi32 user32 advapi32)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp)
-    add_executable(mkstore ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp
-        ${CMAKE_SOURCE_DIR}/dictionary/fileio.cpp ${CMAKE_SOURCE_DIR}/dictionary/readahead.cpp
-        ${CMAKE_SOURCE_DIR}/common/replacefile.cpp)
-endif()
+add_executable(mkstore ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp)
+target_link_libraries(mkstore PRIVATE store)
 
 # GoogleTest from the distribution's sources, built with the same compiler.
 set(GTEST_ROOT_DIR /usr/src/googletest/googletest CACHE PATH "GoogleTest sources")
@@ -44,17 +45,13 @@ target_compile_options(gtest PRIVATE -w)
 add_library(gtest_main STATIC ${GTEST_ROOT_DIR}/src/gtest_main.cc)
 target_link_libraries(gtest_main PUBLIC gtest)
 
-# The logic as the tests see it: with the fault seams of the file layer.
-add_library(testlogic STATIC ${DICTIONARY_SOURCES} ${UI_LOGIC_SOURCES} ${USAGE_SOURCES})
-target_compile_definitions(testlogic PUBLIC VANTREL_FAULTS)
-
 # Scenario tests against the real dialog, from the real template 100, and the
 # checks of what the logic relies on from the Win32 toolkit.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
 add_executable(scenarios ${SCENARIO_TEST_SOURCES} ${TEST_SUPPORT_SOURCES} ${WIN32_TEST_SOURCES}
     ${CMAKE_SOURCE_DIR}/tests/driverwin32.cpp ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
-target_link_libraries(scenarios PRIVATE testlogic gtest_main comctl32 shell32 gdi32 user32
-    advapi32)
+target_link_libraries(scenarios PRIVATE dialog-test y-test registrywin32 gtest_main comctl32 shell32
+    gdi32 user32 advapi32)
 add_test(NAME scenarios-wine COMMAND scenarios)
 
 # The program itself, started from another process as a user would start it.
