@@ -24,7 +24,7 @@
 #include "dictionary/store.h"
 #include "dictionary/toolkit.h"
 #include "ui/mainwindow.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 #include "ui/toolkithooks.h"
 
 static HWND dialog = nullptr;

@@ -11,7 +11,7 @@
 #include "dictionary/wordlist.h"
 #include "tests/driver.h"
 #include "tests/headless.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 // Sets a control's text as the user left it, without raising its command.
 static void puttext(Dialog d, int id, const char *text)

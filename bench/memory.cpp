@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "bench/measure.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 namespace {
 

@@ -17,10 +17,11 @@ set(WIN32_UI_SOURCES
     ${CMAKE_SOURCE_DIR}/ui/credits.cpp)
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/ui/vantrel.rc)
 file(GLOB PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/pictures/*)
-# windres finds the pictures named in the script through its include path
+# windres finds the pictures named in the script through its include path,
+# and the identifiers it shares with the code in dictionary/resource.h
 set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES
-    INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/ui
-    OBJECT_DEPENDS "${PICTURES};${CMAKE_SOURCE_DIR}/ui/resource.h;${CMAKE_SOURCE_DIR}/ui/vantrel.manifest")
+    INCLUDE_DIRECTORIES "${CMAKE_SOURCE_DIR}/ui;${CMAKE_SOURCE_DIR}"
+    OBJECT_DEPENDS "${PICTURES};${CMAKE_SOURCE_DIR}/dictionary/resource.h;${CMAKE_SOURCE_DIR}/ui/vantrel.manifest")
 
 # The components: as the programs have them, and with the fault seams of the
 # file layers for the tests; module y over the real registry in both.

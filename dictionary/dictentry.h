@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 const int WORDSIZE = 100;      // headword, NUL-terminated: at most 99 characters
 const int MEANINGSIZE = 8000;  // meaning, lines end in CR LF: at most 7999 characters

@@ -6,7 +6,7 @@
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
 #include "common/text.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 // The rebuild never writes the store itself.  It compiles the text source into
 // a new store beside it, and only when that one is complete and closed does it

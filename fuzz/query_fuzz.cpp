@@ -15,7 +15,7 @@
 #include "dictionary/store.h"
 #include "fuzz/fuzzfolder.h"
 #include "tests/headless.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 static const int RECORDS = 4;
 

@@ -4,7 +4,7 @@
 
 #include "tests/driver.h"
 #include "tests/headless.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 #include "ui/startup.h"
 
 static Dialog current;

@@ -11,7 +11,7 @@
 
 #include "tests/driver.h"
 #include "ui/mainwindow.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 #include "ui/toolkithooks.h"
 
 namespace {

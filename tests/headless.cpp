@@ -6,7 +6,7 @@
 
 #include "ui/dispatch.h"
 #include "ui/listorder.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 struct TemplateControl {
     int id;

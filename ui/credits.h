@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 // The credits font: this face at this height; the font file added for the
 // life of the box, found in the working folder (its absence reports nothing).

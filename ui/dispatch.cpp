@@ -7,7 +7,7 @@
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
 #include "ui/help.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 // Each command reads the word box afresh into a buffer of its own.
 static void readwordbox(Dialog d, char *text)

@@ -1,6 +1,6 @@
 #include "ui/help.h"
 
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 const char SEARCHHELP[] =
     "The search button can search for the possibly related words for the word(s) that you "

@@ -1,6 +1,6 @@
 #include "ui/layout.h"
 
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 static int dpi = BASEDPI;
 

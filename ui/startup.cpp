@@ -6,7 +6,7 @@
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
 #include "ui/layout.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 const char *commandtail(const char *cmdline)
 {

@@ -10,7 +10,7 @@
 #include "dictionary/toolkit.h"
 #include "ui/credits.h"
 #include "ui/listfill.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 #include "ui/toolkithooks.h"
 #include "ui/toolkitwin32.h"
 

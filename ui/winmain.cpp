@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "ui/mainwindow.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 #include "ui/startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)

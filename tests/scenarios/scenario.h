@@ -8,7 +8,7 @@
 
 #include "tests/driver.h"
 #include "tests/support/scratch.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 // A harbour glossary: the entries the scenarios look up, followed by enough
 // filler entries that every looked-up word can scroll to the top of the list.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/headless.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 static std::vector<std::string> listed(Dialog d)
 {

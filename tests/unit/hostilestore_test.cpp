@@ -20,7 +20,7 @@
 #include "common/text.h"
 #include "tests/headless.h"
 #include "tests/support/scratch.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 #include "ui/startup.h"
 
 using std::string;

@@ -5,7 +5,7 @@
 
 #include "tests/headless.h"
 #include "ui/layout.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 static std::vector<int> placeof(Dialog d, int id)
 {

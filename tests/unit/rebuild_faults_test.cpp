@@ -19,7 +19,7 @@
 #include "dictionary/wordlist.h"
 #include "tests/headless.h"
 #include "tests/support/scratch.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 #ifdef VANTREL_FAULTS
 using std::string;

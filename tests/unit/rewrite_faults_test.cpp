@@ -17,7 +17,7 @@
 #include "dictionary/store.h"
 #include "tests/headless.h"
 #include "tests/support/scratch.h"
-#include "ui/resource.h"
+#include "dictionary/resource.h"
 
 #ifdef VANTREL_FAULTS
 using std::string;

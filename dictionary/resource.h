@@ -1,4 +1,6 @@
-/* Identifiers shared by the resource templates and the code.
+/* Identifiers shared by the main dialog's resource template (ui/vantrel.rc)
+   and the code.  They live with the dictionary because the store holds some
+   of them: so the window layer points down at them, never the other way.
    Bands: 1..9 dialog-manager commands, 100..199 controls of the main dialog,
    200 credits box, 500 hidden query holder, 1000..1599 menus and their items,
    1020..1029 bitmaps and icons.  The level radios and the revision button are
