@@ -132,7 +132,6 @@ const char *payloadproblemtext(PayloadProblem problem)
     case PAYLOADSHORTENTRY: return "ends inside the record of a file";
     case PAYLOADBADSIZE: return "holds a file size that is negative or runs past the end";
     case PAYLOADBADNAME: return "holds a file name that is not a plain name inside the install folder";
-    case PAYLOADTRAILING: return "has bytes after the last file";
     }
     return "is damaged";
 }

@@ -50,8 +50,7 @@ enum PayloadProblem {
     PAYLOADBADCOUNT,    // negative, or more entries than bytes to hold them
     PAYLOADSHORTENTRY,  // ends inside an entry
     PAYLOADBADSIZE,     // negative, or more bytes than the archive has left
-    PAYLOADBADNAME,     // empty, unterminated, or would leave the install folder
-    PAYLOADTRAILING     // bytes after the last file (only verify complains)
+    PAYLOADBADNAME      // empty, unterminated, or would leave the install folder
 };
 
 struct PayloadCheck {

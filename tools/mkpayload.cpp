@@ -173,8 +173,9 @@ static int verify(const char *archive)
     PayloadCheck check;
     if (!checked(archive, &check)) return REFUSED;
     if (check.trailing > 0) {
-        fprintf(stderr, "mkpayload: %s %s (%lld bytes from offset %lld)\n", archive,
-                payloadproblemtext(PAYLOADTRAILING), check.trailing, check.length - check.trailing);
+        // no fault for setup, which reads only what the records name
+        fprintf(stderr, "mkpayload: %s has bytes after the last file (%lld bytes from offset %lld)\n",
+                archive, check.trailing, check.length - check.trailing);
         return REFUSED;
     }
     printf("%s: sound, %d file%s, %lld bytes\n", archive, check.count, check.count == 1 ? "" : "s",
