@@ -17,6 +17,7 @@ set(TEXT_SOURCES
 set(STORE_SOURCES
     dictionary/compile.cpp
     dictionary/fileio.cpp
+    common/fileview.cpp
     dictionary/readahead.cpp
     dictionary/sourcetext.cpp
     dictionary/store.cpp
@@ -76,6 +77,7 @@ function(add_components suffix)
     endif()
     target_link_libraries(store${suffix} PUBLIC text${suffix})
     target_link_libraries(setupcore${suffix} PUBLIC text${suffix})
+    target_link_libraries(y${suffix} PUBLIC text${suffix})
     target_link_libraries(dictionary${suffix} PUBLIC store${suffix})
     target_link_libraries(dialog${suffix} PUBLIC dictionary${suffix})
     target_link_libraries(setuplogic${suffix} PUBLIC setupcore${suffix} y${suffix})

@@ -21,6 +21,18 @@ bool appendtext(char *target, size_t size, const char *source)
     return copytext(target + used, size - used, source);
 }
 
+bool appendpart(char *target, size_t size, const char *source, size_t most)
+{
+    size_t used = strnlen(target, size);
+    if (used >= size) return false;
+    size_t length = strnlen(source, most);
+    size_t room = size - 1 - used;
+    size_t take = length < room ? length : room;
+    memcpy(target + used, source, take);
+    target[used + take] = '\0';
+    return take == length;
+}
+
 // A to Z only; returns the length.  Eight bytes at a time: in each, the low
 // seven bits plus 0x3f reach the top bit from 'A' up, plus 0x25 from past 'Z'
 // up, with no carry into the next byte; a byte of 128 or more is left alone.

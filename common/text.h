@@ -15,6 +15,8 @@ inline char lowerascii(char c)
 bool copytext(char *target, size_t size, const char *source);
 // Appends as much of source as fits, keeping the NUL; returns false when cut.
 bool appendtext(char *target, size_t size, const char *source);
+// Appends at most most characters of source, as many as fit; false when cut.
+bool appendpart(char *target, size_t size, const char *source, size_t most);
 // Lower-cases A to Z in place; returns the length.
 size_t lowercase(char *text);
 // Whole-string comparison of two headwords, ASCII letters as one case.

@@ -2,27 +2,17 @@
 
 #include <cstring>
 
+#include "common/text.h"
+
 char parentname[KEYPATHSIZE] = "Software\\Marvoc";
 char fullname[KEYPATHSIZE];
-
-// Appends at most most characters of text, and never more than buffer holds.
-static void appendbounded(char *buffer, size_t size, const char *text, size_t most)
-{
-    size_t used = strnlen(buffer, size - 1);
-    size_t room = size - 1 - used;
-    size_t take = strnlen(text, most);
-    if (take > room) take = room;
-    memcpy(buffer + used, text, take);
-    buffer[used + take] = '\0';
-}
 
 // The specific key: the parent's path, a backslash, the first 50 characters of name.
 static void buildnames(const char *name)
 {
-    memcpy(fullname, parentname, sizeof fullname);
-    fullname[sizeof fullname - 1] = '\0';
-    appendbounded(fullname, sizeof fullname, "\\", KEYNAMEMOST);
-    appendbounded(fullname, sizeof fullname, name, KEYNAMEMOST);
+    copytext(fullname, sizeof fullname, parentname);
+    appendtext(fullname, sizeof fullname, "\\");
+    appendpart(fullname, sizeof fullname, name, KEYNAMEMOST);
 }
 
 static void setdword(RegHandle key, const char *name, unsigned long value)
@@ -95,9 +85,8 @@ int installreg(const char *name, const char *locn)
     regclosekey(parent);
 
     char text[LOCNSIZE];
-    size_t length = strnlen(locn, LOCNSIZE - 1);
-    memcpy(text, locn, length);
-    text[length] = '\0';
+    copytext(text, sizeof text, locn);
+    size_t length = strlen(text);
     RegHandle key = regcreatekey(fullname, &disposition);
     regsetvalue(key, "locn", REGTYPESZ, reinterpret_cast<const unsigned char *>(text),
                 (unsigned long)length + 1);

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/text.h"
 #include "common/y.h"
 #include "inst/files.h"
 #include "inst/install.h"
@@ -52,12 +53,10 @@ static int listing(SetupDialog hdlg)
 // The file name in the folder locn, which ends in its backslash.
 static void filepath(char *path, const char *locn, const char *name)
 {
-    size_t used = strnlen(locn, LOCNSIZE - 1);
-    memcpy(path, locn, used);
-    size_t added = strnlen(name, NAMESIZE - 1);
     static_assert(LOCNSIZE - 1 + NAMESIZE - 1 < PATHSIZE, "a folder and a name always fit");
-    memcpy(path + used, name, added);
-    path[used + added] = '\0';
+    path[0] = '\0';
+    appendpart(path, PATHSIZE, locn, LOCNSIZE - 1);
+    appendpart(path, PATHSIZE, name, NAMESIZE - 1);
 }
 
 // Whether writing target would write over guard, whose full path name is

@@ -10,6 +10,8 @@
 #include <unistd.h>
 #endif
 
+#include "common/text.h"
+
 struct SetupFile {
     FILE *stream;
     bool faulty;  // tests: the file the faults are aimed at
@@ -175,8 +177,7 @@ bool folderwritable(const char *folder)
 #else
     char probe[NATIVEPATHSIZE];
     static const char name[] = "setupXXXXXX";
-    if (!nativepath(folder, probe) || strlen(probe) + sizeof name > sizeof probe) return false;
-    strcat(probe, name);
+    if (!nativepath(folder, probe) || !appendtext(probe, sizeof probe, name)) return false;
     int made = mkstemp(probe);
     if (made < 0) return false;
     close(made);
@@ -239,8 +240,8 @@ bool fullpathname(const char *path, char *full, size_t size)
     if (!nativepath(path, native)) return false;
     char joined[2 * NATIVEPATHSIZE] = "";
     if (native[0] != '/' && getcwd(joined, NATIVEPATHSIZE) == nullptr) return false;
-    strcat(joined, "/");
-    strcat(joined, native);
+    appendtext(joined, sizeof joined, "/");
+    appendtext(joined, sizeof joined, native);
     // each part in turn: empty parts and "." dropped, ".." takes the last one off
     size_t used = 0;
     for (char *part = strtok(joined, "/"); part != nullptr; part = strtok(nullptr, "/")) {

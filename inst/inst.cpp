@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "common/text.h"
 #include "common/y.h"
 #include "inst/install.h"
 #include "inst/paths.h"
@@ -109,11 +110,7 @@ static void tellarchive()
         return;
     }
     char text[200] = "The file data ";
-    size_t used = strlen(text);
-    const char *problem = payloadproblemtext(check.problem);
-    size_t take = strnlen(problem, sizeof text - used - 1);
-    memcpy(text + used, problem, take);
-    text[used + take] = '\0';
+    appendtext(text, sizeof text, payloadproblemtext(check.problem));
     MessageBoxA(nullptr, text, CAPTION, MB_OK);
 }
 
@@ -155,7 +152,7 @@ static void browsesequence(HWND hdlg)
         MessageBoxA(hdlg, "The address is not acceptable", CAPTION, MB_OK);
         return;
     }
-    memcpy(locn, chosen, strlen(chosen) + 1);
+    copytext(locn, sizeof locn, chosen);
     SetDlgItemTextA(hdlg, PATH, locn);
 }
 

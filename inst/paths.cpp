@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/text.h"
+
 static char upper(char c) { return (c >= 'a' && c <= 'z') ? (char)(c - 'a' + 'A') : c; }
 
 // Whether the first length characters of name are word, without regard to case.
@@ -95,13 +97,10 @@ void setuptitle(char *title, const char *name)
 {
     static const char start[] = "Installation of ";
     static_assert(sizeof start + TITLENAMEMOST <= TITLESIZE, "the title holds 20 characters of the name");
-    memcpy(title, start, sizeof start);
+    copytext(title, TITLESIZE, start);
     if (name[0] == '\0') {
         title[strlen("Installation")] = '\0';
         return;
     }
-    size_t used = strlen(title);
-    size_t take = strnlen(name, TITLENAMEMOST);
-    memcpy(title + used, name, take);
-    title[used + take] = '\0';
+    appendpart(title, TITLESIZE, name, TITLENAMEMOST);
 }
