@@ -113,9 +113,9 @@ struct Process {
     // "caption: text" of the next message box, which is then answered with OK.
     string answerbox()
     {
-        HWND box = await("", 65535);
+        HWND box = await("", MESSAGEBOXTEXT);
         if (box == nullptr) return "no message box";
-        string said = textof(box) + ": " + controltext(box, 65535);
+        string said = textof(box) + ": " + controltext(box, MESSAGEBOXTEXT);
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         for (ULONGLONG end = GetTickCount64() + PATIENCE; IsWindow(box) && GetTickCount64() < end;)
             Sleep(20);

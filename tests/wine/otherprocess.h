@@ -8,6 +8,9 @@
 
 #include <string>
 
+// The static of a message box that holds its text.
+const int MESSAGEBOXTEXT = 65535;
+
 // ASCII kept, anything else as '?'.
 inline std::string narrowtext(const std::wstring &text)
 {

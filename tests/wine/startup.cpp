@@ -12,6 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/resource.h"
+#include "tests/setup/wine/realregistry.h"
+#include "tests/wine/otherprocess.h"
+
 namespace {
 
 const int RECORDSIZE = 8104;
@@ -63,37 +67,7 @@ std::string thisfolder()
     return folderof(std::string(path, length));
 }
 
-std::wstring textof(HWND window)
-{
-    wchar_t text[1024] = {};
-    DWORD_PTR got = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, sizeof text / sizeof text[0],
-                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &got);
-    return text;
-}
-
-std::wstring controltext(HWND dialog, int id) { return textof(GetDlgItem(dialog, id)); }
-
-struct Search {
-    DWORD process;
-    const wchar_t *title;
-    HWND found;
-};
-
-BOOL CALLBACK matchwindow(HWND window, LPARAM parameter)
-{
-    Search *search = reinterpret_cast<Search *>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t classname[64] = {};
-    GetClassNameW(window, classname, 64);
-    if (owner == search->process && IsWindowVisible(window) &&
-        wcscmp(classname, L"#32770") == 0 && textof(window) == search->title) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
+std::string controltext(HWND dialog, int id) { return windowtext(GetDlgItem(dialog, id)); }
 
 // The program as a running process, ended by the test if it is still there.
 struct Program {
@@ -112,19 +86,7 @@ struct Program {
 
     // A visible dialog of the program with this title; null if none came
     // while the program was running.
-    HWND waitwindow(const wchar_t *title)
-    {
-        DWORD start = GetTickCount();
-        while (GetTickCount() - start < PATIENCE) {
-            Search search = {info.dwProcessId, title, nullptr};
-            EnumWindows(matchwindow, reinterpret_cast<LPARAM>(&search));
-            if (search.found != nullptr)
-                return search.found;
-            if (WaitForSingleObject(info.hProcess, 20) != WAIT_TIMEOUT)
-                return nullptr;
-        }
-        return nullptr;
-    }
+    HWND waitwindow(const char *title) { return awaitdialog(info, title, 0, nullptr, PATIENCE); }
 
     // The exit code, or -1 if the program didn't end in time.
     long waitexit()
@@ -177,26 +139,15 @@ public:
     }
 };
 
-DWORD usagecount()
+long long usagecount()
 {
-    HKEY key;
-    DWORD usage = 0;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Marvoc\\VanTrel", 0, KEY_READ, &key) ==
-        ERROR_SUCCESS) {
-        DWORD size = sizeof usage;
-        DWORD type = 0;
-        if (RegQueryValueExA(key, "usage", nullptr, &type, reinterpret_cast<BYTE *>(&usage),
-                             &size) != ERROR_SUCCESS ||
-            type != REG_DWORD)
-            usage = 0;
-        RegCloseKey(key);
-    }
-    return usage;
+    long long usage = readdword(PARENT + "\\VanTrel", "usage");
+    return usage < 0 ? 0 : usage;
 }
 
 void pressescape(HWND dialog)
 {
-    HWND focus = GetDlgItem(dialog, 120);
+    HWND focus = GetDlgItem(dialog, IDC_WORD);
     PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     PostMessageW(focus, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001u));
 }
@@ -207,11 +158,11 @@ TEST_F(StartUp, QuotedNameWithSpacesPassesTwoWordTailThatIsLookedUp)
     Program running;
     start(&running, "   harbour wall");
 
-    HWND dialog = running.waitwindow(L"Orlavex Dictionary");
+    HWND dialog = running.waitwindow("Orlavex Dictionary");
     ASSERT_NE(dialog, nullptr) << "the main dialog did not appear";
-    EXPECT_EQ(controltext(dialog, 120), L"harbour wall");
-    EXPECT_EQ(controltext(dialog, 101), L"The wall that shelters a harbour from the sea.");
-    EXPECT_EQ(controltext(dialog, 113), L"2");
+    EXPECT_EQ(controltext(dialog, IDC_WORD), "harbour wall");
+    EXPECT_EQ(controltext(dialog, IDC_MEANING), "The wall that shelters a harbour from the sea.");
+    EXPECT_EQ(controltext(dialog, IDC_ENTRYNO), "2");
 
     pressescape(dialog);
     EXPECT_EQ(running.waitexit(), 0);
@@ -219,16 +170,15 @@ TEST_F(StartUp, QuotedNameWithSpacesPassesTwoWordTailThatIsLookedUp)
 
 // Runs the program to its end with this tail and returns how much the usage
 // count grew.
-DWORD countgrowth(StartUp *test, Program *running, const std::string &after,
-                  const wchar_t *wordbox)
+long long countgrowth(StartUp *test, Program *running, const std::string &after, const char *wordbox)
 {
-    DWORD before = usagecount();
+    long long before = usagecount();
     test->start(running, after);
-    HWND dialog = running->waitwindow(L"Orlavex Dictionary");
+    HWND dialog = running->waitwindow("Orlavex Dictionary");
     EXPECT_NE(dialog, nullptr);
     if (dialog == nullptr)
         return 0;
-    EXPECT_EQ(controltext(dialog, 120), wordbox);
+    EXPECT_EQ(controltext(dialog, IDC_WORD), wordbox);
     pressescape(dialog);
     EXPECT_EQ(running->waitexit(), 0);
     return usagecount() - before;
@@ -240,25 +190,23 @@ TEST_F(StartUp, NoCountTailStillGoesIntoTheWordBox)
     Program running;
     start(&running, " \\NOCOUNT");
 
-    HWND dialog = running.waitwindow(L"Orlavex Dictionary");
+    HWND dialog = running.waitwindow("Orlavex Dictionary");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(controltext(dialog, 120), L"\\NOCOUNT");
+    EXPECT_EQ(controltext(dialog, IDC_WORD), "\\NOCOUNT");
 
     pressescape(dialog);
     EXPECT_EQ(running.waitexit(), 0);
 }
 
-// The usage record is written by the registry module, which is not built in
-// yet; enable this with it.
 TEST_F(StartUp, OrdinaryStartIsCountedNoCountStartIsNot)
 {
     writestore(folder + "dicbin.txt", 0);
     Program first;
-    EXPECT_EQ(countgrowth(this, &first, " harbour", L"harbour"), 1u);
+    EXPECT_EQ(countgrowth(this, &first, " harbour", "harbour"), 1);
     Program second;
-    EXPECT_EQ(countgrowth(this, &second, " \\nocount", L"\\nocount"), 0u);
+    EXPECT_EQ(countgrowth(this, &second, " \\nocount", "\\nocount"), 0);
     Program third;
-    EXPECT_EQ(countgrowth(this, &third, " \\NOCOUNT harbour", L"\\NOCOUNT harbour"), 1u);
+    EXPECT_EQ(countgrowth(this, &third, " \\NOCOUNT harbour", "\\NOCOUNT harbour"), 1);
 }
 
 TEST_F(StartUp, PartialRecordShowsIntegrityMessageBeforeTheDialog)
@@ -267,20 +215,20 @@ TEST_F(StartUp, PartialRecordShowsIntegrityMessageBeforeTheDialog)
     Program running;
     start(&running, " quay");
 
-    HWND box = running.waitwindow(L"ERROR");
+    HWND box = running.waitwindow("ERROR");
     ASSERT_NE(box, nullptr) << "no integrity message";
-    EXPECT_EQ(controltext(box, 65535),
-              L"The file dicbin.txt has failed integrity check.\nMay need to be rebuilt.");
-    Search shown = {running.info.dwProcessId, L"Orlavex Dictionary", nullptr};
-    EnumWindows(matchwindow, reinterpret_cast<LPARAM>(&shown));
+    EXPECT_EQ(controltext(box, MESSAGEBOXTEXT),
+              "The file dicbin.txt has failed integrity check.\nMay need to be rebuilt.");
+    DialogLook shown = {running.info.dwProcessId, "Orlavex Dictionary", 0, nullptr, nullptr};
+    EnumWindows(matchdialog, reinterpret_cast<LPARAM>(&shown));
     EXPECT_EQ(shown.found, nullptr) << "the dialog shows only after the message";
 
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-    HWND dialog = running.waitwindow(L"Orlavex Dictionary");
+    HWND dialog = running.waitwindow("Orlavex Dictionary");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(controltext(dialog, 120), L"quay");
-    EXPECT_EQ(controltext(dialog, 101), L"A landing place built along the water.");
+    EXPECT_EQ(controltext(dialog, IDC_WORD), "quay");
+    EXPECT_EQ(controltext(dialog, IDC_MEANING), "A landing place built along the water.");
 
     pressescape(dialog);
     EXPECT_EQ(running.waitexit(), 0);
@@ -292,9 +240,9 @@ TEST_F(StartUp, CloseBoxEndsWithZero)
     Program running;
     start(&running, "");
 
-    HWND dialog = running.waitwindow(L"Orlavex Dictionary");
+    HWND dialog = running.waitwindow("Orlavex Dictionary");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(controltext(dialog, 120), L"");
+    EXPECT_EQ(controltext(dialog, IDC_WORD), "");
     PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(running.waitexit(), 0);
 }

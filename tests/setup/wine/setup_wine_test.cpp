@@ -108,9 +108,9 @@ protected:
     // "caption: text" of the next message box, which is then answered with OK.
     string answerbox()
     {
-        HWND box = await(65535);
+        HWND box = await(MESSAGEBOXTEXT);
         if (box == nullptr) return "no message box";
-        string said = textof(box) + ": " + textof(GetDlgItem(box, 65535));
+        string said = textof(box) + ": " + textof(GetDlgItem(box, MESSAGEBOXTEXT));
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         for (ULONGLONG end = GetTickCount64() + WAITMS; IsWindow(box) && GetTickCount64() < end;) Sleep(20);
         return said;
