@@ -1,6 +1,8 @@
 // What a user does to the main dialog, for scenario tests that run both
 // natively against the headless model and under Wine against the real dialog
-// built from the real template.  Observations go through the toolkit itself.
+// built from the real template.  Observations go through the toolkit itself,
+// but for the few that the toolkit has no call for: the commands the dialog
+// got, its title, the message boxes, the search menu and the shell.
 #ifndef VANTREL_DRIVER_H
 #define VANTREL_DRIVER_H
 
@@ -8,6 +10,11 @@
 #include <vector>
 
 #include "dictionary/toolkit.h"
+
+struct RaisedCommand {
+    int id;
+    int code;
+};
 
 struct ShownMessage {
     std::string text;
@@ -20,6 +27,9 @@ struct ShownMessage {
 // answered from the queue instead of waiting for a person.
 Dialog startdialog(const char *tail);
 void closedialog(Dialog d);
+// The main dialog as its template makes it, before its initialisation: no
+// store is read and nothing is counted.  Close it with closedialog.
+Dialog templatedialog();
 // true once the dialog was ended; *result gets the end result
 bool dialogended(Dialog d, int *result);
 
@@ -39,6 +49,17 @@ void userchoose(Dialog d, int id, int index);
 void userfocus(Dialog d, int id);
 // the user chooses a menu item
 void usermenu(Dialog d, int id);
+// the user sizes the window so that its client area is width x height (no
+// smaller than the dialog lets it be), or maximises, minimises or restores it
+void usersize(Dialog d, int width, int height);
+void usermaximise(Dialog d);
+void userminimise(Dialog d);
+void userrestore(Dialog d);
+
+// every command the dialog procedure got since startdialog, in order
+const std::vector<RaisedCommand> &raisedcommands();
+void clearraised();
+std::string dialogtitle(Dialog d);
 
 // every message box shown since startdialog, in order
 const std::vector<ShownMessage> &shownmessages();
@@ -49,5 +70,9 @@ void answernext(int answer);
 int searchmenushown();
 // the documents the shell was asked to open since startdialog
 const std::vector<std::string> &openeddocuments();
+
+// The registry that module y writes to (the model, or the real one under
+// Wine) without the records of the program name; the model forgets all.
+void forgetrecords(const char *name);
 
 #endif

@@ -2,17 +2,31 @@
 // person makes, raising the commands the platform would raise for them.
 #include <cstring>
 
+#include "dictionary/resource.h"
 #include "tests/driver.h"
 #include "tests/headless.h"
-#include "dictionary/resource.h"
+#include "tests/registrymodel.h"
+#include "ui/layout.h"
 #include "ui/startup.h"
 
 static Dialog current;
+static int restoredsize[2];  // the client size to restore to
+
+// the client area of the maximised window: a 1280 x 1024 screen less the
+// frame, the title and the menu bar
+static const int MAXIMISEDWIDTH = 1280, MAXIMISEDHEIGHT = 960;
+
+Dialog templatedialog()
+{
+    current = headlesscreate();
+    restoredsize[0] = current->clientwidth;
+    restoredsize[1] = current->clientheight;
+    return current;
+}
 
 Dialog startdialog(const char *tail)
 {
-    current = headlesscreate();
-    initdialog(current, tail);
+    initdialog(templatedialog(), tail);
     return current;
 }
 
@@ -58,7 +72,7 @@ static bool isdefaultbuttontarget(const Control &c)
 void userenter(Dialog d)
 {
     Control *c = findcontrol(d, d->focus);
-    if (c && c->id == IDC_MEANING) return;  // the read-only meaning box keeps the key
+    if (c && c->kind == MULTILINEEDIT) return;  // it wants the key, and a read-only one ignores it
     if (c && c->kind == PUSHBUTTON) {
         raisecommand(d, c->id, NOTIFY_CLICKED);
         return;
@@ -121,6 +135,54 @@ void usermenu(Dialog d, int id)
     raisecommand(d, id, 0);
 }
 
+// The window's new size, and the layout it gets for it.
+static void resized(Dialog d, int width, int height, int sizetype)
+{
+    d->clientwidth = width;
+    d->clientheight = height;
+    layoutdialog(d, sizetype);
+}
+
+void usersize(Dialog d, int width, int height)
+{
+    int least = 0, lowest = 0;
+    minimumclient(d, &least, &lowest);
+    restoredsize[0] = width > least ? width : least;
+    restoredsize[1] = height > lowest ? height : lowest;
+    resized(d, restoredsize[0], restoredsize[1], LAYOUT_RESTORED);
+}
+
+void usermaximise(Dialog d)
+{
+    resized(d, MAXIMISEDWIDTH, MAXIMISEDHEIGHT, LAYOUT_MAXIMISED);
+}
+
+void userminimise(Dialog d)
+{
+    resized(d, 0, 0, LAYOUT_MINIMISED);
+}
+
+void userrestore(Dialog d)
+{
+    resized(d, restoredsize[0], restoredsize[1], LAYOUT_RESTORED);
+}
+
+const std::vector<RaisedCommand> &raisedcommands()
+{
+    static const std::vector<RaisedCommand> none;
+    return current ? current->raised : none;
+}
+
+void clearraised()
+{
+    if (current) current->raised.clear();
+}
+
+std::string dialogtitle(Dialog d)
+{
+    return d->title;
+}
+
 const std::vector<ShownMessage> &shownmessages()
 {
     static const std::vector<ShownMessage> none;
@@ -146,4 +208,9 @@ const std::vector<std::string> &openeddocuments()
 {
     static const std::vector<std::string> none;
     return current ? current->documents : none;
+}
+
+void forgetrecords(const char *)
+{
+    resetregistry();
 }

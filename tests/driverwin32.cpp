@@ -9,14 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "tests/driver.h"
-#include "ui/mainwindow.h"
 #include "dictionary/resource.h"
+#include "tests/driver.h"
+#include "tests/setup/wine/realregistry.h"
+#include "ui/mainwindow.h"
 #include "ui/toolkithooks.h"
 
 namespace {
 
 HWND dialog = nullptr;
+std::vector<RaisedCommand> commands;
 std::vector<ShownMessage> messages;
 std::deque<int> answers;
 int menushown = 0;
@@ -47,6 +49,17 @@ void recordend(Dialog, int result)
     ended = true;
     endresult = result;
 }
+
+// The real dialog procedure, with every command it gets logged first.
+INT_PTR CALLBACK recordingproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_COMMAND)
+        commands.push_back(RaisedCommand{LOWORD(wparam), HIWORD(wparam)});
+    return DialogFunc(window, message, wparam, lparam);
+}
+
+// A procedure that leaves the dialog as its template made it.
+INT_PTR CALLBACK templateonly(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
 // Hands every pending message to the dialog manager, as the modal loop
 // would, until the queue is empty.
@@ -110,10 +123,18 @@ bool itempoint(HWND list, int index, LPARAM *point)
     return true;
 }
 
+// Lets everything that the last change made invalid paint.
+void settle()
+{
+    pump();
+    RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 } // namespace
 
 Dialog startdialog(const char *tail)
 {
+    commands.clear();
     messages.clear();
     answers.clear();
     menushown = 0;
@@ -126,11 +147,21 @@ Dialog startdialog(const char *tail)
     enddialoghook = recordend;
     creditshook = ignorecredits;
     dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAINDIALOG),
-                                nullptr, DialogFunc, reinterpret_cast<LPARAM>(tail));
+                                nullptr, recordingproc, reinterpret_cast<LPARAM>(tail));
     if (dialog == nullptr)
         return nullptr;
     ShowWindow(dialog, SW_SHOW);
     UpdateWindow(dialog);
+    pump();
+    return reinterpret_cast<Dialog>(dialog);
+}
+
+Dialog templatedialog()
+{
+    commands.clear();
+    ended = false;
+    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAINDIALOG),
+                                nullptr, templateonly, 0);
     pump();
     return reinterpret_cast<Dialog>(dialog);
 }
@@ -245,6 +276,46 @@ void usermenu(Dialog, int id)
     pump();
 }
 
+// Sized at the top-left of the screen as a user's drag of the frame sizes it,
+// so that the client area is width x height unless the dialog's minimum stops
+// the drag first.
+void usersize(Dialog, int width, int height)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT outer, client;
+        GetWindowRect(dialog, &outer);
+        GetClientRect(dialog, &client);
+        if (client.right == width && client.bottom == height && outer.left == 0 && outer.top == 0)
+            break;
+        SetWindowPos(dialog, nullptr, 0, 0, width + (outer.right - outer.left) - client.right,
+                     height + (outer.bottom - outer.top) - client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    settle();
+}
+
+static void showas(int how)
+{
+    ShowWindow(dialog, how);
+    settle();
+}
+
+void usermaximise(Dialog) { showas(SW_MAXIMIZE); }
+
+void userminimise(Dialog) { showas(SW_MINIMIZE); }
+
+void userrestore(Dialog) { showas(SW_RESTORE); }
+
+const std::vector<RaisedCommand> &raisedcommands() { return commands; }
+
+void clearraised() { commands.clear(); }
+
+std::string dialogtitle(Dialog d)
+{
+    char text[100] = "";
+    GetWindowTextA(reinterpret_cast<HWND>(d), text, sizeof text);
+    return text;
+}
+
 const std::vector<ShownMessage> &shownmessages() { return messages; }
 
 void clearmessages() { messages.clear(); }
@@ -254,3 +325,5 @@ void answernext(int answer) { answers.push_back(answer); }
 int searchmenushown() { return menushown; }
 
 const std::vector<std::string> &openeddocuments() { return documents; }
+
+void forgetrecords(const char *name) { forget(name); }

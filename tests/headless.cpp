@@ -13,43 +13,42 @@ struct TemplateControl {
     ControlKind kind;
     const char *caption;
     bool enabled;
-    bool visible;
     int group;
 };
 
 // Template order, which is also the focus order.
 static const TemplateControl MAINTEMPLATE[] = {
-    {IDC_GO, PUSHBUTTON, "GO", true, false, 0},
-    {IDC_WORDLABEL, STATICTEXT, "&Word", true, true, 0},
-    {IDC_QUERY, STATICTEXT, "", true, false, 0},
-    {IDC_WORD, EDITBOX, "", true, true, 0},
-    {IDC_LISTLABEL, STATICTEXT, "&List", true, true, 0},
-    {IDC_WORDLIST, LISTBOX, "", true, true, 0},
-    {IDC_MEANINGLABEL, STATICTEXT, "Meaning", true, true, 0},
-    {IDC_MEANING, EDITBOX, "", true, true, 0},
-    {IDC_SEARCH, PUSHBUTTON, "&Search", true, true, 0},
-    {IDC_WORDCOUNT, STATICTEXT, "", true, true, 0},
-    {IDC_ENTRYNO, STATICTEXT, "", true, true, 0},
-    {IDC_LEVELGROUP, GROUPBOX, "Set level", true, true, 0},
-    {IDC_LEVEL_UNKNOWN, RADIOBUTTON, "????&/", true, true, 1},
-    {IDC_LEVEL_VERYHARD, RADIOBUTTON, "Very &Hard", true, true, 1},
-    {IDC_LEVEL_HARD, RADIOBUTTON, "Hard", true, true, 1},
-    {IDC_LEVEL_EASY, RADIOBUTTON, "Eas&y", true, true, 1},
-    {IDC_LEVEL_VERYEASY, RADIOBUTTON, "Very &Easy", true, true, 1},
-    {IDC_STATUS, STATICTEXT, "", true, true, 0},
-    {IDC_PREFIXON, CHECKBOX, "", true, true, 0},
-    {IDC_PREFIX, EDITBOX, "", true, true, 0},
-    {IDC_CONTAINSON, CHECKBOX, "", true, true, 0},
-    {IDC_CONTAINS, EDITBOX, "", true, true, 0},
-    {IDC_SUFFIXON, CHECKBOX, "", true, true, 0},
-    {IDC_SUFFIX, EDITBOX, "", true, true, 0},
-    {IDC_SHOWGROUP, GROUPBOX, "Show", true, true, 0},
-    {IDC_SHOW_UNKNOWN, RADIOBUTTON, "???? only", true, true, 2},
-    {IDC_SHOW_HARD, RADIOBUTTON, "Hard words only", true, true, 2},
-    {IDC_SHOW_ALL, RADIOBUTTON, "All Words", true, true, 2},
-    {IDC_RESULTS, DROPDOWN, "", false, true, 0},
-    {IDC_REVISION, PUSHBUTTON, "Unmark from &Revision", false, true, 0},
-    {IDC_MARKEDONLY, CHECKBOX, "marked words only", true, true, 0},
+    {IDC_GO, PUSHBUTTON, "GO", true, 0},
+    {IDC_WORDLABEL, STATICTEXT, "&Word", true, 0},
+    {IDC_QUERY, STATICTEXT, "", true, 0},
+    {IDC_WORD, EDITBOX, "", true, 0},
+    {IDC_LISTLABEL, STATICTEXT, "&List", true, 0},
+    {IDC_WORDLIST, LISTBOX, "", true, 0},
+    {IDC_MEANINGLABEL, STATICTEXT, "Meaning", true, 0},
+    {IDC_MEANING, MULTILINEEDIT, "", true, 0},
+    {IDC_SEARCH, PUSHBUTTON, "&Search", true, 0},
+    {IDC_WORDCOUNT, STATICTEXT, "", true, 0},
+    {IDC_ENTRYNO, STATICTEXT, "", true, 0},
+    {IDC_LEVELGROUP, GROUPBOX, "Set level", true, 0},
+    {IDC_LEVEL_UNKNOWN, RADIOBUTTON, "????&/", true, 1},
+    {IDC_LEVEL_VERYHARD, RADIOBUTTON, "Very &Hard", true, 1},
+    {IDC_LEVEL_HARD, RADIOBUTTON, "Hard", true, 1},
+    {IDC_LEVEL_EASY, RADIOBUTTON, "Eas&y", true, 1},
+    {IDC_LEVEL_VERYEASY, RADIOBUTTON, "Very &Easy", true, 1},
+    {IDC_STATUS, STATICTEXT, "", true, 0},
+    {IDC_PREFIXON, CHECKBOX, "", true, 0},
+    {IDC_PREFIX, EDITBOX, "", true, 0},
+    {IDC_CONTAINSON, CHECKBOX, "", true, 0},
+    {IDC_CONTAINS, EDITBOX, "", true, 0},
+    {IDC_SUFFIXON, CHECKBOX, "", true, 0},
+    {IDC_SUFFIX, EDITBOX, "", true, 0},
+    {IDC_SHOWGROUP, GROUPBOX, "Show", true, 0},
+    {IDC_SHOW_UNKNOWN, RADIOBUTTON, "???? only", true, 2},
+    {IDC_SHOW_HARD, RADIOBUTTON, "Hard words only", true, 2},
+    {IDC_SHOW_ALL, RADIOBUTTON, "All Words", true, 2},
+    {IDC_RESULTS, DROPDOWN, "", false, 0},
+    {IDC_REVISION, PUSHBUTTON, "Unmark from &Revision", true, 0},
+    {IDC_MARKEDONLY, CHECKBOX, "marked words only", true, 0},
 };
 
 const int NOLIMIT = 0x7ffffffe;
@@ -61,19 +60,15 @@ Dialog headlesscreate()
     d->clientwidth = 1000;
     d->clientheight = 600;
     d->focus = 0;
-    d->icon = 0;
     d->ended = false;
     d->result = -1;
-    d->resourcesloaded = false;
     d->searchmenus = 0;
-    d->creditsshown = 0;
     for (const TemplateControl &t : MAINTEMPLATE) {
         Control c;
         c.id = t.id;
         c.kind = t.kind;
         c.text = t.caption;
         c.enabled = t.enabled;
-        c.visible = t.visible;
         c.checked = false;
         c.limit = NOLIMIT;
         c.filling = false;
@@ -127,6 +122,7 @@ void tksettext(Dialog d, int id, const char *text)
 {
     Control &c = control(d, id);
     c.text = text;  // copied before the change is raised
+    // as the platform's edits: a multi-line one raises nothing when set
     if (c.kind == EDITBOX) raisecommand(d, id, NOTIFY_CHANGE);
 }
 
@@ -355,8 +351,6 @@ int tklistgettop(Dialog d, int id)
     return control(d, id).top;
 }
 
-void tksetredraw(Dialog, int, bool) {}
-
 void tkfillbegin(Dialog d, int id)
 {
     Control &c = control(d, id);
@@ -384,11 +378,6 @@ void tkfillend(Dialog d, int id)
         for (const std::string &item : c.pending) addsorted(c.items, item.c_str());
     }
     c.pending.clear();
-}
-
-void tkcomboreset(Dialog d, int id)
-{
-    tklistreset(d, id);
 }
 
 void tkcomboadd(Dialog d, int id, const char *text)
@@ -454,22 +443,8 @@ void tkopendocument(Dialog d, const char *file)
     d->documents.push_back(file);
 }
 
-void tkseticon(Dialog d, int iconid)
-{
-    d->icon = iconid;
-}
-
-void tkshowcredits(Dialog d)
-{
-    ++d->creditsshown;
-}
-
-void tkloadresources(Dialog d)
-{
-    d->resourcesloaded = true;
-}
-
-void tkreleaseresources(Dialog d)
-{
-    d->resourcesloaded = false;
-}
+// Pictures, the icon and the credits box are the platform's alone.
+void tkseticon(Dialog, int) {}
+void tkshowcredits(Dialog) {}
+void tkloadresources(Dialog) {}
+void tkreleaseresources(Dialog) {}

@@ -1,8 +1,10 @@
 // A headless model of the main dialog's controls, for native tests.  It keeps
-// the rules the logic depends on: a program write of an edit raises its
-// change command at once, nested, even when the text is unchanged; program
+// the rules the logic depends on: a program write of a single-line edit raises
+// its change command at once, nested, even when the text is unchanged; program
 // selections and checks raise nothing; a sorted list box orders its items the
-// way the platform's does.  Every command it raises is logged.
+// way the platform's does.  Every command it raises is logged.  The contract
+// suite (tests/scenarios/toolkit_contract_test.cpp) holds it to the real
+// dialog.
 #ifndef VANTREL_HEADLESS_H
 #define VANTREL_HEADLESS_H
 
@@ -13,14 +15,13 @@
 #include "dictionary/toolkit.h"
 #include "tests/driver.h"
 
-enum ControlKind { EDITBOX, STATICTEXT, PUSHBUTTON, RADIOBUTTON, CHECKBOX, LISTBOX, DROPDOWN, GROUPBOX };
+enum ControlKind { EDITBOX, MULTILINEEDIT, STATICTEXT, PUSHBUTTON, RADIOBUTTON, CHECKBOX, LISTBOX, DROPDOWN, GROUPBOX };
 
 struct Control {
     int id;
     ControlKind kind;
     std::string text;
     bool enabled;
-    bool visible;
     bool checked;
     int limit;  // characters the user may type
     std::vector<std::string> items;
@@ -32,23 +33,15 @@ struct Control {
     int place[4];  // x, y, width, height in client pixels
 };
 
-struct RaisedCommand {
-    int id;
-    int code;
-};
-
 struct DialogWindow {
     std::vector<Control> controls;
     std::string title;
     int clientwidth;
     int clientheight;
     int focus;
-    int icon;
     bool ended;
     int result;
-    bool resourcesloaded;
     int searchmenus;
-    int creditsshown;
     std::vector<std::string> documents;
     std::vector<RaisedCommand> raised;
     std::vector<ShownMessage> messages;

@@ -1,44 +1,36 @@
-// What the dictionary relies on from the Win32 toolkit, checked on the real
-// dialog: the notification rules, the bounded reads, the empty prefix, the
-// focus outside the dialog, and the pictures the template's resources hold.
-// Commands are seen by wrapping the real dialog procedure.
+// What only the real dialog has: the Tab key's path through the template,
+// the focus outside the dialog, and the pictures the template's resources
+// hold.  What both toolkits share is in the contract suite
+// (tests/scenarios/toolkit_contract_test.cpp).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "tests/scenarios/scenario.h"
-#include "ui/mainwindow.h"
 #include "ui/toolkitwin32.h"
 
 namespace {
 
-struct Command {
-    int id;
-    int code;
-    bool operator==(const Command &other) const { return id == other.id && code == other.code; }
-};
-
-std::vector<Command> commands;
-
-INT_PTR CALLBACK recordingproc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+// The focus after each press of Tab, as the dialog manager moves it.
+std::vector<int> tabpath(Dialog d, int presses)
 {
-    if (message == WM_COMMAND)
-        commands.push_back(Command{LOWORD(wparam), HIWORD(wparam)});
-    return DialogFunc(dialog, message, wparam, lparam);
-}
-
-// the commands of one id since the last call
-std::vector<int> codesof(int id)
-{
-    std::vector<int> codes;
-    for (const Command &c : commands)
-        if (c.id == id)
-            codes.push_back(c.code);
-    commands.clear();
-    return codes;
+    HWND dialog = reinterpret_cast<HWND>(d);
+    std::vector<int> path;
+    for (int i = 0; i < presses; ++i) {
+        HWND focus = GetFocus();
+        PostMessageA(focus, WM_KEYDOWN, VK_TAB, 0x000F0001);
+        PostMessageA(focus, WM_KEYUP, VK_TAB, static_cast<LPARAM>(0xC00F0001u));
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (!IsDialogMessageA(dialog, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        path.push_back(tkgetfocus(d));
+    }
+    return path;
 }
 
 class Win32Toolkit : public DialogTest {
@@ -48,79 +40,27 @@ protected:
         writestore({{"harbour", "Sheltered water.", 0, LevelEasy},
                     {"Harbour master", "Keeps the harbour.", 0, LevelHard},
                     {"quay", "A landing place.", 0, LevelEasy}});
-        Dialog d = start("");
-        SetWindowLongPtrA(reinterpret_cast<HWND>(d), DWLP_DLGPROC,
-                          reinterpret_cast<LONG_PTR>(recordingproc));
-        commands.clear();
-        return d;
+        return start("");
     }
 };
 
-TEST_F(Win32Toolkit, WritingTheWordBoxRaisesItsChangeAtOnceEvenWhenUnchanged)
+// Template order, through the enabled controls that are tab stops, and of
+// each radio group the checked button (a radio button takes the tab stop
+// when it is checked); never a label, a group box or the hidden GO.
+TEST_F(Win32Toolkit, TabWalksTheEnabledTabStopsInTemplateOrder)
 {
     Dialog d = open();
-    tksettext(d, IDC_WORD, "quay");
-    EXPECT_EQ(codesof(IDC_WORD), (std::vector<int>{EN_UPDATE, NOTIFY_CHANGE}));
-    tksettext(d, IDC_WORD, "quay");
-    EXPECT_EQ(codesof(IDC_WORD), (std::vector<int>{EN_UPDATE, NOTIFY_CHANGE}));
-    tksettext(d, IDC_WORD, "");
-    tksettext(d, IDC_WORD, "");
-    EXPECT_EQ(codesof(IDC_WORD), (std::vector<int>{EN_UPDATE, NOTIFY_CHANGE, EN_UPDATE, NOTIFY_CHANGE}));
-}
-
-TEST_F(Win32Toolkit, SelectionsAndChecksSetByTheProgramRaiseNothing)
-{
-    Dialog d = open();
-    tklistsetsel(d, IDC_WORDLIST, 1);
-    tklistsettop(d, IDC_WORDLIST, 1);
-    tklistselectprefix(d, IDC_WORDLIST, "qu");
-    tklistsetsel(d, IDC_WORDLIST, NOITEM);
-    tkcomboinsert(d, IDC_RESULTS, 0, "header");
-    tkcombosetsel(d, IDC_RESULTS, 0);
-    tkcheckradio(d, IDC_SHOW_UNKNOWN, IDC_SHOW_ALL, IDC_SHOW_HARD);
-    tkcheckradio(d, IDC_LEVEL_VERYHARD, IDC_LEVEL_UNKNOWN, IDC_LEVEL_HARD);
-    tksetcheck(d, IDC_PREFIXON, true);
-    tksetcheck(d, IDC_MARKEDONLY, true);
-    EXPECT_TRUE(commands.empty()) << commands.size() << " commands, the first from "
-                                  << commands.front().id;
-    EXPECT_TRUE(tkischecked(d, IDC_SHOW_HARD));
-    EXPECT_FALSE(tkischecked(d, IDC_SHOW_ALL));
-    EXPECT_TRUE(tkischecked(d, IDC_PREFIXON));
-}
-
-TEST_F(Win32Toolkit, ReadsAreCutToTheBuffer)
-{
-    Dialog d = open();
-    char small[6] = "#####";
-    tklistreset(d, IDC_WORDLIST);
-    tklistadd(d, IDC_WORDLIST, "harbour wall");
-    EXPECT_EQ(tklistgettext(d, IDC_WORDLIST, 0, small, sizeof small), 5);
-    EXPECT_STREQ(small, "harbo");
-    tkcomboreset(d, IDC_RESULTS);
-    tkcomboadd(d, IDC_RESULTS, "dry dock");
-    EXPECT_EQ(tkcombogettext(d, IDC_RESULTS, 0, small, sizeof small), 5);
-    EXPECT_STREQ(small, "dry d");
-    tksettext(d, IDC_MEANING, "A basin pumped dry.");
-    EXPECT_EQ(tkgettext(d, IDC_MEANING, small, sizeof small), 5);
-    EXPECT_STREQ(small, "A bas");
-
-    char one[1] = {'#'};
-    EXPECT_EQ(tklistgettext(d, IDC_WORDLIST, 0, one, 1), 0);
-    EXPECT_EQ(one[0], '\0');
-    char missing[8] = "#######";
-    EXPECT_EQ(tklistgettext(d, IDC_WORDLIST, 7, missing, sizeof missing), 0);
-    EXPECT_STREQ(missing, "");
-}
-
-TEST_F(Win32Toolkit, PrefixSelectionIgnoresCaseAndAnEmptyTextKeepsTheSelection)
-{
-    Dialog d = open();
-    ASSERT_EQ(tklistcount(d, IDC_WORDLIST), 3);
-    EXPECT_EQ(tklistselectprefix(d, IDC_WORDLIST, "HARBOUR M"), 1);
-    EXPECT_EQ(tklistselectprefix(d, IDC_WORDLIST, "Q"), 2);
-    EXPECT_EQ(tklistselectprefix(d, IDC_WORDLIST, ""), NOITEM);
-    EXPECT_EQ(tklistgetsel(d, IDC_WORDLIST), 2);
-    EXPECT_EQ(tklistselectprefix(d, IDC_WORDLIST, "wharf"), NOITEM);
+    usertype(d, IDC_WORD, "quay");  // enables Search and the revision button, checks Easy
+    userfocus(d, IDC_WORD);
+    EXPECT_EQ(tabpath(d, 11), (std::vector<int>{IDC_WORDLIST, IDC_MEANING, IDC_SEARCH, IDC_LEVEL_EASY, IDC_PREFIXON,
+                                                IDC_CONTAINSON, IDC_SUFFIXON, IDC_SHOW_ALL, IDC_REVISION,
+                                                IDC_MARKEDONLY, IDC_WORD}));
+    userclick(d, IDC_PREFIXON);  // enables the prefix box
+    userclick(d, IDC_SUFFIXON);
+    usertype(d, IDC_WORD, "");  // disables both buttons, unchecks every level
+    userfocus(d, IDC_WORD);
+    EXPECT_EQ(tabpath(d, 10), (std::vector<int>{IDC_WORDLIST, IDC_MEANING, IDC_PREFIXON, IDC_PREFIX, IDC_CONTAINSON,
+                                                IDC_SUFFIXON, IDC_SUFFIX, IDC_SHOW_ALL, IDC_MARKEDONLY, IDC_WORD}));
 }
 
 TEST_F(Win32Toolkit, FocusOutsideTheDialogIsNoControl)
