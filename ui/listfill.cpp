@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ui/listmirror.h"
 #include "ui/listorder.h"
+#include "ui/toolkithooks.h"
 
 namespace {
 
@@ -49,6 +51,7 @@ void forget()
 // Out of memory: what was kept goes in now, one by one, and so does the rest.
 void godirect()
 {
+    if (!refill.combo) mirrorforget(refill.control);
     for (size_t at = 0; at < refill.used; at += strlen(refill.text + at) + 1) addone(refill.text + at);
     forget();
     refill.direct = true;
@@ -146,6 +149,21 @@ void dropkeys(Placing *p)
     p->keys = nullptr;
 }
 
+// The word list's items stay as the toolkit's copy of them (ui/listmirror.h):
+// the order becomes where each item of the list begins, and the text is
+// handed over as it is, without the room it was growing into.
+void keepasmirror(Placing *p)
+{
+    int n = refill.count;
+    for (int i = 0; i < n; ++i) p->order[i] = p->itemstart[p->order[i]];
+    char *text = static_cast<char *>(realloc(refill.text, refill.used));
+    if (text == nullptr) text = refill.text;
+    mirrortake(refill.control, text, refill.used, p->order, n);
+    refill.text = nullptr;
+    refill.size = 0;
+    p->order = nullptr;
+}
+
 // Works out the places and appends the items in that order; false, with
 // nothing added, when memory ran out or the platform refused a conversion.
 bool place()
@@ -178,6 +196,7 @@ bool place()
         for (int i = 0; i < n; ++i)
             SendMessageA(refill.control, insert, static_cast<WPARAM>(-1),
                          reinterpret_cast<LPARAM>(refill.text + p.itemstart[p.order[i]]));
+        if (!refill.combo) keepasmirror(&p);
     }
     free(p.itemstart);
     free(p.order);
@@ -196,8 +215,12 @@ void fillbegin(HWND dialog, int id)
     refill.control = control;
     refill.combo = iscombo(control);
     refill.direct = false;
+    // with its redraw stopped first, emptying the list draws nothing
+    bool stopfirst = tkshortcuts();
+    if (stopfirst) SendMessageA(control, WM_SETREDRAW, FALSE, 0);
     SendMessageA(control, refill.combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-    SendMessageA(control, WM_SETREDRAW, FALSE, 0);
+    if (!stopfirst) SendMessageA(control, WM_SETREDRAW, FALSE, 0);
+    if (!refill.combo) mirrorreset(control);
 }
 
 bool fillpending(HWND dialog, int id, const char *text)

@@ -8,6 +8,7 @@
 #include "ui/dispatch.h"
 #include "ui/paint.h"
 #include "ui/startup.h"
+#include "ui/toolkitwin32.h"
 
 static Dialog asdialog(HWND dialog) { return reinterpret_cast<Dialog>(dialog); }
 
@@ -63,7 +64,9 @@ INT_PTR CALLBACK DialogFunc(HWND dialog, UINT message, WPARAM wparam, LPARAM lpa
         growtominimum(dialog);
         return FALSE;  // the focus is set: the word box keeps it
     case WM_COMMAND:
+        tkbegincommand(asdialog(dialog));
         dispatchcommand(asdialog(dialog), LOWORD(wparam), HIWORD(wparam));
+        tkendcommand(asdialog(dialog));
         return TRUE;
     case WM_SIZE:
         InvalidateRect(dialog, nullptr, TRUE);

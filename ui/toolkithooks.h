@@ -18,4 +18,16 @@ extern void (*creditshook)(void);
 // told of every end of the dialog, before the dialog is ended
 extern void (*enddialoghook)(Dialog d, int result);
 
+// The toolkit's shortcuts, each of which leaves every control as the plain
+// calls would: a multi-line edit written once per command, the word list's
+// prefix found in the toolkit's copy of its items, a refill's redraw stopped
+// before the list is emptied.  Test builds can switch them off, to compare
+// with the plain calls; the program always takes them.
+#ifdef VANTREL_FAULTS
+extern bool toolkitshortcuts;
+inline bool tkshortcuts() { return toolkitshortcuts; }
+#else
+inline bool tkshortcuts() { return true; }
+#endif
+
 #endif

@@ -7,9 +7,11 @@
 
 #include <cstring>
 
+#include "dictionary/dictentry.h"
 #include "dictionary/toolkit.h"
 #include "ui/credits.h"
 #include "ui/listfill.h"
+#include "ui/listmirror.h"
 #include "dictionary/resource.h"
 #include "ui/toolkithooks.h"
 #include "ui/toolkitwin32.h"
@@ -19,6 +21,9 @@ void (*searchmenuhook)(void) = nullptr;
 void (*opendocumenthook)(const char *file) = nullptr;
 void (*enddialoghook)(Dialog d, int result) = nullptr;
 void (*creditshook)(void) = nullptr;
+#ifdef VANTREL_FAULTS
+bool toolkitshortcuts = true;
+#endif
 
 // Loaded at start-up by tkloadresources, released when the dialog ends.
 static HBITMAP logo = nullptr;
@@ -81,8 +86,113 @@ static int readitem(Dialog d, int id, UINT lenmessage, UINT textmessage, int ind
     return copybounded(buffer, size, item);
 }
 
+// A multi-line edit (the meaning box) raises no change notification when its
+// text is set (only EN_VSCROLL as it scrolls back to its top, which no
+// command handles), and every write of it redraws the box and its scroll bar: a
+// keystroke used to write it three times (emptied by the dispatch, emptied
+// by the lookup, then the meaning or a note).  So while the dialog handles a
+// command, the text set last is held here and written once: when the
+// outermost command is done, or before anything could see it (a read of the
+// box, a message box, the search menu, the credits box, the shell, the end
+// of the dialog).  It is not written at all when the box shows that text
+// already as a write would leave it.  Every other control is written at once:
+// the logic relies on the word box's change notification.
+static int commanddepth = 0;  // commands being handled, nested
+struct HeldText {
+    Dialog d;                 // null when nothing is held
+    int id;
+    char text[MEANINGSIZE];   // a longer text is written at once
+};
+static HeldText held = {nullptr, 0, ""};
+
+static bool ismultilineedit(HWND control)
+{
+    char name[8] = "";
+    return control != nullptr && (GetWindowLongA(control, GWL_STYLE) & ES_MULTILINE) != 0 &&
+           GetClassNameA(control, name, sizeof name) > 0 && lstrcmpiA(name, "Edit") == 0;
+}
+
+// What setting the text leaves: that text, nothing selected and the caret at
+// its start, its first line at the top, not modified, nothing to undo.  A box
+// that scrolls sideways is always written.
+static bool showsalready(HWND box, const char *text)
+{
+    if ((GetWindowLongA(box, GWL_STYLE) & (ES_AUTOHSCROLL | WS_HSCROLL)) != 0)
+        return false;
+    DWORD start = 1, end = 1;
+    SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (start != 0 || end != 0 || SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0) != 0 ||
+        SendMessageA(box, EM_GETMODIFY, 0, 0) != 0 || SendMessageA(box, EM_CANUNDO, 0, 0) != 0)
+        return false;
+    // compared as the box holds it, in UTF-16
+    static WCHAR wanted[MEANINGSIZE];
+    static WCHAR shown[MEANINGSIZE];
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wanted, MEANINGSIZE) - 1;
+    if (length < 0 || GetWindowTextLengthW(box) != length)
+        return false;
+    return GetWindowTextW(box, shown, MEANINGSIZE) == length &&
+           memcmp(shown, wanted, sizeof(WCHAR) * static_cast<size_t>(length)) == 0;
+}
+
+static void writeheld()
+{
+    Dialog d = held.d;
+    held.d = nullptr;
+    HWND box = d == nullptr ? nullptr : GetDlgItem(window(d), held.id);
+    if (box != nullptr && !showsalready(box, held.text))
+        SetWindowTextA(box, held.text);
+}
+
+// True when the text was taken to be written later (or found shown already).
+static bool holdtext(Dialog d, int id, const char *text)
+{
+    if (!tkshortcuts())
+        return false;
+    HWND control = GetDlgItem(window(d), id);
+    if (!ismultilineedit(control))
+        return false;
+    bool same = held.d == d && held.id == id;
+    size_t length = strnlen(text, sizeof held.text);
+    if (length == sizeof held.text) {
+        if (same) held.d = nullptr;  // written now, over the held one
+        return false;
+    }
+    if (held.d != nullptr && !same)
+        writeheld();
+    memcpy(held.text, text, length + 1);
+    held.d = d;
+    held.id = id;
+    if (commanddepth == 0)
+        writeheld();
+    return true;
+}
+
+void tkbegincommand(Dialog)
+{
+    ++commanddepth;
+}
+
+void tkendcommand(Dialog)
+{
+    if (commanddepth > 0 && --commanddepth == 0)
+        writeheld();
+}
+
+// Before something modal, or something that lets the window system paint:
+// the held text is written, and a command handled in the meantime is
+// outermost there.  Returns the depth to put back afterwards.
+static int stepoutside()
+{
+    writeheld();
+    int depth = commanddepth;
+    commanddepth = 0;
+    return depth;
+}
+
 void tksettext(Dialog d, int id, const char *text)
 {
+    if (holdtext(d, id, text))
+        return;
     SetDlgItemTextA(window(d), id, text);
 }
 
@@ -95,6 +205,8 @@ int tkgettext(Dialog d, int id, char *buffer, int size)
 {
     if (size <= 0)
         return 0;
+    if (held.d == d && held.id == id)
+        writeheld();
     buffer[0] = '\0';
     UINT got = GetDlgItemTextA(window(d), id, buffer, size);
     if (got >= static_cast<UINT>(size))
@@ -197,14 +309,18 @@ void tksetcheck(Dialog d, int id, bool checked)
 
 void tklistreset(Dialog d, int id)
 {
-    sendto(d, id, LB_RESETCONTENT, 0, 0);
+    HWND list = GetDlgItem(window(d), id);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    mirrorreset(list);
 }
 
 void tklistadd(Dialog d, int id, const char *text)
 {
     if (fillpending(window(d), id, text))
         return;
-    sendto(d, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    HWND list = GetDlgItem(window(d), id);
+    LRESULT index = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    mirrorinsert(list, index < 0 ? -1 : static_cast<int>(index), text);
 }
 
 int tklistcount(Dialog d, int id)
@@ -224,13 +340,40 @@ int tklistgetsel(Dialog d, int id)
     return index < 0 ? NOITEM : static_cast<int>(index);
 }
 
+// Selects an item as LB_SELECTSTRING selects what it found: the caret moves
+// to it, and the list scrolls just far enough to show the whole item, also
+// when the caret was on it already (LB_SETCURSEL scrolls only when the
+// caret moves, so that case is scrolled here first, as the list would).
+static void selectfound(HWND list, int index)
+{
+    if (SendMessageA(list, LB_GETCARETINDEX, 0, 0) == index) {
+        LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+        LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+        RECT client = {0, 0, 0, 0};
+        GetClientRect(list, &client);
+        LRESULT page = height > 0 ? (client.bottom - client.top) / height : 1;
+        if (page < 1) page = 1;
+        if (index < top)
+            SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+        else if (index >= top + page)
+            SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index - page + 1), 0);
+    }
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
 int tklistselectprefix(Dialog d, int id, const char *text)
 {
     // Windows and Wine differ on an empty text; it selects nothing here.
     if (text == nullptr || text[0] == '\0')
         return NOITEM;
-    LRESULT index = sendto(d, id, LB_SELECTSTRING, static_cast<WPARAM>(-1),
-                           reinterpret_cast<LPARAM>(text));
+    HWND list = GetDlgItem(window(d), id);
+    int found = tkshortcuts() ? mirrorfindprefix(list, text) : MIRRORUNSURE;
+    if (found != MIRRORUNSURE) {
+        if (found != NOITEM) selectfound(list, found);
+        return found;
+    }
+    LRESULT index = SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(text));
     return index < 0 ? NOITEM : static_cast<int>(index);
 }
 
@@ -378,13 +521,16 @@ int tkcombogetsel(Dialog d, int id)
 
 int tkmessage(Dialog d, const char *text, const char *caption, int style)
 {
-    if (messageboxhook != nullptr)
-        return messageboxhook(text, caption, style);
-    return MessageBoxA(window(d), text, caption, static_cast<UINT>(style));
+    int depth = stepoutside();
+    int answer = messageboxhook != nullptr ? messageboxhook(text, caption, style)
+                                           : MessageBoxA(window(d), text, caption, static_cast<UINT>(style));
+    commanddepth = depth;
+    return answer;
 }
 
 void tkenddialog(Dialog d, int result)
 {
+    writeheld();
     if (enddialoghook != nullptr)
         enddialoghook(d, result);
     EndDialog(window(d), result);
@@ -392,25 +538,25 @@ void tkenddialog(Dialog d, int result)
 
 void tkshowsearchmenu(Dialog d, int id)
 {
-    if (searchmenuhook != nullptr) {
-        searchmenuhook();
-        return;
-    }
+    int depth = stepoutside();
     RECT button;
-    if (searchmenu == nullptr || !GetWindowRect(GetDlgItem(window(d), id), &button))
-        return;
-    // The choice comes back to the dialog as WM_COMMAND 1510 or 1520.
-    TrackPopupMenu(searchmenu, TPM_LEFTALIGN | TPM_LEFTBUTTON, button.left + 10,
-                   button.top + 10, 0, window(d), nullptr);
+    if (searchmenuhook != nullptr)
+        searchmenuhook();
+    else if (searchmenu != nullptr && GetWindowRect(GetDlgItem(window(d), id), &button))
+        // The choice comes back to the dialog as WM_COMMAND 1510 or 1520.
+        TrackPopupMenu(searchmenu, TPM_LEFTALIGN | TPM_LEFTBUTTON, button.left + 10,
+                       button.top + 10, 0, window(d), nullptr);
+    commanddepth = depth;
 }
 
 void tkopendocument(Dialog, const char *file)
 {
-    if (opendocumenthook != nullptr) {
+    int depth = stepoutside();
+    if (opendocumenthook != nullptr)
         opendocumenthook(file);
-        return;
-    }
-    ShellExecuteA(nullptr, "open", file, "", "", SW_SHOW);
+    else
+        ShellExecuteA(nullptr, "open", file, "", "", SW_SHOW);
+    commanddepth = depth;
 }
 
 void tkseticon(Dialog d, int iconid)
@@ -422,12 +568,13 @@ void tkseticon(Dialog d, int iconid)
 
 void tkshowcredits(Dialog d)
 {
-    if (creditshook != nullptr) {
+    int depth = stepoutside();
+    if (creditshook != nullptr)
         creditshook();
-        return;
-    }
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CREDITS), window(d),
-                    CreditsFunc, IDB_CREDITS);
+    else
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CREDITS), window(d),
+                        CreditsFunc, IDB_CREDITS);
+    commanddepth = depth;
 }
 
 void tkloadresources(Dialog)
