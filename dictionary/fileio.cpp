@@ -9,6 +9,7 @@
 #include <unistd.h>
 #endif
 
+#include "common/fileview.h"
 #include "common/replacefile.h"
 #include "dictionary/filefaults.h"
 #include "dictionary/readahead.h"
@@ -18,6 +19,8 @@ struct DataFile {
     bool faulty;         // tests: this file is the one faults are aimed at
     bool failed;         // a read or write of ours failed
     ReadAhead *ahead;    // a store read in blocks of its own; null for stdio's buffer
+    FileView *view;      // a store read for a scan, through a view of it; null for none
+    bool viewable;       // a view may still be made, at the first read
 };
 
 #ifdef VANTREL_FAULTS
@@ -89,7 +92,42 @@ DataFile *fileopen(const char *path, const char *mode)
     f->faulty = faulty;
     f->failed = false;
     f->ahead = ahead;
+    f->view = nullptr;
+    f->viewable = fileviews && ahead != nullptr && strchr(mode, '+') == nullptr;
     return f;
+}
+
+// A store opened only to be read can be read through a view of it, made at
+// its first read (common/fileview.h says where views are made); without one,
+// or when the view gives way, through the stream, which then stands where the
+// view stood.
+static bool startview(DataFile *f)
+{
+    if (f->viewable) f->view = viewopen(f->stream);
+    f->viewable = false;
+    return f->view != nullptr;
+}
+
+static bool leaveview(DataFile *f)
+{
+    f->viewable = false;
+    bool ok = f->view == nullptr || viewclose(f->view, f->stream);
+    f->view = nullptr;
+    if (!ok) f->failed = true;
+    return ok;
+}
+
+static size_t readbytes(DataFile *f, void *buffer, size_t size)
+{
+    size_t got = 0;
+    ViewRead how = startview(f) ? viewread(f->view, buffer, size, &got) : VIEWGONE;
+    if (how == VIEWREAD) return got;
+    if (how == VIEWFAILED) {
+        f->failed = true;
+        return 0;
+    }
+    if (!leaveview(f)) return 0;
+    return f->ahead ? readahead(f->ahead, f->stream, buffer, size) : fread(buffer, 1, size, f->stream);
 }
 
 size_t fileread(DataFile *f, void *buffer, size_t size)
@@ -97,13 +135,13 @@ size_t fileread(DataFile *f, void *buffer, size_t size)
 #ifdef VANTREL_FAULTS
     if (strikes(f, &filefaults.reads, filefaults.failread)) return 0;
 #endif
-    return f->ahead ? readahead(f->ahead, f->stream, buffer, size) : fread(buffer, 1, size, f->stream);
+    return readbytes(f, buffer, size);
 }
 
 size_t filewrite(DataFile *f, const void *buffer, size_t size)
 {
     // the stream stands ahead of the reader by what the block still holds
-    if (f->ahead && !dropahead(f->ahead, f->stream)) {
+    if (!leaveview(f) || (f->ahead && !dropahead(f->ahead, f->stream))) {
         f->failed = true;
         return 0;
     }
@@ -134,6 +172,10 @@ bool fileskip(DataFile *f, size_t size)
 #ifdef VANTREL_FAULTS
     if (strikes(f, &filefaults.skips, filefaults.failskip)) return false;
 #endif
+    if (startview(f)) {
+        viewskip(f->view, size);
+        return true;
+    }
     if (f->ahead) return skipahead(f->ahead, f->stream, size);
     return size <= 0x7fffffff && fseek(f->stream, (long)size, SEEK_CUR) == 0;
 }
@@ -144,7 +186,7 @@ size_t filereadmore(DataFile *f, size_t skip, void *buffer, size_t size)
 #ifdef VANTREL_FAULTS
     if (strikes(f, &filefaults.parts, filefaults.failpart)) return 0;
 #endif
-    return f->ahead ? readahead(f->ahead, f->stream, buffer, size) : fread(buffer, 1, size, f->stream);
+    return readbytes(f, buffer, size);
 }
 
 bool filereadline(DataFile *f, char *buffer, int size)
@@ -152,13 +194,13 @@ bool filereadline(DataFile *f, char *buffer, int size)
 #ifdef VANTREL_FAULTS
     if (strikes(f, &filefaults.reads, filefaults.failread)) return false;
 #endif
-    if (f->ahead && !dropahead(f->ahead, f->stream)) return false;
+    if (!leaveview(f) || (f->ahead && !dropahead(f->ahead, f->stream))) return false;
     return fgets(buffer, size, f->stream) != nullptr;
 }
 
 bool fileseek(DataFile *f, long offset, int whence)
 {
-    if (f->ahead && !dropahead(f->ahead, f->stream)) return false;
+    if (!leaveview(f) || (f->ahead && !dropahead(f->ahead, f->stream))) return false;
     return fseek(f->stream, offset, whence) == 0;
 }
 
@@ -186,6 +228,7 @@ bool fileerror(DataFile *f)
 bool fileclose(DataFile *f)
 {
     bool ok = !fileerror(f);
+    if (f->view) viewclose(f->view, nullptr);
     if (fclose(f->stream) != 0) ok = false;
 #ifdef VANTREL_FAULTS
     if (f->faulty && filefaults.failclose) ok = false;
