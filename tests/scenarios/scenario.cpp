@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "ui/layout.h"
+
 std::vector<TestEntry> harbourglossary()
 {
     std::vector<TestEntry> entries = {
@@ -90,4 +92,44 @@ std::vector<std::string> messagetexts()
     std::vector<std::string> texts;
     for (const ShownMessage &m : shownmessages()) texts.push_back(m.caption + ": " + m.text);
     return texts;
+}
+
+std::vector<int> placeof(Dialog d, int id)
+{
+    int place[4];
+    tkgetplace(d, id, place);
+    return {place[0], place[1], place[2], place[3]};
+}
+
+void expectrestoredlayout(Dialog d)
+{
+    const int dpi = layoutdpi();
+    auto px = [dpi](int figure) { return scaled(figure, dpi); };
+    const int w = px(1000), h = px(600);
+    usersize(d, w, h);
+    int width = 0, height = 0;
+    tkclientsize(d, &width, &height);
+    ASSERT_EQ(std::vector<int>({width, height}), std::vector<int>({w, h}));
+    EXPECT_EQ(placeof(d, IDC_WORDLIST), (std::vector<int>{px(8), px(72), px(290), px(125)}));
+    EXPECT_EQ(placeof(d, IDC_MEANING), (std::vector<int>{px(5), px(205), w - px(10), h - px(230)}));
+    // a drop-down list's own height is its closed height on the platform; the
+    // height it is given is the height it may drop to
+    std::vector<int> results = placeof(d, IDC_RESULTS);
+    EXPECT_EQ(std::vector<int>(results.begin(), results.begin() + 3), (std::vector<int>{px(275), px(30), w - px(605)}));
+    const int levels[] = {IDC_LEVEL_UNKNOWN, IDC_LEVEL_VERYHARD, IDC_LEVEL_HARD, IDC_LEVEL_EASY, IDC_LEVEL_VERYEASY};
+    const int shows[] = {IDC_SHOW_UNKNOWN, IDC_SHOW_HARD, IDC_SHOW_ALL, IDC_MARKEDONLY};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(placeof(d, levels[i])[0], w - px(105)) << levels[i];
+        EXPECT_EQ(placeof(d, levels[i])[1], px(35 + 25 * i)) << levels[i];
+    }
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(placeof(d, shows[i])[0], w - px(300)) << shows[i];
+        EXPECT_EQ(placeof(d, shows[i])[1], px(35 + 25 * i)) << shows[i];
+    }
+    EXPECT_EQ(placeof(d, IDC_PREFIX), (std::vector<int>{w - px(300), px(155), px(50), px(25)}));
+    EXPECT_EQ(placeof(d, IDC_CONTAINS), (std::vector<int>{w - px(250), px(155), px(50), px(25)}));
+    EXPECT_EQ(placeof(d, IDC_SUFFIX), (std::vector<int>{w - px(200), px(155), px(50), px(25)}));
+    EXPECT_EQ(placeof(d, IDC_SUFFIXON)[0], w - px(180));
+    EXPECT_EQ(placeof(d, IDC_SHOWGROUP)[0], w - px(305));
+    EXPECT_EQ(placeof(d, IDC_LEVELGROUP)[0], w - px(110));
 }

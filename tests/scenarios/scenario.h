@@ -28,5 +28,10 @@ std::string topitem(Dialog d, int id);
 // the identifiers of the checked level radios, in the order 3, 114, 115, 116, 117
 std::vector<int> checkedlevels(Dialog d);
 std::vector<std::string> messagetexts();
+// x, y, width, height of a control in the client area
+std::vector<int> placeof(Dialog d, int id);
+// Sizes the client area to what 1000 x 600 is at 96 DPI, scaled to the
+// layout's DPI, and checks where the size-following controls stand.
+void expectrestoredlayout(Dialog d);
 
 #endif

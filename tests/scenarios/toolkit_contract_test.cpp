@@ -20,13 +20,6 @@ int raised(int id, int code)
     return times;
 }
 
-vector<int> placeof(Dialog d, int id)
-{
-    int place[4];
-    tkgetplace(d, id, place);
-    return {place[0], place[1], place[2], place[3]};
-}
-
 vector<int> firstthree(const vector<int> &place) { return vector<int>(place.begin(), place.begin() + 3); }
 
 class ToolkitContract : public DialogTest {
@@ -213,31 +206,7 @@ TEST_F(ToolkitContract, RestoredAt1000By600TheControlsTakeTheirPlacesInPixels)
 {
     writestore(harbourglossary());
     Dialog d = start("harbour");
-    usersize(d, 1000, 600);
-    int w = 0, h = 0;
-    tkclientsize(d, &w, &h);
-    ASSERT_EQ(vector<int>({w, h}), vector<int>({1000, 600}));
-    EXPECT_EQ(placeof(d, IDC_WORDLIST), (vector<int>{8, 72, 290, 125}));
-    EXPECT_EQ(placeof(d, IDC_MEANING), (vector<int>{5, 205, 990, 370}));
-    // a drop-down list's own height is its closed height on the platform; the
-    // 200 it is given is the height it may drop to
-    EXPECT_EQ(firstthree(placeof(d, IDC_RESULTS)), (vector<int>{275, 30, 395}));
-    int levels[] = {IDC_LEVEL_UNKNOWN, IDC_LEVEL_VERYHARD, IDC_LEVEL_HARD, IDC_LEVEL_EASY, IDC_LEVEL_VERYEASY};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(placeof(d, levels[i])[0], 895) << levels[i];
-        EXPECT_EQ(placeof(d, levels[i])[1], 35 + 25 * i) << levels[i];
-    }
-    EXPECT_EQ(placeof(d, IDC_LEVELGROUP)[0], 890);
-    int shows[] = {IDC_SHOW_UNKNOWN, IDC_SHOW_HARD, IDC_SHOW_ALL, IDC_MARKEDONLY};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(placeof(d, shows[i])[0], 700) << shows[i];
-        EXPECT_EQ(placeof(d, shows[i])[1], 35 + 25 * i) << shows[i];
-    }
-    EXPECT_EQ(placeof(d, IDC_PREFIX), (vector<int>{700, 155, 50, 25}));
-    EXPECT_EQ(placeof(d, IDC_CONTAINS), (vector<int>{750, 155, 50, 25}));
-    EXPECT_EQ(placeof(d, IDC_SUFFIX), (vector<int>{800, 155, 50, 25}));
-    EXPECT_EQ(placeof(d, IDC_SUFFIXON)[0], 820);
-    EXPECT_EQ(placeof(d, IDC_SHOWGROUP)[0], 695);
+    expectrestoredlayout(d);
     EXPECT_EQ(dialogtitle(d), "Orlavex Dictionary");
 }
 

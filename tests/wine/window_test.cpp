@@ -19,13 +19,6 @@
 
 namespace {
 
-std::vector<int> placeof(Dialog d, int id)
-{
-    int place[4];
-    tkgetplace(d, id, place);
-    return {place[0], place[1], place[2], place[3]};
-}
-
 // The first row of the client area that a visible control reaches, at most
 // `most`.
 int toprow(HWND window, int most = 10)
@@ -99,14 +92,6 @@ protected:
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
-
-    void expectclient(int width, int height)
-    {
-        RECT client;
-        GetClientRect(window, &client);
-        ASSERT_EQ(client.right, width);
-        ASSERT_EQ(client.bottom, height);
-    }
 };
 
 // Run at 96 DPI with the others and again on a screen of 144 DPI.
@@ -115,25 +100,7 @@ TEST_F(Window, TheProportionsOf1000By600At96HoldAtAnyDpi)
     const int dpi = layoutdpi();
     auto px = [dpi](int figure) { return scaled(figure, dpi); };
     const int w = px(1000), h = px(600);
-    usersize(dialog, w, h);
-    ASSERT_NO_FATAL_FAILURE(expectclient(w, h));
-    EXPECT_EQ(placeof(dialog, IDC_WORDLIST), (std::vector<int>{px(8), px(72), px(290), px(125)}));
-    EXPECT_EQ(placeof(dialog, IDC_MEANING), (std::vector<int>{px(5), px(205), w - px(10), h - px(230)}));
-    std::vector<int> results = placeof(dialog, IDC_RESULTS);
-    EXPECT_EQ(std::vector<int>(results.begin(), results.begin() + 3), (std::vector<int>{px(275), px(30), w - px(605)}));
-    int levels[] = {IDC_LEVEL_UNKNOWN, IDC_LEVEL_VERYHARD, IDC_LEVEL_HARD, IDC_LEVEL_EASY, IDC_LEVEL_VERYEASY};
-    int shows[] = {IDC_SHOW_UNKNOWN, IDC_SHOW_HARD, IDC_SHOW_ALL, IDC_MARKEDONLY};
-    for (int i = 0; i < 5; ++i) {
-        std::vector<int> level = placeof(dialog, levels[i]);
-        EXPECT_EQ(std::vector<int>(level.begin(), level.begin() + 2), (std::vector<int>{w - px(105), px(35 + 25 * i)}))
-            << levels[i];
-        if (i < 4) {
-            EXPECT_EQ(placeof(dialog, shows[i])[1], px(35 + 25 * i)) << shows[i];
-        }
-    }
-    EXPECT_EQ(placeof(dialog, IDC_SUFFIX), (std::vector<int>{w - px(200), px(155), px(50), px(25)}));
-    EXPECT_EQ(placeof(dialog, IDC_SHOWGROUP)[0], w - px(305));
-    EXPECT_EQ(placeof(dialog, IDC_LEVELGROUP)[0], w - px(110));
+    ASSERT_NO_FATAL_FAILURE(expectrestoredlayout(dialog));
     EXPECT_EQ(overlaps(window), "");
 
     // the logo at the scaled corner and no larger; the band as deep as scaled
