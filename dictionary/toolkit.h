@@ -57,6 +57,8 @@ void tksetcheck(Dialog d, int id, bool checked);
 void tklistreset(Dialog d, int id);
 void tklistadd(Dialog d, int id, const char *text);
 int tklistcount(Dialog d, int id);
+// reads an item as tkgettext reads a text; NOITEM, with the buffer emptied,
+// for an item that doesn't exist (so for tkcombogettext)
 int tklistgettext(Dialog d, int id, int index, char *buffer, int size);
 int tklistgetsel(Dialog d, int id);
 // selects the first item from the top that begins with text, case-insensitively;

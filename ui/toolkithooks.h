@@ -1,12 +1,15 @@
 // Seams of the Win32 toolkit for tests that drive the real dialog.  With a hook
 // set, a message box, the search menu, the credits box or a shell open goes to the hook instead
 // of waiting for a person or starting another program, and the end of the
-// dialog is reported to it as well.  All of them are null in the program.
+// dialog is reported to it as well.  Only test builds (VANTREL_FAULTS) have
+// them; in the program each is a null constant, and the code that asks for
+// it folds away.
 #ifndef VANTREL_TOOLKITHOOKS_H
 #define VANTREL_TOOLKITHOOKS_H
 
 #include "dictionary/toolkit.h"
 
+#ifdef VANTREL_FAULTS
 // answers the box instead of showing it
 extern int (*messageboxhook)(const char *text, const char *caption, int style);
 // stands for the search menu: the user's choice, if any, is the hook's to send
@@ -17,6 +20,13 @@ extern void (*opendocumenthook)(const char *file);
 extern void (*creditshook)(void);
 // told of every end of the dialog, before the dialog is ended
 extern void (*enddialoghook)(Dialog d, int result);
+#else
+constexpr int (*messageboxhook)(const char *, const char *, int) = nullptr;
+constexpr void (*searchmenuhook)(void) = nullptr;
+constexpr void (*opendocumenthook)(const char *) = nullptr;
+constexpr void (*creditshook)(void) = nullptr;
+constexpr void (*enddialoghook)(Dialog, int) = nullptr;
+#endif
 
 // The toolkit's shortcuts, each of which leaves every control as the plain
 // calls would: a multi-line edit written once per command, the word list's

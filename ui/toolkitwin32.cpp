@@ -16,12 +16,12 @@
 #include "ui/toolkithooks.h"
 #include "ui/toolkitwin32.h"
 
+#ifdef VANTREL_FAULTS
 int (*messageboxhook)(const char *text, const char *caption, int style) = nullptr;
 void (*searchmenuhook)(void) = nullptr;
 void (*opendocumenthook)(const char *file) = nullptr;
 void (*enddialoghook)(Dialog d, int result) = nullptr;
 void (*creditshook)(void) = nullptr;
-#ifdef VANTREL_FAULTS
 bool toolkitshortcuts = true;
 #endif
 
@@ -55,7 +55,8 @@ static int copybounded(char *buffer, int size, const char *text)
 
 // Reads an item of a list box or of a drop-down list, bounded by size: the
 // length is asked first, and an item that doesn't fit is read into a local
-// buffer and cut.
+// buffer and cut.  An item that doesn't exist reads as NOITEM, as the
+// platform's own LB_ERR.
 static int readitem(Dialog d, int id, UINT lenmessage, UINT textmessage, int index,
                     char *buffer, int size)
 {
@@ -64,7 +65,7 @@ static int readitem(Dialog d, int id, UINT lenmessage, UINT textmessage, int ind
     buffer[0] = '\0';
     LRESULT length = sendto(d, id, lenmessage, static_cast<WPARAM>(index), 0);
     if (length < 0)
-        return 0;
+        return NOITEM;
     if (length < size) {
         LRESULT got = sendto(d, id, textmessage, static_cast<WPARAM>(index),
                              reinterpret_cast<LPARAM>(buffer));
