@@ -1,12 +1,15 @@
 // dialogbench: keystrokes on the real main dialog, built from the real
 // template 100 with the real dialog procedure and controls, and the peak
-// memory of vantrel.exe at two store sizes.  Windows only; runs under Wine.
+// memory of vantrel.exe.  Windows only; runs under Wine.
 //
-//   dialogbench [--entries 20000] [--runs 9] [--csv FILE] [--work FOLDER]
-//               [--vantrel PATH --small 1000 [--large 50000]]
+//   dialogbench [--sizes 1000,5000,20000,50000] [--breakdown 1000,20000]
+//               [--runs 9] [--csv FILE] [--work FOLDER] [--vantrel PATH]
 //
-// The keystrokes are timed at --entries; the memory of vantrel.exe, when its
-// path is given, at --small, at --entries and at --large.
+// At each size the keystrokes are timed as ratios to a plain read of the
+// same store in the same run, and the memory of vantrel.exe is read when its
+// path is given.  At the breakdown sizes a word box keystroke is also timed
+// operation by operation, with the toolkit's shortcuts off (the plain calls)
+// and on.
 //
 // A keystroke is timed from the character sent to the focused edit box until
 // the dialog has handled it and painted what changed: the lookup or the
@@ -17,15 +20,21 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "bench/glossary.h"
 #include "bench/measure.h"
 #include "bench/memory.h"
+#include "common/fileview.h"
+#include "common/text.h"
+#include "dictionary/readahead.h"
 #include "dictionary/store.h"
 #include "dictionary/toolkit.h"
 #include "ui/mainwindow.h"
 #include "dictionary/resource.h"
 #include "ui/toolkithooks.h"
+#include "ui/toolkitwin32.h"
 
 static HWND dialog = nullptr;
 
@@ -80,7 +89,162 @@ static void timekey(int entries, int runs, double plainms, const char *name, int
     addfigure(entries, label, t, plainms, 0, "100 ms per keystroke");
 }
 
-static void benchkeys(int entries, int runs)
+// The lookup's own scan for a word no entry has: the mark and word of each
+// record read, the rest passed over, as the file layer reads a scan: through
+// its read-ahead block, or through a view of the store (common/fileview.h,
+// which the program does not use).
+static void scanformiss(const char *word, bool view)
+{
+    int count = countrecords(RECORDSIZE, STOREFILE);
+    FILE *stream = fopen(STOREFILE, "rb");
+    if (stream == nullptr) return;
+    setvbuf(stream, nullptr, _IONBF, 0);
+    static ReadAhead ahead;
+    startahead(&ahead);
+    FileView *mapped = view ? viewopen(stream) : nullptr;
+    const size_t head = offsetof(DictEntry, meaning);
+    DictEntry entry;
+    for (int i = 0; i < count; ++i) {
+        size_t got = 0;
+        if (mapped) {
+            if (viewread(mapped, &entry, head, &got) != VIEWREAD) break;
+        } else {
+            got = readahead(&ahead, stream, &entry, head);
+        }
+        if (got != head) break;
+        entry.word[WORDSIZE - 1] = '\0';
+        if (sameword(entry.word, word)) break;
+        if (mapped)
+            viewskip(mapped, RECORDSIZE - head);
+        else if (!skipahead(&ahead, stream, RECORDSIZE - head))
+            break;
+    }
+    if (mapped) viewclose(mapped, nullptr);
+    fclose(stream);
+}
+
+// A miss keystroke in the word box, whole and operation by operation, with
+// the toolkit's shortcuts as given: the scan, the meaning box as the command
+// writes it, the word list positioned on the text, and the rest.
+static void breakdown(int entries, int runs, double plainms, bool shortcuts, const Glossary &glossary)
+{
+    toolkitshortcuts = shortcuts;
+    const char *how = shortcuts ? "shortcuts" : "plain calls";
+    char before[WORDSIZE];
+    copytext(before, sizeof before, glossary.missingword);
+    size_t length = strlen(before);
+    char last = before[length - 1];
+    before[length - 1] = '\0';
+    auto restore = [&] { prepare(IDC_WORD, before); };
+    char label[64];
+
+    Timing whole = timeruns(runs, [&] { key(IDC_WORD, last); }, restore);
+    snprintf(label, sizeof label, "miss keystroke, whole (%s)", how);
+    addfigure(entries, label, whole, plainms, 0, "breakdown");
+
+    Timing scan = timeruns(runs, [&] { scanformiss(glossary.missingword, false); });
+    addfigure(entries, "  the store scan (read ahead)", scan, plainms, 0, "breakdown");
+    if (shortcuts) {
+        Timing mapped = timeruns(runs, [&] { scanformiss(glossary.missingword, true); });
+        addfigure(entries, "  the store scan through a view (not used)", mapped, plainms, 0, "at most 0.4x read");
+    }
+
+    Dialog d = reinterpret_cast<Dialog>(dialog);
+    Timing meaning = timeruns(runs, [&] {
+        tkbegincommand(d);
+        tksettext(d, IDC_MEANING, "");
+        tksettext(d, IDC_MEANING, "");
+        tksettext(d, IDC_MEANING, "<<SEARCHING>>");
+        tkendcommand(d);
+        settle();
+    }, restore);
+    snprintf(label, sizeof label, "  the meaning box, three texts (%s)", how);
+    addfigure(entries, label, meaning, plainms, 0, "breakdown");
+
+    Timing list = timeruns(runs, [&] {
+        int index = tklistselectprefix(d, IDC_WORDLIST, glossary.missingword);
+        if (index == NOITEM) tklistsetsel(d, IDC_WORDLIST, NOITEM);
+        else tklistsettop(d, IDC_WORDLIST, index);
+        settle();
+    }, restore);
+    snprintf(label, sizeof label, "  the word list positioned (%s)", how);
+    addfigure(entries, label, list, plainms, 0, "breakdown");
+
+    Timing rest = {whole.median - scan.median - meaning.median - list.median, 0, runs};
+    snprintf(label, sizeof label, "  everything else (%s)", how);
+    addfigure(entries, label, rest, plainms, 0, "breakdown");
+    toolkitshortcuts = true;
+}
+
+// The narrowing's own scan with no text filter on: the mark, the word and
+// the level of every record, through the read-ahead block.
+static void scanfornarrowing()
+{
+    int count = countrecords(RECORDSIZE, STOREFILE);
+    FILE *stream = fopen(STOREFILE, "rb");
+    if (stream == nullptr) return;
+    setvbuf(stream, nullptr, _IONBF, 0);
+    static ReadAhead ahead;
+    startahead(&ahead);
+    const size_t head = offsetof(DictEntry, meaning);
+    DictEntry entry;
+    for (int i = 0; i < count && readahead(&ahead, stream, &entry, head) == head; ++i)
+        if (!skipahead(&ahead, stream, MEANINGSIZE) || readahead(&ahead, stream, &entry.level, 2) != 2) break;
+    fclose(stream);
+}
+
+// The prefix box emptied, all words back in the list: whole and operation
+// by operation, with the toolkit's shortcuts as given.
+static void narrowbreakdown(int entries, int runs, double plainms, bool shortcuts)
+{
+    toolkitshortcuts = shortcuts;
+    const char *how = shortcuts ? "shortcuts" : "plain calls";
+    auto restore = [] { prepare(IDC_PREFIX, "s"); };
+    char label[64];
+    Timing whole = timeruns(runs, [] { key(IDC_PREFIX, '\b'); }, restore);
+    snprintf(label, sizeof label, "all words back, whole (%s)", how);
+    addfigure(entries, label, whole, plainms, 0, "breakdown");
+
+    Timing scan = timeruns(runs, [] { scanfornarrowing(); });
+    addfigure(entries, "  the store scan (read ahead)", scan, plainms, 0, "breakdown");
+
+    Dialog d = reinterpret_cast<Dialog>(dialog);
+    std::vector<std::string> words;
+    for (int i = 0; i < tklistcount(d, IDC_WORDLIST); ++i) {
+        char word[WORDSIZE];
+        tklistgettext(d, IDC_WORDLIST, i, word, sizeof word);
+        words.push_back(word);
+    }
+    Timing refill = timeruns(runs, [&] {
+        tkfillbegin(d, IDC_WORDLIST);
+        for (const std::string &word : words) tklistadd(d, IDC_WORDLIST, word.c_str());
+        tkfillend(d, IDC_WORDLIST);
+        settle();
+    }, restore);
+    snprintf(label, sizeof label, "  the list refilled, %d words (%s)", static_cast<int>(words.size()), how);
+    addfigure(entries, label, refill, plainms, 0, "breakdown");
+
+    Timing emptied = timeruns(runs, [&] {
+        tkbegincommand(d);
+        tksettext(d, IDC_WORD, "");
+        tkendcommand(d);
+        settle();
+    }, [] {
+        // as after the narrowing before: the word box empty, the focus in the prefix box
+        prepare(IDC_WORD, "");
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(IDC_PREFIX)), TRUE);
+        settle();
+    });
+    snprintf(label, sizeof label, "  the word box emptied and looked up (%s)", how);
+    addfigure(entries, label, emptied, plainms, 0, "breakdown");
+
+    Timing rest = {whole.median - scan.median - refill.median - emptied.median, 0, runs};
+    snprintf(label, sizeof label, "  everything else (%s)", how);
+    addfigure(entries, label, rest, plainms, 0, "breakdown");
+    toolkitshortcuts = true;
+}
+
+static void benchkeys(int entries, int runs, bool wantbreakdown, const Glossary &glossary)
 {
     Timing plain = timeruns(runs, [] { plainread("dicbin.txt"); });
     addfigure(entries, "plain read of the store", plain, 0, entries * 8104.0 / 1e6, "");
@@ -95,28 +259,19 @@ static void benchkeys(int entries, int runs)
     ShowWindow(dialog, SW_SHOW);
     settle();
     Timing startup = {nowms() - start, nowms() - start, 1};
-    addfigure(entries, "dialog start with the full fill", startup, 0, 0, "");
+    addfigure(entries, "dialog start with the full fill", startup, plainms, 0, "");
 
-    Timing t = timeruns(runs, [] { key(IDC_WORD, 't'); }, [] { prepare(IDC_WORD, "lighthouse keeper's ca"); });
-    addfigure(entries, "keystroke, word box, miss", t, plainms, 0, "16 ms");
+    char before[WORDSIZE];
+    copytext(before, sizeof before, glossary.missingword);
+    char last = before[strlen(before) - 1];
+    before[strlen(before) - 1] = '\0';
+    Timing t = timeruns(runs, [&] { key(IDC_WORD, last); }, [&] { prepare(IDC_WORD, before); });
+    addfigure(entries, "keystroke, word box, miss", t, plainms, 0, "at most 1x read");
     t = timeruns(runs, [] { key(IDC_WORD, 'r'); }, [] { prepare(IDC_WORD, "ancho"); });
-    addfigure(entries, "keystroke, word box, hit", t, plainms, 0, "16 ms");
-
-    // what the meaning box alone costs of a word box keystroke: each lookup
-    // empties it and shows a meaning or a note in it
-    DictEntry entry;
-    DataFile *store = fileopen(STOREFILE, "rb");
-    bool read = store != nullptr && readrecord(store, &entry);
-    if (store) fileclose(store);
-    if (read) {
-        t = timeruns(runs, [&] { SetDlgItemTextA(dialog, IDC_MEANING, entry.meaning); settle(); },
-                     [] { SetDlgItemTextA(dialog, IDC_MEANING, ""); settle(); });
-        char label[64];
-        snprintf(label, sizeof label, "meaning box alone, a meaning of %d bytes shown", static_cast<int>(strlen(entry.meaning)));
-        addfigure(entries, label, t, plainms, 0, "");
-        t = timeruns(runs, [] { SetDlgItemTextA(dialog, IDC_MEANING, ""); settle(); },
-                     [&] { SetDlgItemTextA(dialog, IDC_MEANING, entry.meaning); settle(); });
-        addfigure(entries, "meaning box alone, emptied", t, plainms, 0, "");
+    addfigure(entries, "keystroke, word box, hit", t, plainms, 0, "at most 1x read");
+    if (wantbreakdown) {
+        breakdown(entries, runs, plainms, false, glossary);
+        breakdown(entries, runs, plainms, true, glossary);
     }
 
     SendMessageA(control(IDC_PREFIXON), BM_CLICK, 0, 0);
@@ -124,6 +279,11 @@ static void benchkeys(int entries, int runs)
     timekey(entries, runs, plainms, "keystroke, prefix box, first letter", IDC_PREFIX, "", 's');
     timekey(entries, runs, plainms, "keystroke, prefix box, second letter", IDC_PREFIX, "s", 'e');
     timekey(entries, runs, plainms, "keystroke, prefix box, emptied", IDC_PREFIX, "s", '\b');
+    if (wantbreakdown) {
+        narrowbreakdown(entries, runs, plainms, false);
+        narrowbreakdown(entries, runs, plainms, true);
+        prepare(IDC_PREFIX, "");
+    }
     SendMessageA(control(IDC_CONTAINSON), BM_CLICK, 0, 0);
     settle();
     timekey(entries, runs, plainms, "keystroke, contains box, first letter", IDC_CONTAINS, "", 'a');
@@ -131,6 +291,21 @@ static void benchkeys(int entries, int runs)
     DestroyWindow(dialog);
     pump();
     dialog = nullptr;
+}
+
+// A list of sizes, "1000,5000"; false when one is not a number above 0.
+static bool readsizes(const char *text, std::vector<int> *sizes)
+{
+    sizes->clear();
+    for (const char *p = text; *p;) {
+        int size = atoi(p);
+        if (size <= 0) return false;
+        sizes->push_back(size);
+        p = strchr(p, ',');
+        if (!p) break;
+        ++p;
+    }
+    return true;
 }
 
 static const char *option(int argc, char **argv, const char *name, const char *otherwise)
@@ -143,34 +318,33 @@ static const char *option(int argc, char **argv, const char *name, const char *o
 int main(int argc, char **argv)
 {
     namespace fs = std::filesystem;
-    int entries = atoi(option(argc, argv, "--entries", "20000"));
+    std::vector<int> sizes, breakdowns;
     int runs = atoi(option(argc, argv, "--runs", "9"));
     fs::path csv = fs::absolute(option(argc, argv, "--csv", "dialogbench.csv"));
     const char *vantrel = option(argc, argv, "--vantrel", nullptr);
-    int small = atoi(option(argc, argv, "--small", "1000"));
-    int large = atoi(option(argc, argv, "--large", "0"));
-    if (entries <= 0 || runs <= 0 || small <= 0 || large < 0) {
-        fprintf(stderr, "usage: dialogbench [--entries 20000] [--runs 9] [--csv FILE] [--work FOLDER] "
-                        "[--vantrel PATH --small 1000 [--large 50000]]\n");
+    if (!readsizes(option(argc, argv, "--sizes", "1000,5000,20000,50000"), &sizes) ||
+        !readsizes(option(argc, argv, "--breakdown", "1000,20000"), &breakdowns) || runs <= 0) {
+        fprintf(stderr, "usage: dialogbench [--sizes 1000,5000,20000,50000] [--breakdown 1000,20000] "
+                        "[--runs 9] [--csv FILE] [--work FOLDER] [--vantrel PATH]\n");
         return 2;
     }
-    setplatform("wine dialog");
+    setplatform(sizeof(void *) == 8 ? "wine64 dialog" : "wine dialog");
     messageboxhook = answerok;
     fs::path vantrelpath = vantrel ? fs::absolute(vantrel) : fs::path();
     fs::path work = fs::absolute(option(argc, argv, "--work", "dialogbench-work"));
     fs::create_directories(work);
 
     bool ok = true;
-    const int sizes[] = {small, entries, large};
     for (int size : sizes) {
-        if (size == 0 || (size != entries && !vantrel)) continue;
         fs::path folder = work / std::to_string(size);
         fs::create_directories(folder);
         fs::current_path(folder);
         Glossary glossary;
         printf("%d entries\n", size);
         ok = makeglossary(size, &glossary) && ok;
-        if (size == entries) benchkeys(size, runs);
+        bool wantbreakdown = false;
+        for (int b : breakdowns) wantbreakdown = wantbreakdown || b == size;
+        benchkeys(size, runs, wantbreakdown, glossary);
         if (vantrel) ok = benchmemory(vantrelpath.string().c_str(), size) && ok;
         fs::current_path(work);
         fs::remove_all(folder);

@@ -8,9 +8,11 @@
 # build-bench-host and for Windows in build-bench-win, then runs
 #   1. every operation on the headless dialog, natively,
 #   2. the same under Wine,
-#   3. keystrokes on the real dialog under Wine at 20,000 entries (5,000 with
-#      --quick), and the peak memory of vantrel.exe at 1,000, 20,000 and
-#      50,000 entries,
+#   3. keystrokes on the real dialog under Wine at every size, each as a
+#      ratio to the plain read of the same store, with a breakdown of a word
+#      box keystroke operation by operation at 1,000 and 20,000 entries (the
+#      toolkit's plain calls and its shortcuts), and the peak memory of
+#      vantrel.exe at every size,
 # and leaves each table (.md) and its figures (.csv) in bench-results/.
 # Figures are only worth keeping from a quiet machine: the load average is
 # printed before and after.
@@ -20,13 +22,11 @@ root=$(pwd)
 
 sizes=1000,5000,20000,50000
 runs=9
-keys=20000
-large=50000
+breakdown=1000,20000
 if [ "${1:-}" = "--quick" ]; then
     sizes=1000,5000
     runs=3
-    keys=5000
-    large=0
+    breakdown=1000
 elif [ -n "${1:-}" ]; then
     echo "usage: tools/bench.sh [--quick]" >&2
     exit 2
@@ -51,10 +51,9 @@ build-bench-host/benchmark --sizes "$sizes" --runs "$runs" --csv "$results/host.
 (cd "$results" && "$root/tools/wine-run.sh" "$root/build-bench-win/benchmark.exe" --sizes "$sizes" \
     --runs "$runs" --csv wine.csv --work work-wine) | tee "$results/wine.md"
 
-memory=(--vantrel "Z:$root/build-bench-win/vantrel.exe" --small 1000)
-[ "$large" -gt 0 ] && memory+=(--large "$large")
-(cd "$results" && "$root/tools/wine-run.sh" "$root/build-bench-win/dialogbench.exe" --entries "$keys" \
-    --runs "$runs" --csv dialog.csv --work work-dialog "${memory[@]}") | tee "$results/dialog.md"
+(cd "$results" && "$root/tools/wine-run.sh" "$root/build-bench-win/dialogbench.exe" --sizes "$sizes" \
+    --breakdown "$breakdown" --runs "$runs" --csv dialog.csv --work work-dialog \
+    --vantrel "Z:$root/build-bench-win/vantrel.exe") | tee "$results/dialog.md"
 
 rm -rf "$results/work-host" "$results/work-wine" "$results/work-dialog"
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
