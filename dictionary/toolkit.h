@@ -67,8 +67,6 @@ int tklistselectprefix(Dialog d, int id, const char *text);
 void tklistsetsel(Dialog d, int id, int index);
 void tklistsettop(Dialog d, int id, int index);
 int tklistgettop(Dialog d, int id);
-// switches redrawing of a control off around a long refill
-void tksetredraw(Dialog d, int id, bool redraw);
 // A refill of a sorted list box or drop-down list: tkfillbegin empties it and
 // stops its redrawing; the items added until tkfillend are placed all at once,
 // each exactly where adding them one by one would have put it, and the
@@ -77,7 +75,6 @@ void tkfillbegin(Dialog d, int id);
 void tkfillend(Dialog d, int id);
 
 // drop-down list
-void tkcomboreset(Dialog d, int id);
 void tkcomboadd(Dialog d, int id, const char *text);  // sorted
 void tkcomboinsert(Dialog d, int id, int index, const char *text);
 int tkcombocount(Dialog d, int id);

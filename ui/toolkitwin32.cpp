@@ -394,13 +394,6 @@ int tklistgettop(Dialog d, int id)
     return index < 0 ? 0 : static_cast<int>(index);
 }
 
-void tksetredraw(Dialog d, int id, bool redraw)
-{
-    sendto(d, id, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
-    if (redraw)
-        InvalidateRect(GetDlgItem(window(d), id), nullptr, TRUE);
-}
-
 void tkfillbegin(Dialog d, int id)
 {
     fillbegin(window(d), id);
@@ -476,12 +469,6 @@ void tkfillend(Dialog d, int id)
     fillend(window(d), id);
     if (iscombo(d, id))
         fitdroppedwidth(d, id, nullptr);
-}
-
-void tkcomboreset(Dialog d, int id)
-{
-    sendto(d, id, CB_RESETCONTENT, 0, 0);
-    fitdroppedwidth(d, id, nullptr);
 }
 
 void tkcomboadd(Dialog d, int id, const char *text)
