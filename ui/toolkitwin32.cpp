@@ -7,12 +7,13 @@
 
 #include <cstring>
 
+#include "common/text.h"
 #include "dictionary/dictentry.h"
+#include "dictionary/resource.h"
 #include "dictionary/toolkit.h"
 #include "ui/credits.h"
 #include "ui/listfill.h"
 #include "ui/listmirror.h"
-#include "dictionary/resource.h"
 #include "ui/toolkithooks.h"
 #include "ui/toolkitwin32.h"
 
@@ -40,17 +41,6 @@ static HWND window(Dialog d) { return reinterpret_cast<HWND>(d); }
 static LRESULT sendto(Dialog d, int id, UINT message, WPARAM wparam, LPARAM lparam)
 {
     return SendDlgItemMessageA(window(d), id, message, wparam, lparam);
-}
-
-// Copies at most size - 1 characters and a NUL; returns the characters copied.
-static int copybounded(char *buffer, int size, const char *text)
-{
-    if (size <= 0)
-        return 0;
-    int length = static_cast<int>(strnlen(text, static_cast<size_t>(size - 1)));
-    memcpy(buffer, text, static_cast<size_t>(length));
-    buffer[length] = '\0';
-    return length;
 }
 
 // Reads an item of a list box or of a drop-down list, bounded by size: the
@@ -84,7 +74,10 @@ static int readitem(Dialog d, int id, UINT lenmessage, UINT textmessage, int ind
     if (got < 0)
         return 0;
     item[got] = '\0';
-    return copybounded(buffer, size, item);
+    if (size <= 0)
+        return 0;
+    copytext(buffer, static_cast<size_t>(size), item);
+    return static_cast<int>(strlen(buffer));
 }
 
 // A multi-line edit (the meaning box) raises no change notification when its
