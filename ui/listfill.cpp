@@ -127,10 +127,19 @@ bool addkey(Placing *p, LCID locale, int i, const char *item)
             return false;
         }
     }
-    int keylength = LCMapStringW(locale, KEYFLAGS, word, -1, nullptr, 0);
-    bool ok = keylength > 0 && roomforkey(p, keylength) &&
-              LCMapStringW(locale, KEYFLAGS, word, -1, reinterpret_cast<LPWSTR>(p->keys + p->keysused),
-                           keylength) == keylength;
+    // one call where the key fits the room kept for it; its length first otherwise
+    const int KEYROOM = 1024;
+    int keylength = roomforkey(p, KEYROOM)
+                        ? LCMapStringW(locale, KEYFLAGS, word, -1, reinterpret_cast<LPWSTR>(p->keys + p->keysused), KEYROOM)
+                        : 0;
+    if (keylength == 0) {
+        keylength = LCMapStringW(locale, KEYFLAGS, word, -1, nullptr, 0);
+        if (keylength <= 0 || !roomforkey(p, keylength) ||
+            LCMapStringW(locale, KEYFLAGS, word, -1, reinterpret_cast<LPWSTR>(p->keys + p->keysused), keylength) !=
+                keylength)
+            keylength = 0;
+    }
+    bool ok = keylength > 0;
     if (word != shortword) free(word);
     if (!ok) return false;
     p->keystart[i] = static_cast<int>(p->keysused);
@@ -151,14 +160,12 @@ void dropkeys(Placing *p)
 
 // The word list's items stay as the toolkit's copy of them (ui/listmirror.h):
 // the order becomes where each item of the list begins, and the text is
-// handed over as it is, without the room it was growing into.
+// handed over as it is (made smaller, it could be copied, at the fill's peak).
 void keepasmirror(Placing *p)
 {
     int n = refill.count;
     for (int i = 0; i < n; ++i) p->order[i] = p->itemstart[p->order[i]];
-    char *text = static_cast<char *>(realloc(refill.text, refill.used));
-    if (text == nullptr) text = refill.text;
-    mirrortake(refill.control, text, refill.used, p->order, n);
+    mirrortake(refill.control, refill.text, refill.used, p->order, n);
     refill.text = nullptr;
     refill.size = 0;
     p->order = nullptr;

@@ -106,6 +106,19 @@ static bool ismultilineedit(HWND control)
            GetClassNameA(control, name, sizeof name) > 0 && lstrcmpiA(name, "Edit") == 0;
 }
 
+// Whether the control's text is text, compared as the control holds it, in
+// UTF-16.  A text of MEANINGSIZE characters or more is taken as different.
+static bool holdstext(HWND control, const char *text)
+{
+    static WCHAR wanted[MEANINGSIZE];
+    static WCHAR shown[MEANINGSIZE];
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wanted, MEANINGSIZE) - 1;
+    if (length < 0 || GetWindowTextLengthW(control) != length)
+        return false;
+    return GetWindowTextW(control, shown, MEANINGSIZE) == length &&
+           memcmp(shown, wanted, sizeof(WCHAR) * static_cast<size_t>(length)) == 0;
+}
+
 // What setting the text leaves: that text, nothing selected and the caret at
 // its start, its first line at the top, not modified, nothing to undo.  A box
 // that scrolls sideways is always written.
@@ -118,14 +131,18 @@ static bool showsalready(HWND box, const char *text)
     if (start != 0 || end != 0 || SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0) != 0 ||
         SendMessageA(box, EM_GETMODIFY, 0, 0) != 0 || SendMessageA(box, EM_CANUNDO, 0, 0) != 0)
         return false;
-    // compared as the box holds it, in UTF-16
-    static WCHAR wanted[MEANINGSIZE];
-    static WCHAR shown[MEANINGSIZE];
-    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wanted, MEANINGSIZE) - 1;
-    if (length < 0 || GetWindowTextLengthW(box) != length)
+    return holdstext(box, text);
+}
+
+// A static text or a button keeps nothing of a write but its text and raises
+// nothing for it: writing the text it already shows would only repaint it.
+static bool captionalready(HWND control, const char *text)
+{
+    char name[8] = "";
+    if (!tkshortcuts() || control == nullptr || GetClassNameA(control, name, sizeof name) == 0 ||
+        (lstrcmpiA(name, "Static") != 0 && lstrcmpiA(name, "Button") != 0))
         return false;
-    return GetWindowTextW(box, shown, MEANINGSIZE) == length &&
-           memcmp(shown, wanted, sizeof(WCHAR) * static_cast<size_t>(length)) == 0;
+    return holdstext(control, text);
 }
 
 static void writeheld()
@@ -185,13 +202,17 @@ static int stepoutside()
 
 void tksettext(Dialog d, int id, const char *text)
 {
-    if (holdtext(d, id, text))
+    if (holdtext(d, id, text) || captionalready(GetDlgItem(window(d), id), text))
         return;
     SetDlgItemTextA(window(d), id, text);
 }
 
 void tksetnumber(Dialog d, int id, unsigned value)
 {
+    char number[16];
+    wsprintfA(number, "%u", value);
+    if (captionalready(GetDlgItem(window(d), id), number))
+        return;
     SetDlgItemInt(window(d), id, value, FALSE);
 }
 
