@@ -34,13 +34,19 @@ static bool readentry(SetupFile *data)
     return decodeentry(bytes, &spec) && safename(spec.name) && spec.size >= 0;
 }
 
+// Reads the next entry and passes over its bytes.
+static bool passentry(SetupFile *data)
+{
+    return readentry(data) && sfskip(data, spec.size);
+}
+
 static int listing(SetupDialog hdlg)
 {
     int32_t no = 0;
     SetupFile *data = openarchive(&no);
     if (data == nullptr) return INSTALLFAILED;
     for (int32_t i = 0; i < no; ++i) {
-        if (!readentry(data) || !sfskip(data, spec.size)) {
+        if (!passentry(data)) {
             sfclose(data);
             return INSTALLFAILED;
         }
@@ -82,7 +88,7 @@ static int guarding(const char *locn)
     SetupFile *data = openarchive(&no);
     if (data == nullptr) return INSTALLFAILED;
     for (int32_t i = 0; i < no; ++i) {
-        if (!readentry(data) || !sfskip(data, spec.size)) {
+        if (!passentry(data)) {
             sfclose(data);
             return INSTALLFAILED;
         }

@@ -60,14 +60,7 @@ void godirect()
 bool keep(const char *text)
 {
     size_t length = strlen(text) + 1;
-    if (refill.size - refill.used < length) {
-        size_t size = refill.size == 0 ? 65536 : refill.size;
-        while (size - refill.used < length) size *= 2;
-        char *grown = static_cast<char *>(realloc(refill.text, size));
-        if (grown == nullptr) return false;
-        refill.text = grown;
-        refill.size = size;
-    }
+    if (!growtext(&refill.text, &refill.size, refill.used, length)) return false;
     memcpy(refill.text + refill.used, text, length);
     refill.used += length;
     ++refill.count;

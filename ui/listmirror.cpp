@@ -30,14 +30,7 @@ void release()
 
 bool grow(size_t textneeded)
 {
-    if (mirror.size - mirror.used < textneeded) {
-        size_t size = mirror.size == 0 ? 65536 : mirror.size;
-        while (size - mirror.used < textneeded) size *= 2;
-        char *text = static_cast<char *>(realloc(mirror.text, size));
-        if (text == nullptr) return false;
-        mirror.text = text;
-        mirror.size = size;
-    }
+    if (!growtext(&mirror.text, &mirror.size, mirror.used, textneeded)) return false;
     if (mirror.count == mirror.room) {
         int room = mirror.room == 0 ? 4096 : mirror.room * 2;
         int *starts = static_cast<int *>(realloc(mirror.starts, sizeof(int) * static_cast<size_t>(room)));
@@ -88,6 +81,18 @@ bool plainascii(const char *text)
 }
 
 } // namespace
+
+bool growtext(char **text, size_t *size, size_t used, size_t needed)
+{
+    if (*size - used >= needed) return true;
+    size_t grown = *size == 0 ? 65536 : *size;
+    while (grown - used < needed) grown *= 2;
+    char *block = static_cast<char *>(realloc(*text, grown));
+    if (block == nullptr) return false;
+    *text = block;
+    *size = grown;
+    return true;
+}
 
 void mirrorreset(HWND list)
 {
