@@ -48,25 +48,21 @@ static bool strikes(DataFile *f, int *count, int nth)
 
 // A store is read a record, a word or a level at a time, and written a
 // record at a time.  msvcrt pays more for each call into the system than for
-// a copy, and its seek throws its buffer away: so a store read for a scan is
-// read 256 KB at a time into a block of its own (dictionary/readahead.h),
-// from which a skip costs nothing.  Everything else goes through a 64 KB
-// stream buffer.
+// a copy, and its seek (as glibc's) throws its buffer away: so a store read
+// for a scan is read 256 KB at a time into a block of its own
+// (dictionary/readahead.h), from which a skip costs nothing.  The host build
+// reads the same way, so its tests run the path that ships.  Everything else
+// goes through a 64 KB stream buffer.
 static const size_t STREAMBUFFER = 65536;
 
 // The block a store opened in mode is read ahead into; null where the
 // platform's streams serve as they are (or when there is no memory for it).
 static ReadAhead *newreadahead(const char *mode)
 {
-#ifdef _WIN32
     if (strchr(mode, 'b') == nullptr || mode[0] != 'r') return nullptr;
     ReadAhead *ahead = new (std::nothrow) ReadAhead;
     if (ahead) startahead(ahead);
     return ahead;
-#else
-    (void)mode;
-    return nullptr;
-#endif
 }
 
 DataFile *fileopen(const char *path, const char *mode)

@@ -1,7 +1,7 @@
 // Reading a store ahead in blocks of its own hands over the same bytes as
 // plain reads of the stream, passes over bytes without losing its place, and
 // gives the stream back exactly where the reader stands before a seek or a
-// write.  (The programs read ahead on Windows only; the logic is the same.)
+// write.
 #include <gtest/gtest.h>
 
 #include <cstdio>
