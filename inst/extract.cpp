@@ -1,5 +1,7 @@
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "common/text.h"
 #include "common/y.h"
@@ -73,6 +75,63 @@ static bool writesover(const char *target, const char *guard, const char *guardf
     if (guardfull[0] != '\0' && fullpathname(target, full, sizeof full) && samepathname(full, guardfull))
         return true;
     return onefile(target, guard);
+}
+
+static int comparekeys(const void *a, const void *b)
+{
+    return strcmp(static_cast<const char *>(a), static_cast<const char *>(b));
+}
+
+// Walks the archive once more for a file NAME whose NAME.bak, lower-cased,
+// is among the count sorted keys; installreason names the first.
+static int findcopyclash(const char (*keys)[NAMESIZE], int32_t count)
+{
+    int32_t no = 0;
+    SetupFile *data = openarchive(&no);
+    if (data == nullptr) return INSTALLFAILED;
+    int result = INSTALLDONE;
+    for (int32_t i = 0; i < no && result == INSTALLDONE; ++i) {
+        char bak[NAMESIZE];
+        if (!passentry(data))
+            result = INSTALLFAILED;
+        else if (backupname(spec.name, bak) && lowercase(bak) > 0 &&
+                 bsearch(bak, keys, (size_t)count, NAMESIZE, comparekeys) != nullptr) {
+            snprintf(installreason, sizeof installreason,
+                     "The file data holds a file that would be written over the earlier copy of %s: %s.bak",
+                     spec.name, spec.name);
+            result = INSTALLFAILED;
+        }
+    }
+    if (!sfclose(data)) result = INSTALLFAILED;
+    return result;
+}
+
+// Refuses an archive that holds, besides some file NAME, a file NAME.bak (in
+// any case): the earlier copy of NAME kept as NAME.bak would be written over
+// by the archive's own.  The names are held lower-cased and sorted, NAMESIZE
+// bytes each, which is never more than the archive's own length.
+static int guardingcopies()
+{
+    int32_t count = 0;
+    SetupFile *data = openarchive(&count);
+    if (data == nullptr) return INSTALLFAILED;
+    char (*keys)[NAMESIZE] = count > 0 ? new (std::nothrow) char[count][NAMESIZE] : nullptr;
+    bool read = count == 0 || keys != nullptr;
+    for (int32_t i = 0; read && i < count; ++i) {
+        read = passentry(data);
+        if (!read) break;
+        copytext(keys[i], NAMESIZE, spec.name);
+        lowercase(keys[i]);
+    }
+    if (!sfclose(data)) read = false;
+    int result = INSTALLFAILED;
+    if (read && count == 0) result = INSTALLDONE;
+    if (read && count > 0) {
+        qsort(keys, (size_t)count, NAMESIZE, comparekeys);
+        result = findcopyclash(keys, count);
+    }
+    delete[] keys;
+    return result;
 }
 
 // Refuses an archive that holds a file which, in the folder locn, would be
@@ -241,7 +300,7 @@ int install(SetupDialog hdlg, char *locn, int flag)
     memcpy(folder, locn, LOCNSIZE);
     if (!acceptfolder(folder)) return INSTALLBADFOLDER;
     if (!checkpayload(ARCHIVE, &check)) return INSTALLFAILED;
-    if (guarding(folder) != INSTALLDONE) return INSTALLFAILED;
+    if (guarding(folder) != INSTALLDONE || guardingcopies() != INSTALLDONE) return INSTALLFAILED;
     if (!makefolder(folder) || !folderwritable(folder)) return INSTALLBADFOLDER;
     memcpy(locn, folder, LOCNSIZE);
     if (keeping(locn) != INSTALLDONE) return INSTALLFAILED;

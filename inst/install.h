@@ -19,8 +19,9 @@ enum {
 // archive has been checked.  Any other flag extracts into locn (LOCNSIZE
 // bytes, given the backslash it lacks) and then writes the install record.
 // A damaged or hostile archive is refused before the first file or folder is
-// written, and so is a file that would be written over the archive itself or
-// over the running setup; no failure writes the install record.  A folder
+// written, and so is a file that would be written over the archive itself,
+// over the running setup, or over the NAME.bak kept of another of its files;
+// no failure writes the install record.  A folder
 // that takes no new file is not acceptable.  Before a file in the folder is
 // replaced by different bytes, the earlier one is kept beside it as NAME.bak
 // (an older NAME.bak is replaced); when any of these copies cannot be made,

@@ -76,6 +76,7 @@ struct GuardRow {
     string folder;
     string name;    // of the second file, whose bytes are "abc"
     string over;    // what it would be written over; empty when it installs
+    string named;   // the name the refusal gives, when not name
 };
 
 // The scratch folder's own path is one of the folders, so the test's name is
@@ -92,6 +93,11 @@ TEST_F(Refusal, SelfOverwriteIsRefused)
         {"out", "data", ""},
         {".", "data.txt", ""},
         {".", "setup.exe", ""},  // the running program lies elsewhere
+        // the copy kept of first.txt would be written over by the archive's own
+        {"out", "first.txt.bak", "the earlier copy of first.txt", "first.txt.bak"},
+        {"out", "First.TXT.Bak", "the earlier copy of first.txt", "first.txt.bak"},
+        {"out", "first.bak", ""},
+        {"out", "first.txt.bak.bak", ""},
     };
     char program[FULLPATHSIZE];
     ASSERT_TRUE(programpathname(program, sizeof program));
@@ -119,7 +125,8 @@ TEST_F(Refusal, SelfOverwriteIsRefused)
             continue;
         }
         EXPECT_EQ(result, INSTALLFAILED);
-        EXPECT_EQ(installreason, "The file data holds a file that would be written over " + row.over + ": " + row.name);
+        EXPECT_EQ(installreason, "The file data holds a file that would be written over " + row.over + ": " +
+                                     (row.named.empty() ? row.name : row.named));
         EXPECT_EQ(tree(), (Names{"data"})) << "not even the first file is written";
         EXPECT_EQ(readfile(ARCHIVE), bytes) << "the archive is whole and may be tried again";
         EXPECT_TRUE(norecord());
