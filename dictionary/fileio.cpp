@@ -55,8 +55,8 @@ static bool strikes(DataFile *f, int *count, int nth)
 // goes through a 64 KB stream buffer.
 static const size_t STREAMBUFFER = 65536;
 
-// The block a store opened in mode is read ahead into; null where the
-// platform's streams serve as they are (or when there is no memory for it).
+// The block a store opened in mode is read ahead into; null for a file not
+// opened to be read in binary (or when there is no memory for the block).
 static ReadAhead *newreadahead(const char *mode)
 {
     if (strchr(mode, 'b') == nullptr || mode[0] != 'r') return nullptr;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
 #include "common/y.h"
 #include "fuzz/fuzzfolder.h"
 #include "inst/install.h"
@@ -80,8 +81,7 @@ static bool holdsnameandbak(const std::map<std::string, std::string> &files)
     std::set<std::string> lowered;
     for (const auto &file : files) {
         std::string name = file.first;
-        for (char &c : name)
-            if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
+        for (char &c : name) c = lowerascii(c);
         lowered.insert(name);
     }
     for (const std::string &name : lowered)

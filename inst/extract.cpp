@@ -82,90 +82,78 @@ static int comparekeys(const void *a, const void *b)
     return strcmp(static_cast<const char *>(a), static_cast<const char *>(b));
 }
 
-// Walks the archive once more for a file NAME whose NAME.bak, lower-cased,
-// is among the count sorted keys; installreason names the first.
+// Walks the archive for the first file NAME whose NAME.bak, lower-cased, is
+// among the count sorted keys, and names it in installreason.
 static int findcopyclash(const char (*keys)[NAMESIZE], int32_t count)
 {
     int32_t no = 0;
     SetupFile *data = openarchive(&no);
     if (data == nullptr) return INSTALLFAILED;
-    int result = INSTALLDONE;
-    for (int32_t i = 0; i < no && result == INSTALLDONE; ++i) {
+    bool sound = true;
+    for (int32_t i = 0; sound && i < no; ++i) {
+        sound = passentry(data);
         char bak[NAMESIZE];
-        if (!passentry(data))
-            result = INSTALLFAILED;
-        else if (backupname(spec.name, bak) && lowercase(bak) > 0 &&
-                 bsearch(bak, keys, (size_t)count, NAMESIZE, comparekeys) != nullptr) {
-            snprintf(installreason, sizeof installreason,
-                     "The file data holds a file that would be written over the earlier copy of %s: %s.bak",
-                     spec.name, spec.name);
-            result = INSTALLFAILED;
-        }
+        if (!sound || !backupname(spec.name, bak)) continue;
+        lowercase(bak);
+        if (bsearch(bak, keys, (size_t)count, NAMESIZE, comparekeys) == nullptr) continue;
+        snprintf(installreason, sizeof installreason,
+                 "The file data holds a file that would be written over the earlier copy of %s: %s.bak", spec.name,
+                 spec.name);
+        sound = false;
     }
-    if (!sfclose(data)) result = INSTALLFAILED;
-    return result;
+    if (!sfclose(data)) sound = false;
+    return sound ? INSTALLDONE : INSTALLFAILED;
 }
 
-// Refuses an archive that holds, besides some file NAME, a file NAME.bak (in
-// any case): the earlier copy of NAME kept as NAME.bak would be written over
-// by the archive's own.  The names are held lower-cased and sorted, NAMESIZE
-// bytes each, which is never more than the archive's own length.
-static int guardingcopies()
+// What the file of the entry in spec would be written over in the folder
+// locn: the archive while it is read, or the running program; null for
+// neither.  A full path name that could not be told is empty.
+static const char *writtenover(const char *locn, const char *archivefull, const char *programfull)
 {
-    int32_t count = 0;
-    SetupFile *data = openarchive(&count);
-    if (data == nullptr) return INSTALLFAILED;
-    char (*keys)[NAMESIZE] = count > 0 ? new (std::nothrow) char[count][NAMESIZE] : nullptr;
-    bool read = count == 0 || keys != nullptr;
-    for (int32_t i = 0; read && i < count; ++i) {
-        read = passentry(data);
-        if (!read) break;
-        copytext(keys[i], NAMESIZE, spec.name);
-        lowercase(keys[i]);
-    }
-    if (!sfclose(data)) read = false;
-    int result = INSTALLFAILED;
-    if (read && count == 0) result = INSTALLDONE;
-    if (read && count > 0) {
-        qsort(keys, (size_t)count, NAMESIZE, comparekeys);
-        result = findcopyclash(keys, count);
-    }
-    delete[] keys;
-    return result;
+    char path[PATHSIZE];
+    filepath(path, locn, spec.name);
+    if (writesover(path, ARCHIVE, archivefull)) return "the file data itself";
+    if (programfull[0] != '\0' && writesover(path, programfull, programfull)) return "the running setup";
+    return nullptr;
 }
 
 // Refuses an archive that holds a file which, in the folder locn, would be
-// written over the archive while it is read, or over the running program.
+// written over the archive while it is read or over the running program, and
+// one that holds, besides some file NAME, a file NAME.bak (in any case): the
+// earlier copy of NAME kept as NAME.bak would be written over by the
+// archive's own.  For that the names are held lower-cased and sorted,
+// NAMESIZE bytes each, which is never more than the archive's own length.
 static int guarding(const char *locn)
 {
     char archivefull[FULLPATHSIZE] = "";
     char programfull[FULLPATHSIZE] = "";
     if (!fullpathname(ARCHIVE, archivefull, sizeof archivefull)) archivefull[0] = '\0';
-    bool program = programpathname(programfull, sizeof programfull);
-    if (!program) programfull[0] = '\0';
+    if (!programpathname(programfull, sizeof programfull)) programfull[0] = '\0';
     int32_t no = 0;
     SetupFile *data = openarchive(&no);
     if (data == nullptr) return INSTALLFAILED;
-    for (int32_t i = 0; i < no; ++i) {
-        if (!passentry(data)) {
-            sfclose(data);
-            return INSTALLFAILED;
-        }
-        char path[PATHSIZE];
-        filepath(path, locn, spec.name);
-        const char *over = nullptr;
-        if (writesover(path, ARCHIVE, archivefull))
-            over = "the file data itself";
-        else if (program && writesover(path, programfull, programfull))
-            over = "the running setup";
+    char (*keys)[NAMESIZE] = no > 0 ? new (std::nothrow) char[no][NAMESIZE] : nullptr;
+    bool sound = true;
+    for (int32_t i = 0; sound && i < no; ++i) {
+        sound = passentry(data);
+        if (!sound) break;
+        const char *over = writtenover(locn, archivefull, programfull);
         if (over != nullptr) {
             snprintf(installreason, sizeof installreason,
                      "The file data holds a file that would be written over %s: %s", over, spec.name);
-            sfclose(data);
-            return INSTALLFAILED;
+            sound = false;
+        } else if (keys != nullptr) {
+            copytext(keys[i], NAMESIZE, spec.name);
+            lowercase(keys[i]);
         }
     }
-    return sfclose(data) ? INSTALLDONE : INSTALLFAILED;
+    if (!sfclose(data) || (no > 0 && keys == nullptr)) sound = false;
+    if (sound && no > 0) {
+        qsort(keys, (size_t)no, NAMESIZE, comparekeys);
+        sound = findcopyclash(keys, no) == INSTALLDONE;
+    }
+    delete[] keys;
+    return sound ? INSTALLDONE : INSTALLFAILED;
 }
 
 enum Keeping { KEPT, ARCHIVEBROKEN, NOTKEPT };
@@ -300,7 +288,7 @@ int install(SetupDialog hdlg, char *locn, int flag)
     memcpy(folder, locn, LOCNSIZE);
     if (!acceptfolder(folder)) return INSTALLBADFOLDER;
     if (!checkpayload(ARCHIVE, &check)) return INSTALLFAILED;
-    if (guarding(folder) != INSTALLDONE || guardingcopies() != INSTALLDONE) return INSTALLFAILED;
+    if (guarding(folder) != INSTALLDONE) return INSTALLFAILED;
     if (!makefolder(folder) || !folderwritable(folder)) return INSTALLBADFOLDER;
     memcpy(locn, folder, LOCNSIZE);
     if (keeping(locn) != INSTALLDONE) return INSTALLFAILED;
