@@ -87,6 +87,19 @@ add_test(NAME pictures-reproducible
     COMMAND ${CMAKE_COMMAND} -DPYTHON3=${PYTHON3} -DSOURCE=${CMAKE_SOURCE_DIR}
         -DWORK=${CMAKE_BINARY_DIR}/pictures-check -P ${CMAKE_SOURCE_DIR}/tests/release/pictures.cmake)
 
+# The store that ships, compiled here by the host's mkdictionary, is byte for
+# byte the one the program's own rebuild code writes on Windows from the
+# source that ships beside it.
+add_executable(mkdictionary ${CMAKE_SOURCE_DIR}/tools/mkdictionary.cpp)
+target_link_libraries(mkdictionary PRIVATE store)
+add_test(NAME rebuilt-store-wine COMMAND mkdictionary payload/orlavexdic.txt rebuilt-dicbin.txt)
+add_test(NAME shipped-store-as-rebuilt
+    COMMAND ${CMAKE_COMMAND} -E compare_files payload/dicbin.txt rebuilt-dicbin.txt)
+set_tests_properties(rebuilt-store-wine PROPERTIES FIXTURES_SETUP rebuiltstore RUN_SERIAL TRUE)
+set_tests_properties(shipped-store-as-rebuilt PROPERTIES FIXTURES_REQUIRED rebuiltstore)
+set_tests_properties(rebuilt-store-wine shipped-store-as-rebuilt PROPERTIES
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # As a new user does it, under Wine: setup.exe from the release folder, then
 # the installed program.  Screenshots go to screenshots/.
 add_executable(releasetest ${CMAKE_SOURCE_DIR}/tests/release/release_wine_test.cpp)

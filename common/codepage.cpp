@@ -39,13 +39,14 @@ size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room)
 {
     size_t written = 0;
     while (length > 0) {
-        // a piece ends before a sequence that it would cut, unless that
-        // sequence fills the whole piece (it is then broken anyway)
+        // a piece ends before a byte that begins a sequence or stands alone:
+        // the next byte when it does, else the nearest before it; after three
+        // continuation bytes the fourth belongs to no sequence before it
         size_t take = length < (size_t)PIECE ? length : (size_t)PIECE;
         if (take < length) {
             size_t back = take;
-            while (back > take - 4 && ((unsigned char)utf8[back] & 0xC0) == 0x80) --back;
-            if (back > 0) take = back;
+            while (back > take - 3 && ((unsigned char)utf8[back] & 0xC0) == 0x80) --back;
+            if (((unsigned char)utf8[back] & 0xC0) != 0x80) take = back;
         }
         wchar_t wide[PIECE];
         int units = MultiByteToWideChar(CP_UTF8, 0, utf8, (int)take, wide, PIECE);
@@ -62,20 +63,37 @@ size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room)
 
 #else
 
-// Windows-1252: 0xA0 to 0xFF are the code points of the same number, 0x80 to
-// 0x9F the characters below (0 where the code page has none).
+// Windows-1252 as Windows converts into it: 0xA0 to 0xFF are the code points
+// of the same number, 0x80 to 0x9F the characters below; the five positions
+// the code page leaves undefined stand for the control characters of their
+// own number, as Windows has them.
 static const unsigned short HIGH1252[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 static char to1252(unsigned long codepoint)
 {
     if (codepoint < 0x80 || (codepoint >= 0xA0 && codepoint <= 0xFF)) return (char)codepoint;
     for (int i = 0; i < 32; ++i)
-        if (HIGH1252[i] != 0 && HIGH1252[i] == codepoint) return (char)(0x80 + i);
+        if (HIGH1252[i] == codepoint) return (char)(0x80 + i);
     return '?';
+}
+
+// Where text begins with no valid sequence, the bytes that one "?" stands
+// for, as Windows reads UTF-8: the longest start of a valid sequence there
+// (its maximal subpart), or else the one byte.  A later byte is only ever
+// bound to 0x80 to 0xBF, so the start is valid when it completes with 0x80s.
+static size_t invalidpart(const unsigned char *text, size_t length)
+{
+    for (size_t size = length < 3 ? length : 3; size > 1; --size) {
+        unsigned char completed[4] = {0x80, 0x80, 0x80, 0x80};
+        memcpy(completed, text, size);
+        unsigned long codepoint;
+        if (utf8sequence(completed, sizeof completed, &codepoint) > size) return size;
+    }
+    return 1;
 }
 
 size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room)
@@ -86,8 +104,11 @@ size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room)
     while (at < length) {
         unsigned long codepoint = 0;
         size_t size = utf8sequence(text + at, length - at, &codepoint);
+        // one "?" for each UTF-16 unit of a character past U+FFFF, as Windows
+        // writes it; its four bytes give two, so the text still never grows
+        if (size == 4 && written < room) ansi[written++] = '?';
         if (written < room) ansi[written++] = size == 0 ? '?' : to1252(codepoint);
-        at += size == 0 ? 1 : size;
+        at += size == 0 ? invalidpart(text + at, length - at) : size;
     }
     return written;
 }

@@ -7,10 +7,12 @@
 
 #include <cstddef>
 
-// Converts length bytes of UTF-8 into ansi and returns the bytes written.  A
-// character the code page lacks becomes "?", and so does each byte that is
-// not part of a valid sequence.  The text never grows, so room of length
-// bytes always suffices; what does not fit in room is dropped.
+// Converts length bytes of UTF-8 into ansi and returns the bytes written, the
+// bytes Windows gives: a character the code page lacks becomes "?", one past
+// U+FFFF "??" (one for each of its UTF-16 units), and where no valid sequence
+// begins, the longest start of one (or else the one byte) becomes one "?".
+// The text never grows, so room of length bytes always suffices; what does
+// not fit in room is dropped.
 size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room);
 
 // The length (1 to 4) of the valid UTF-8 sequence that begins text, and its

@@ -38,19 +38,24 @@ static void cutheadword(char *line)
 
 // A meaning line ends in CR LF in the store; a last line without a line feed
 // is taken as it is.  What does not fit the meaning field is cut off.  used
-// is the meaning's length so far, so that no line has to measure it again.
-static void appendmeaningline(const char *line, size_t length, size_t *used)
+// is the meaning's length so far, so that no line has to measure it again;
+// full is set once the meaning is cut, and nothing is taken after that.
+static void appendmeaningline(const char *line, size_t length, size_t *used, bool *full)
 {
+    if (*full) return;
     bool linefeed = length > 0 && line[length - 1] == '\n';
     if (linefeed) --length;
     size_t room = (size_t)MEANINGSIZE - 1 - *used;
     size_t taken = length < room ? length : room;
     memcpy(entrybuffer.meaning + *used, line, taken);
     *used += taken;
-    // a line end goes in whole or not at all: never a lone CR at the cut
+    // a line end goes in whole or not at all: never a lone CR at the cut, and
+    // never the next line's bytes glued to a line whose end was left out
     if (linefeed && *used + 2 < (size_t)MEANINGSIZE) {
         memcpy(entrybuffer.meaning + *used, "\r\n", 2);
         *used += 2;
+    } else if (taken < length || linefeed) {
+        *full = true;
     }
     entrybuffer.meaning[*used] = '\0';
 }
@@ -67,25 +72,22 @@ Compiled compilesource(SourceText *source, DataFile *store)
 {
     char line[LINESIZE];
     bool inentry = false;
-    bool cutshort = false;  // the line read last ended before its line feed and the bound
-    size_t used = 0;        // the length of the meaning so far
-    while (sourceline(source, line, LINESIZE)) {
-        // A line ends at its line feed, at the bound, or at the end of the
-        // file.  One that ended short of all three and has a line after it
-        // held a NUL byte, which hid the rest of it, marker and line feed
+    size_t used = 0;    // the length of the meaning so far
+    bool full = false;  // the meaning is cut at its field
+    while (size_t length = sourceline(source, line, LINESIZE)) {
+        // A NUL byte would hide the rest of its line, marker and line feed
         // included: such a source is not text and would lose entries.
-        if (cutshort) return READFAILED;
-        size_t length = strlen(line);
-        cutshort = length + 1 < (size_t)LINESIZE && (length == 0 || line[length - 1] != '\n');
+        if (memchr(line, '\0', length) != nullptr) return READFAILED;
         if (strstr(line, MARKER) != nullptr) {
             cutheadword(line);
             if (inentry && !writeentry(store)) return WRITEFAILED;
             memset(&entrybuffer, 0, sizeof entrybuffer);
             copytext(entrybuffer.word, WORDSIZE, line);
             used = 0;
+            full = false;
             inentry = true;
         } else if (inentry) {
-            appendmeaningline(line, length, &used);
+            appendmeaningline(line, length, &used, &full);
         }
     }
     if (fileerror(source->file)) return READFAILED;

@@ -12,8 +12,8 @@ struct SourceText;
 
 // Appends one record per entry of the source (started, dictionary/sourcetext.h)
 // to the open store, through the entry buffer.  Lines before the first headword line are skipped.  A
-// source with a NUL byte anywhere but in its last line is READFAILED: it is
-// not text, and the NUL would hide the rest of its line.
+// source with a NUL byte anywhere is READFAILED: it is not text, and the NUL
+// would hide the rest of its line.
 Compiled compilesource(SourceText *source, DataFile *store);
 
 // Opens the source, tells its encoding (a UTF-16 source is UTF16SOURCE and no

@@ -121,7 +121,7 @@ bool startsource(SourceText *source, DataFile *file)
     return !fileerror(file);
 }
 
-bool sourceline(SourceText *source, char *line, int size)
+size_t sourceline(SourceText *source, char *line, int size)
 {
     int used = 0;
     while (used < size - 1) {
@@ -133,5 +133,5 @@ bool sourceline(SourceText *source, char *line, int size)
         if (c == '\n') break;
     }
     line[used] = '\0';
-    return used > 0 && !fileerror(source->file);
+    return fileerror(source->file) ? 0 : (size_t)used;
 }

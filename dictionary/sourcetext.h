@@ -33,8 +33,9 @@ struct SourceText {
 bool startsource(SourceText *source, DataFile *file);
 
 // The next line, as the C library's fgets gives a line of text: at most
-// size - 1 bytes, up to and with its line feed, NUL-terminated.  False at the
-// end of the source, or when a read failed (the file's error then tells).
-bool sourceline(SourceText *source, char *line, int size);
+// size - 1 bytes, up to and with its line feed, NUL-terminated.  Returns its
+// bytes, a NUL byte of the source among them; 0 at the end of the source, or
+// when a read failed (the file's error then tells).
+size_t sourceline(SourceText *source, char *line, int size);
 
 #endif

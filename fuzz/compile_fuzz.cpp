@@ -1,11 +1,13 @@
 // The rebuild's compiler of the text source: any bytes as "orlavexdic.txt".
 //
-// Whatever the source holds, a UTF-16 one is refused, and so is one where a
-// NUL byte hides part of a line; otherwise the new store is whole records,
-// each unmarked at level 3 with its word and meaning ended by a NUL inside
-// their fields and zero bytes after it.  Of an ANSI source (each CR LF read
-// as LF), there is one record for each line (or 7999-byte piece of a longer
-// line) that holds the marker, and its word is the start of its line.
+// Whatever the source holds, a UTF-16 one is refused, and so is one with a
+// NUL byte; otherwise the new store is whole records, each unmarked at level
+// 3 with its word and meaning ended by a NUL inside their fields and zero
+// bytes after it.  Of an ANSI source (each CR LF read as LF), there is one
+// record for each line (or 7999-byte piece of a longer line) that holds the
+// marker, its word is the start of its line, and its meaning the lines after
+// it joined with CR LF, cut only at its field and never glued to a line
+// whose end was left out.
 #include <cstring>
 #include <string>
 #include <vector>
@@ -24,13 +26,15 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     return 0;
 }
 
+struct Entry {
+    std::string line;     // the piece that holds the marker
+    std::string meaning;  // the pieces after it, each line feed as CR LF
+};
+
 // The pieces the source is read in: up to a line feed, at most 7999 bytes.
-// Only the bytes before a NUL count, as for any C string; a NUL in any piece
-// but the last makes the source no text.
-static std::vector<std::string> headwordpieces(const std::string &source, bool *nul)
+static std::vector<Entry> headwordpieces(const std::string &source)
 {
-    std::vector<std::string> pieces;
-    *nul = false;
+    std::vector<Entry> pieces;
     size_t at = 0;
     while (at < source.size()) {
         size_t end = source.find('\n', at);
@@ -38,9 +42,9 @@ static std::vector<std::string> headwordpieces(const std::string &source, bool *
         if (length > 7999) length = 7999;
         std::string piece = source.substr(at, length);
         at += length;
-        if (piece.find('\0') != std::string::npos && at < source.size()) *nul = true;
-        piece = piece.substr(0, piece.find('\0'));
-        if (piece.find("marvoc") != std::string::npos) pieces.push_back(piece);
+        if (piece.find("marvoc") != std::string::npos) pieces.push_back({piece, ""});
+        else if (!pieces.empty() && piece.back() == '\n') pieces.back().meaning += piece.erase(length - 1) + "\r\n";
+        else if (!pieces.empty()) pieces.back().meaning += piece;
     }
     return pieces;
 }
@@ -91,17 +95,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         REQUIRE(compiled == UTF16SOURCE && store.empty(), "a UTF-16 source is refused");
         return 0;
     }
+    if (source.find('\0') != std::string::npos) {
+        REQUIRE(compiled == READFAILED, "a source with a NUL byte is refused");
+        return 0;
+    }
     bool utf8 = utf8source(source);
-    bool nul = false;
-    std::vector<std::string> pieces = headwordpieces(withoutcrlf(source), &nul);
+    std::vector<Entry> pieces = headwordpieces(withoutcrlf(source));
     if (utf8) {
         // its lines are those of the converted text: only the records are checked
         REQUIRE(compiled != UTF16SOURCE && compiled != WRITEFAILED, "a UTF-8 source is read");
-        if (compiled == COMPILED) pieces.assign(store.size() / RECORDSIZE, "");
+        if (compiled == COMPILED) pieces.assign(store.size() / RECORDSIZE, Entry());
         else return 0;
-    } else if (nul) {
-        REQUIRE(compiled == READFAILED, "a source with a NUL byte before its last line is refused");
-        return 0;
     }
     if (pieces.empty()) {
         REQUIRE(compiled == NOENTRY, "a source with no headword line is refused");
@@ -116,8 +120,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         REQUIRE(entry.level == LevelVeryHard, "every entry comes out at level 3");
         REQUIRE(zeroafternul(entry.word, WORDSIZE), "the word ends inside its field, zeros after");
         REQUIRE(zeroafternul(entry.meaning, MEANINGSIZE), "the meaning ends inside its field, zeros after");
-        REQUIRE(utf8 || pieces[i].compare(0, strlen(entry.word), entry.word) == 0,
+        REQUIRE(utf8 || pieces[i].line.compare(0, strlen(entry.word), entry.word) == 0,
                 "the word is the start of its line");
+        const std::string meaning = entry.meaning, &lines = pieces[i].meaning;
+        REQUIRE(utf8 || (lines.compare(0, meaning.size(), meaning) == 0 &&
+                         (meaning == lines || meaning.size() == 7999 ||
+                          (meaning.size() == 7998 && lines.compare(7998, 2, "\r\n") == 0))),
+                "the meaning is its lines joined, cut only at its field, never glued to the next");
     }
     return 0;
 }

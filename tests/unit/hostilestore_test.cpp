@@ -172,7 +172,6 @@ TEST_F(HostileStore, MeaningLinesOf7999To8001BytesFillTheFieldAndTheNextEntrySta
 struct NulSource {
     const char *what;
     string source;
-    bool refused;
 };
 
 // A NUL byte once cut its line short: the rest of the line, its line feed
@@ -181,23 +180,19 @@ struct NulSource {
 TEST_F(HostileStore, ASourceWithANulByteIsRefusedAndTheStoreKept)
 {
     const NulSource rows[] = {
-        {"a NUL in a meaning line", "anchor marvoc\nA\0hook\nberth marvoc\nA place.\n"s, true},
-        {"a NUL before a marker", "anchor marvoc\nA hook.\nbe\0rth marvoc\nA place.\n"s, true},
-        {"a NUL opening a line", "anchor marvoc\n\0\nberth marvoc\n"s, true},
-        {"a NUL in the last line", "anchor marvoc\nA hook.\0tail"s, false},
-        {"two bytes per character", "a\0n\0c\0h\0o\0r\0 \0m\0a\0r\0v\0o\0c\0\n\0"s, true},
+        {"a NUL in a meaning line", "anchor marvoc\nA\0hook\nberth marvoc\nA place.\n"s},
+        {"a NUL before a marker", "anchor marvoc\nA hook.\nbe\0rth marvoc\nA place.\n"s},
+        {"a NUL opening a line", "anchor marvoc\n\0\nberth marvoc\n"s},
+        {"a NUL in the last line, once taken", "anchor marvoc\nA hook.\0tail"s},
+        {"a NUL before a marker in the last line, once taken", "anchor marvoc\nA hook.\nbe\0rth marvoc"s},
+        {"two bytes per character", "a\0n\0c\0h\0o\0r\0 \0m\0a\0r\0v\0o\0c\0\n\0"s},
     };
     for (const NulSource &row : rows) {
         writestore({{"harbour", "A haven.", RevisionMark, LevelEasy}});
         string before = readwholefile(STOREFILE);
         vector<string> shown = rebuildfrom(row.source);
-        if (row.refused) {
-            EXPECT_EQ(shown, vector<string>{UNREADABLE}) << row.what;
-            EXPECT_TRUE(readwholefile(STOREFILE) == before) << row.what;
-        } else {
-            EXPECT_EQ(shown, vector<string>{"Rebuilding done!"}) << row.what;
-            EXPECT_STREQ(storedrecord(1).meaning, "A hook.") << row.what;
-        }
+        EXPECT_EQ(shown, vector<string>{UNREADABLE}) << row.what;
+        EXPECT_TRUE(readwholefile(STOREFILE) == before) << row.what;
     }
 }
 

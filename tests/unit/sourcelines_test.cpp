@@ -81,6 +81,8 @@ TEST_F(SourceLines, ALongHeadwordOrMeaningIsCutAtItsFieldAndTheRecordStaysWhole)
          string(7997, 'm') + "\r\n", false},
         {"meaning of 8000, one over: no lone CR at the cut", "w marvoc\n" + string(7998, 'm') + "\n", "w",
          string(7998, 'm'), false},
+        {"meaning of 7998 at a line end: the next line once glued on", "w marvoc\n" + string(7998, 'm') + "\nxy\n",
+         "w", string(7998, 'm'), false},
         {"last line of 7999, exact fit", "w marvoc\n" + string(7999, 'm'), "w", string(7999, 'm'), true},
         {"last line of 8000, one over", "w marvoc\n" + string(8000, 'm'), "w", string(7999, 'm'), true},
         {"three lines over the field", "w marvoc\n" + string(3000, 'a') + "\n" + string(3000, 'b') + "\n" +
