@@ -218,8 +218,7 @@ TEST_F(Rebuild, TheSourceGivesTheWordsAndMeaningsItsEditorShows)
          {"caf\xE9 \x96 na\xEFve\r\n"}},
         {"UTF-8 without a mark", "caf\xC3\xA9 marvoc\n\xC5\x8D\xE2\x82\xAC\n", {"caf\xE9"}, {"?\x80\r\n"}},
         {"UTF-8 mark, then bytes that are no UTF-8", "\xEF\xBB\xBF" "a marvoc\nx\xE9y\n", {"a"}, {"x?y\r\n"}},
-        // the host once gave other bytes than Windows for the next three, and
-        // Windows split the fourth at the 4096th byte of its conversion
+        // the host once differed from Windows in the next three, Windows itself in the fourth
         {"the five positions Windows-1252 leaves undefined", "a marvoc\n\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D\xC2\x80\n",
          {"a"}, {"\x81\x8D\x8F\x90\x9D?\r\n"}},
         {"a character past U+FFFF is one ? per UTF-16 unit", "a marvoc\n\xF0\x9F\x98\x80z\n", {"a"}, {"??z\r\n"}},
