@@ -85,6 +85,10 @@ static char to1252(unsigned long codepoint)
 // for, as Windows reads UTF-8: the longest start of a valid sequence there
 // (its maximal subpart), or else the one byte.  A later byte is only ever
 // bound to 0x80 to 0xBF, so the start is valid when it completes with 0x80s.
+// Wine differs in two cases: it gives one "?" for a lead byte with a second
+// byte out of its range (E0 80, ED A0, F0 80, F4 90: two here), and at the
+// very end of the text one for a lead byte with whatever bytes follow it
+// short of its length (E2 41 there: "?A" here).
 static size_t invalidpart(const unsigned char *text, size_t length)
 {
     for (size_t size = length < 3 ? length : 3; size > 1; --size) {
