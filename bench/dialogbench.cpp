@@ -33,7 +33,7 @@
 #include "dictionary/toolkit.h"
 #include "ui/mainwindow.h"
 #include "dictionary/resource.h"
-#include "ui/toolkithooks.h"
+#include "tests/toolkithooks.h"
 #include "ui/toolkitwin32.h"
 
 static HWND dialog = nullptr;

@@ -36,8 +36,8 @@ if(WIN32)
         ${CMAKE_SOURCE_DIR}/bench/dialogbench.cpp
         ${CMAKE_SOURCE_DIR}/bench/memory.cpp
         ${BENCH_COMMON_SOURCES}
+        ${CMAKE_SOURCE_DIR}/tests/toolkithooks.cpp  # the toolkit's switch of its shortcuts, for the plain calls' figures
         ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
-    target_compile_definitions(dialogbench PRIVATE VANTREL_FAULTS)  # the toolkit's switch of its shortcuts, for the plain calls' figures
     target_link_libraries(dialogbench PRIVATE ${BENCH_LIBRARIES} psapi comctl32 shell32 gdi32 user32 advapi32)
 else()
     add_test(NAME benchmark-smoke

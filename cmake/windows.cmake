@@ -9,7 +9,11 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR AND CMAKE_HOST_UNIX)
 endif()
 
 set(WIN32_UI_SOURCES
-    ${CMAKE_SOURCE_DIR}/ui/toolkitwin32.cpp
+    ${CMAKE_SOURCE_DIR}/ui/controls.cpp
+    ${CMAKE_SOURCE_DIR}/ui/heldtext.cpp
+    ${CMAKE_SOURCE_DIR}/ui/droppedwidth.cpp
+    ${CMAKE_SOURCE_DIR}/ui/resources.cpp
+    ${CMAKE_SOURCE_DIR}/common/picture.cpp
     ${CMAKE_SOURCE_DIR}/ui/listfill.cpp
     ${CMAKE_SOURCE_DIR}/ui/listmirror.cpp
     ${CMAKE_SOURCE_DIR}/ui/main.cpp
@@ -31,7 +35,7 @@ add_registries("")
 add_registries(-test)
 
 # The program.
-add_executable(vantrel WIN32 ${WIN32_UI_SOURCES} ${CMAKE_SOURCE_DIR}/ui/winmain.cpp ${RESOURCE_SCRIPT})
+add_executable(vantrel WIN32 ${WIN32_UI_SOURCES} ${CMAKE_SOURCE_DIR}/ui/toolkitseam.cpp ${CMAKE_SOURCE_DIR}/ui/winmain.cpp ${RESOURCE_SCRIPT})
 target_link_libraries(vantrel PRIVATE dialog y registrywin32 comctl32 shell32 gdi32 user32 advapi32)
 
 add_executable(mkstore ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp)
@@ -50,7 +54,7 @@ target_link_libraries(gtest_main PUBLIC gtest)
 # checks of what the logic relies on from the Win32 toolkit.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
 add_executable(scenarios ${SCENARIO_TEST_SOURCES} ${TEST_SUPPORT_SOURCES} ${WIN32_TEST_SOURCES}
-    ${CMAKE_SOURCE_DIR}/tests/driverwin32.cpp ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
+    ${CMAKE_SOURCE_DIR}/tests/driverwin32.cpp ${CMAKE_SOURCE_DIR}/tests/toolkithooks.cpp ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
 target_link_libraries(scenarios PRIVATE dialog-test y-test registrywin32 gtest_main comctl32 shell32
     gdi32 user32 advapi32)
 add_test(NAME scenarios-wine COMMAND scenarios)

@@ -1,9 +1,10 @@
 // The few window operations that the dictionary and the dispatch use.  Two
-// implementations: the real Win32 one (ui/toolkitwin32.cpp) and a headless
-// model for tests (tests/headless.cpp).  Both keep the notification rules the
-// logic relies on: a program write of an edit box raises its change command at
-// once, nested, even when the text is unchanged; selections and checks that
-// the program sets raise nothing.
+// implementations: the real Win32 one (ui/controls.cpp and the files it
+// names) and a headless model for tests (tests/headless.cpp).  Both keep the
+// notification rules the logic relies on: a program write of a single-line
+// edit box raises its change command at once, nested, even when the text is
+// unchanged; a write of a multi-line edit (the meaning box), and selections
+// and checks that the program sets, raise nothing.
 #ifndef VANTREL_TOOLKIT_H
 #define VANTREL_TOOLKIT_H
 

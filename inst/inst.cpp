@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "common/picture.h"
 #include "common/text.h"
 #include "common/y.h"
 #include "inst/install.h"
@@ -66,21 +67,7 @@ int paint(HWND hdlg)
     RECT client;
     GetClientRect(hdlg, &client);
     int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    int x = client.right - MulDiv(50, dpi, 96), y = client.bottom - MulDiv(20, dpi, 96);
-    BITMAP size;
-    if (dpi == 96 || hbit == nullptr || GetObjectA(hbit, sizeof size, &size) == 0) {
-        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(hbit), 0, x, y, 0, 0,
-                   DST_BITMAP | DSS_NORMAL);
-    } else {
-        HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(source, hbit);
-        SetStretchBltMode(dc, HALFTONE);
-        SetBrushOrgEx(dc, 0, 0, nullptr);
-        StretchBlt(dc, x, y, MulDiv(size.bmWidth, dpi, 96), MulDiv(size.bmHeight, dpi, 96), source, 0,
-                   0, size.bmWidth, size.bmHeight, SRCCOPY);
-        SelectObject(source, old);
-        DeleteDC(source);
-    }
+    drawpicture(dc, hbit, client.right - MulDiv(50, dpi, 96), client.bottom - MulDiv(20, dpi, 96), dpi);
     EndPaint(hdlg, &ps);
     return 1;
 }

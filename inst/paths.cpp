@@ -4,15 +4,10 @@
 
 #include "common/text.h"
 
-static char upper(char c) { return (c >= 'a' && c <= 'z') ? (char)(c - 'a' + 'A') : c; }
-
 // Whether the first length characters of name are word, without regard to case.
 static bool sameprefix(const char *name, size_t length, const char *word)
 {
-    if (strlen(word) != length) return false;
-    for (size_t i = 0; i < length; ++i)
-        if (upper(name[i]) != word[i]) return false;
-    return true;
+    return strlen(word) == length && beginswithnocase(name, word);
 }
 
 // The part before the first dot (and before trailing spaces) names a device:
@@ -50,8 +45,8 @@ bool safename(const char *name)
 bool samepathname(const char *a, const char *b)
 {
     for (;; ++a, ++b) {
-        char x = *a == '/' ? '\\' : upper(*a);
-        char y = *b == '/' ? '\\' : upper(*b);
+        char x = *a == '/' ? '\\' : lowerascii(*a);
+        char y = *b == '/' ? '\\' : lowerascii(*b);
         if (x != y) return false;
         if (x == '\0') return true;
     }

@@ -12,8 +12,8 @@
 #include "dictionary/resource.h"
 #include "tests/driver.h"
 #include "tests/setup/wine/realregistry.h"
+#include "tests/toolkithooks.h"
 #include "ui/mainwindow.h"
-#include "ui/toolkithooks.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // the credits picture.
 #include "ui/credits.h"
 
+#include "common/picture.h"
 #include "dictionary/toolkit.h"
 #include "ui/layout.h"
-#include "ui/paint.h"
 
 const char CREDITSFACE[] = "Lucida Handwriting";
 const char CREDITSFONTFILE[] = "lhandw";

@@ -5,7 +5,7 @@
 
 #include "ui/listmirror.h"
 #include "ui/listorder.h"
-#include "ui/toolkithooks.h"
+#include "ui/toolkitseam.h"
 
 namespace {
 

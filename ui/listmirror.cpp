@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/text.h"
 #include "dictionary/toolkit.h"
 
 namespace {
@@ -70,8 +71,6 @@ bool codepagefoldsascii()
     known = ok ? 1 : 0;
     return ok;
 }
-
-char foldascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool plainascii(const char *text)
 {
@@ -143,12 +142,12 @@ int mirrorfindprefix(HWND list, const char *text)
         return MIRRORUNSURE;
     size_t length = strlen(text);
     if (length == 0) return NOITEM;
-    char first = foldascii(text[0]);
+    char first = lowerascii(text[0]);
     for (int i = 0; i < mirror.count; ++i) {
         const char *item = mirror.text + mirror.starts[i];
-        if (foldascii(item[0]) != first) continue;
+        if (lowerascii(item[0]) != first) continue;
         size_t at = 1;
-        while (at < length && foldascii(item[at]) == foldascii(text[at])) ++at;
+        while (at < length && lowerascii(item[at]) == lowerascii(text[at])) ++at;
         if (at == length) return i;
     }
     return NOITEM;

@@ -9,9 +9,4 @@
 // and pictures scaled by the layout's DPI / 96.
 void paintdialog(HWND dialog);
 
-// Draws a picture with its top-left corner at (x, y), at its own size scaled
-// by dpi / 96 (at 96, pixel for pixel).  False when there is nothing to draw
-// or the drawing failed.
-bool drawpicture(HDC target, HBITMAP picture, int x, int y, int dpi);
-
 #endif

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/text.h"
 #include "common/y.h"
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
@@ -24,13 +25,7 @@ const char *commandtail(const char *cmdline)
 
 bool isnocount(const char *tail)
 {
-    const char *sw = "\\nocount";
-    for (; *sw; ++sw, ++tail) {
-        char c = *tail;
-        if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
-        if (c != *sw) return false;
-    }
-    return *tail == '\0';
+    return sameword(tail, "\\nocount");
 }
 
 void countstart(const char *tail)

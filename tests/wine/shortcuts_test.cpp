@@ -21,7 +21,7 @@
 #include "dictionary/wordlist.h"
 #include "tests/scenarios/scenario.h"
 #include "ui/mainwindow.h"
-#include "ui/toolkithooks.h"
+#include "tests/toolkithooks.h"
 
 namespace {
 
