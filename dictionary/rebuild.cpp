@@ -5,6 +5,7 @@
 #include "dictionary/compile.h"
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
+#include "dictionary/wordlist.h"
 #include "common/text.h"
 #include "dictionary/resource.h"
 
@@ -42,24 +43,6 @@ static const char UTF16SAVED[] =
     "Save it as UTF-8 or ANSI, then rebuild the dictionary\n\nNo change was made in any file";
 static const char STORENOTWRITTEN[] =
     "The new dictionary could not be written\n\nNo change was made in any file";
-
-// Every headword of the store, in the list's own order.
-static void listallwords(Dialog d)
-{
-    int count = countrecords(RECORDSIZE, STOREFILE);
-    DataFile *store = openstore(d, "rb");
-    if (!store) return;
-    tkfillbegin(d, IDC_WORDLIST);
-    DictEntry entry;
-    // the words alone: their meanings and levels play no part in the list
-    for (int i = 0; i < count && readword(store, &entry); ++i) {
-        tklistadd(d, IDC_WORDLIST, entry.word);
-        if (!skiprest(store)) break;
-    }
-    tkfillend(d, IDC_WORDLIST);
-    // the new store is in place, but the list misses words: say so
-    closestore(d, store);
-}
 
 static int fail(Dialog d, const char *message)
 {

@@ -2,6 +2,7 @@
 
 #include "dictionary/lookup.h"
 #include "dictionary/rebuild.h"
+#include "dictionary/levels.h"
 #include "dictionary/revision.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"

@@ -14,6 +14,7 @@
 #include "dictionary/filefaults.h"
 #include "dictionary/lookup.h"
 #include "dictionary/rebuild.h"
+#include "dictionary/levels.h"
 #include "dictionary/revision.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"
