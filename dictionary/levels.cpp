@@ -6,15 +6,20 @@
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
 
-// The level change finds the first record whose word is exactly the word
-// box's text, byte for byte, and rewrites its level in place.  A write or
-// close that fails is reported with the store message, and the status line
-// keeps what it showed, so the screen never claims a change the store does
-// not hold.
+// The level change finds the entry as the lookup finds it (the first whose
+// word is the word box's text without regard to case) and rewrites its level
+// in place.  Where there is none, nothing is written and the radios show
+// again the level they showed before the click.  A write or close that fails
+// is reported with the store message, and the status line keeps what it
+// showed, so the screen never claims a change the store does not hold.
 
 static const char LEVELCHANGED[] = "Difficulty level changed.";
 
 const int LEVELRADIOS[5] = {LevelVeryHard, LevelHard, LevelEasy, LevelVeryEasy, LevelUnknown};
+
+// The level the radios show, 0 for none: a click changes them before the
+// level change runs, and they go back to it when nothing was written.
+static int levelshown = 0;
 
 bool isdifficultylevel(int level)
 {
@@ -25,15 +30,18 @@ bool isdifficultylevel(int level)
 
 void showlevel(Dialog d, int level)
 {
-    if (isdifficultylevel(level))
+    if (isdifficultylevel(level)) {
         tkcheckradio(d, LevelVeryHard, LevelUnknown, level);
-    else
+        levelshown = level;
+    } else {
         uncheckalllevels(d);
+    }
 }
 
 void uncheckalllevels(Dialog d)
 {
     for (int radio : LEVELRADIOS) tksetcheck(d, radio, false);
+    levelshown = 0;
 }
 
 // The level of the checked radio, asked in the order 114, 115, 116, 117, 3;
@@ -72,11 +80,17 @@ int setlevel(Dialog d)
     StoreScan scan;
     startscan(&scan, store, count);
     DictEntry entry;
-    if (level == 0 || !findexact(&scan, &entry, entrybuffer.word)) {
+    if (level == 0) {
+        closestore(d, store);
+        return 1;
+    }
+    if (!findentry(&scan, &entry, entrybuffer.word)) {
+        showlevel(d, levelshown);
         closestore(d, store);
         return 1;
     }
     if (!rewriteandclose(d, &scan, offsetof(DictEntry, level), level)) return 1;
+    levelshown = level;
     tksettext(d, IDC_STATUS, LEVELCHANGED);
     return 1;
 }

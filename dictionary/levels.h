@@ -14,8 +14,9 @@ bool isdifficultylevel(int level);
 void showlevel(Dialog d, int level);
 void uncheckalllevels(Dialog d);
 
-// Writes the checked level radio into the first entry whose word is exactly
-// the word box's text; 0 for an empty store or word, 1 otherwise.
+// Writes the checked level radio into the entry the lookup shows for the
+// word box's text (the first whose word is that text without regard to
+// case); 0 for an empty store or word, 1 otherwise.
 int setlevel(Dialog d);
 
 #endif

@@ -8,9 +8,13 @@
 // The caption that tells the mark: "Unmark from &revision" for RevisionMark,
 // "Mark for &revision" for any other value.
 void showmark(Dialog d, int mark);
-// Toggles the mark of the first entry whose word is exactly text and returns
-// its mark afterwards: the new one, or the old one when the write failed.  0,
-// with nothing written, when the store can't be opened or no entry is found.
+// Does what the revision button's caption offers to the entry the lookup
+// shows for text (the first whose word is text, cut to a headword's length,
+// without regard to case): "Mark for &revision" writes the mark, "Unmark
+// from &revision" removes it; where the entry holds that already, only the
+// caption catches up.  Returns the entry's mark afterwards: the new one, or
+// the old one when nothing was written or the write failed.  0, with nothing
+// written, when the store can't be opened or no entry is found.
 int togglemark(Dialog d, const char *text);
 
 #endif

@@ -1,7 +1,5 @@
 #include "dictionary/storescan.h"
 
-#include <cstring>
-
 #include "dictionary/store.h"
 #include "common/text.h"
 
@@ -75,13 +73,6 @@ bool findentry(StoreScan *scan, DictEntry *entry, const char *text)
 {
     while (nextword(scan, entry))
         if (sameword(entry->word, text)) return scanrest(scan, entry);
-    return false;
-}
-
-bool findexact(StoreScan *scan, DictEntry *entry, const char *text)
-{
-    while (nextword(scan, entry))
-        if (strcmp(entry->word, text) == 0) return scanrest(scan, entry);
     return false;
 }
 

@@ -50,8 +50,6 @@ bool nextrecord(StoreScan *scan, DictEntry *entry);
 // case, as the lookup finds it, and reads that one whole; false when none was
 // read whole.
 bool findentry(StoreScan *scan, DictEntry *entry, const char *text);
-// The same for the first record whose word is exactly text, byte for byte.
-bool findexact(StoreScan *scan, DictEntry *entry, const char *text);
 // Closes the store; true when every read of the scan was whole.
 bool endscan(StoreScan *scan);
 // Rewrites the two-byte field at fieldoffset of the record visited (read
