@@ -52,7 +52,7 @@ static const char UTF16SAVED[] =
 static const char STORENOTWRITTEN[] =
     "The new dictionary could not be written\n\nNo change was made in any file";
 
-static const char KEEPQUESTION[] =
+const char KEEPQUESTION[] =
     "Rebuild your dictionary from orlavexdic.txt, keeping your marks and levels?\n"
     "\tEach entry keeps the revision mark and the difficulty level of the entry\n"
     "\twith the same headword, letter for letter and in the same capitals;\n"
@@ -62,6 +62,9 @@ static const char KEEPQUESTION[] =
     "\tyou changed, loses its mark and level; new headwords come unmarked at Very Hard";
 static const char STUDYUNREADABLE[] =
     "The marks and levels in dicbin.txt could not be read\n\nNo change was made in any file";
+static const char LOST[] =
+    "\n\nNo longer in orlavexdic.txt as they were, letter for letter,\n"
+    "so their marks and levels are lost:";
 static const char KEPTCAPTION[] = "Rebuilding done";
 static const int LOSTNAMED = 10;  // lost headwords the closing message names
 
@@ -119,16 +122,13 @@ static void tellkept(Dialog d, const StudyRecord &record, int kept)
     char message[2048];
     char line[128];
     copytext(message, sizeof message, DONE);
-    snprintf(line, sizeof line, "\n\n%d entries kept their revision mark or difficulty level.", kept);
+    snprintf(line, sizeof line, "\n\nEntries that kept a revision mark or a difficulty level: %d", kept);
     appendtext(message, sizeof message, line);
     int lost = 0;
     for (int i = 0; i < record.count; ++i) {
         const StudiedEntry &entry = record.entries[i];
         if (entry.kept || !hasstudy(entry.mark, entry.level)) continue;
-        if (lost == 0)
-            appendtext(message, sizeof message,
-                       "\n\nThese headwords are no longer in orlavexdic.txt as they were, letter for letter,"
-                       "\nand their marks and levels are lost:");
+        if (lost == 0) appendtext(message, sizeof message, LOST);
         if (lost < LOSTNAMED) {
             appendtext(message, sizeof message, "\n\t");
             appendtext(message, sizeof message, record.words + entry.word);
