@@ -1,19 +1,24 @@
 #include "dictionary/studyrecord.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <new>
 
+#include "dictionary/readahead.h"
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
 
 // The old store is read once, its words, marks and levels only, into one
 // block of words and a table sorted by headword; each word of the new store
-// is then found in the table by a binary search.  The new store is read
-// once, its words only, and the fields that change are written after that
-// read, in the store's order: a write in the middle of the read would throw
-// its read-ahead block away.
+// is then found in the table by a binary search.  The new store is read once
+// in blocks of whole records, and of each block the bytes from the first
+// field that changed to the last are written back where they were: one write
+// a block, and a disk writes one run of pages much faster than the same
+// fields scattered over the file two bytes at a time.
+
+// records: as many as make a read that goes straight into the block, past
+// the read-ahead (267,432 bytes)
+static const int CARRYBLOCK = (int)(READAHEADSIZE / RECORDSIZE) + 1;
 
 bool hasstudy(int mark, int level)
 {
@@ -97,20 +102,28 @@ static StudiedEntry *takestudied(StudyRecord *record, const char *word)
     return next;
 }
 
-// A two-byte field of the new store to rewrite.
-struct FieldWrite {
-    long long at;
-    int16_t value;
-};
-
-static bool writefields(DataFile *store, const FieldWrite *writes, int count)
+// Gives the record of the new store the mark and the level of the old entry
+// it takes, if any; widens [*from, *to) of the block to the fields changed.
+static void carryinto(StudyRecord *record, DictEntry *block, int i, int *kept, size_t *from, size_t *to)
 {
-    for (int i = 0; i < count; ++i) {
-        if (writes[i].at > LONG_MAX) return false;
-        unsigned char bytes[2] = {(unsigned char)(writes[i].value & 0xff), (unsigned char)((writes[i].value >> 8) & 0xff)};
-        if (!fileseek(store, (long)writes[i].at, SEEK_SET) || filewrite(store, bytes, 2) != 2) return false;
+    DictEntry *entry = &block[i];
+    char word[WORDSIZE];
+    memcpy(word, entry->word, WORDSIZE);
+    word[WORDSIZE - 1] = '\0';
+    const StudiedEntry *studied = takestudied(record, word);
+    if (!studied) return;
+    if (hasstudy(studied->mark, studied->level)) ++*kept;
+    size_t at = (size_t)i * RECORDSIZE;
+    if (entry->mark != studied->mark) {
+        entry->mark = studied->mark;
+        *from = std::min(*from, at + offsetof(DictEntry, mark));
+        *to = std::max(*to, at + offsetof(DictEntry, mark) + sizeof entry->mark);
     }
-    return true;
+    if (entry->level != studied->level) {
+        entry->level = studied->level;
+        *from = std::min(*from, at + offsetof(DictEntry, level));
+        *to = std::max(*to, at + offsetof(DictEntry, level) + sizeof entry->level);
+    }
 }
 
 bool carrystudyrecord(const char *path, StudyRecord *record, int *kept)
@@ -118,33 +131,27 @@ bool carrystudyrecord(const char *path, StudyRecord *record, int *kept)
     *kept = 0;
     if (record->count == 0) return true;
     int count = countrecords(RECORDSIZE, path);
-    FieldWrite *writes = count > 0 ? new (std::nothrow) FieldWrite[(size_t)count * 2] : nullptr;
-    DataFile *store = count > 0 ? fileopen(path, "rb+") : nullptr;
-    if (!writes || !store) {
-        delete[] writes;
-        if (store) fileclose(store);
-        return count == 0;
+    DictEntry *block = new (std::nothrow) DictEntry[CARRYBLOCK];
+    DataFile *store = block ? fileopen(path, "rb+") : nullptr;
+    if (!store) {
+        delete[] block;
+        return false;
     }
-    StoreScan scan;
-    startscan(&scan, store, count);
-    DictEntry entry;
-    int written = 0;
     bool whole = true;
-    while (whole && nextword(&scan, &entry)) {
-        const StudiedEntry *studied = takestudied(record, entry.word);
-        if (!studied) continue;
-        if (!scanlevel(&scan, &entry)) {
-            whole = false;
-            break;
-        }
-        long long at = (long long)(scan.number - 1) * RECORDSIZE;
-        if (studied->mark != entry.mark) writes[written++] = {at + (long long)offsetof(DictEntry, mark), studied->mark};
-        if (studied->level != entry.level)
-            writes[written++] = {at + (long long)offsetof(DictEntry, level), studied->level};
-        if (hasstudy(studied->mark, studied->level)) ++*kept;
+    for (int first = 0; whole && first < count; first += CARRYBLOCK) {
+        int records = std::min(CARRYBLOCK, count - first);
+        size_t bytes = (size_t)records * RECORDSIZE;
+        whole = fileread(store, block, bytes) == bytes;
+        size_t from = bytes, to = 0;  // the bytes of the block that changed
+        for (int i = 0; whole && i < records; ++i) carryinto(record, block, i, kept, &from, &to);
+        // back to the first byte that changed, and on to the next block after the last
+        if (whole && from < to)
+            whole = fileseek(store, (long)from - (long)bytes, SEEK_CUR) &&
+                    filewrite(store, reinterpret_cast<char *>(block) + from, to - from) == to - from &&
+                    fileseek(store, (long)(bytes - to), SEEK_CUR);
     }
-    whole = whole && scan.number == count && writefields(store, writes, written) && fileflush(store);
-    delete[] writes;
+    whole = whole && fileflush(store);
+    delete[] block;
     return fileclose(store) && whole;
 }
 
