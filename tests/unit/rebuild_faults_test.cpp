@@ -42,9 +42,8 @@ struct Rebuilt {
     FileFaults faults;  // as the run left them: what happened, counted
 };
 
-// The two rebuilds: the one that keeps marks and levels carries berth's into
-// the new store, writing its record again from its mark to its level, and
-// flushes the new store to the disk once more.
+// The two rebuilds: the one that keeps marks and levels writes berth's record
+// again, from its mark to its level, and flushes the new store once more.
 struct Command {
     const char *name;
     int (*run)(Dialog d);
