@@ -5,6 +5,7 @@
 #include "bench/measure.h"
 #include "bench/operations.h"
 #include "dictionary/lookup.h"
+#include "dictionary/levels.h"
 #include "dictionary/revision.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"

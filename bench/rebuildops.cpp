@@ -1,12 +1,14 @@
 // The rebuild, in a folder of its own so that the store of the other figures
-// keeps its marks and levels: the compile of the text source alone, and the
-// whole command with its question, the replacement and the list refill.
+// keeps its marks and levels: the compile of the text source alone, the
+// whole command with its question, the replacement and the list refill, and
+// the command that keeps the marks and levels of a copy of that store.
 #include <filesystem>
 
 #include "bench/measure.h"
 #include "bench/operations.h"
 #include "dictionary/compile.h"
 #include "dictionary/rebuild.h"
+#include "dictionary/store.h"
 #include "tests/headless.h"
 
 void benchrebuild(const Glossary &glossary, int runs)
@@ -27,6 +29,16 @@ void benchrebuild(const Glossary &glossary, int runs)
         rebuildstore(d);
     });
     addfigure(glossary.entries, "rebuild command, with list refill", t, 0, megabytes, "100 MB/s of source");
+
+    // the same from the store of the other figures, keeping its marks and levels
+    fs::copy_file(home / STOREFILE, STOREFILE, fs::copy_options::overwrite_existing);
+    Timing keeping = timeruns(runs, [&] {
+        d->answers.push_back(ANSWER_YES);
+        rebuildkeepingstudy(d);
+    });
+    addfigure(glossary.entries, "rebuild keeping marks and levels", keeping, 0, megabytes, "");
+    addamount(glossary.entries, "rebuild keeping, x the rebuild command", keeping.median / t.median, "x",
+              "at most 1.3");
     headlessdestroy(d);
 
     // the store the rebuild writes, read plainly

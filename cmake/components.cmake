@@ -31,6 +31,7 @@ set(DICTIONARY_SOURCES
     dictionary/revision.cpp
     dictionary/search.cpp
     dictionary/storescan.cpp
+    dictionary/studyrecord.cpp
     dictionary/wordlist.cpp)
 set(DIALOG_SOURCES
     ui/dispatch.cpp

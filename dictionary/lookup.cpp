@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "dictionary/levels.h"
+#include "dictionary/revision.h"
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
 #include "common/text.h"
@@ -48,8 +49,7 @@ static void takeword(Dialog d, int trigger, char *word)
 static void showentry(Dialog d, const DictEntry &entry, int number)
 {
     tkenable(d, IDC_REVISION, true);
-    tksettext(d, IDC_REVISION,
-              entry.mark == RevisionMark ? "Unmark from &revision" : "Mark for &revision");
+    showmark(d, entry.mark);
     tksetnumber(d, IDC_ENTRYNO, (unsigned)number);
     tksettext(d, IDC_MEANING, entry.meaning);
     showlevel(d, entry.level);
@@ -85,23 +85,19 @@ int lookupword(Dialog d, int trigger)
     DataFile *store = fileopen(STOREFILE, "rb");
     if (!store) return 1;
 
+    StoreScan scan;
+    startscan(&scan, store, count);
     DictEntry entry;
-    bool found = false;
-    // Only the words are read until one matches; then the rest of that record.
-    for (int number = 1; number <= count && readword(store, &entry); ++number) {
-        if (sameword(entry.word, word)) {
-            found = readrest(store, &entry);  // a record cut short is no entry
-            if (found) showentry(d, entry, number);
-            break;
-        }
-        if (!skiprest(store)) break;
-    }
-    if (!found) {
+    // only the words are read until one matches; a record cut short is no entry
+    bool found = findentry(&scan, &entry, word);
+    if (found) {
+        showentry(d, entry, scan.number);
+    } else {
         tksettext(d, IDC_MEANING, trigger == TRIGGER_GO ? "<<NOT FOUND>>" : "<<SEARCHING>>");
         uncheckalllevels(d);
     }
     // a read that failed left entries unread: "no entry" is not known then
-    bool whole = fileclose(store);
+    bool whole = endscan(&scan);
     if (!found && !whole) tellstoremissing(d);
     return 1;
 }

@@ -1,10 +1,13 @@
 #include "dictionary/rebuild.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "dictionary/compile.h"
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
+#include "dictionary/studyrecord.h"
+#include "dictionary/wordlist.h"
 #include "common/text.h"
 #include "dictionary/resource.h"
 
@@ -18,6 +21,12 @@
 // list must go on showing the store that is in use.  Every failure therefore
 // leaves the list as it was.  The list ends up exactly as if each headword had
 // been added as it was read: every word of the new store, no filter applied.
+//
+// The rebuild that keeps the marks and levels reads them from the old store
+// first, compiles the same way, writes them into the new store before it is
+// on the disk in the old one's place, and then narrows the list, its counts
+// and the status line as the settings and filters shown ask, since the new
+// store has marks and levels worth filtering by.
 
 static const char SOURCEFILE[] = "orlavexdic.txt";
 static const char NEWSTOREFILE[] = "dicbin.tmp";
@@ -43,23 +52,21 @@ static const char UTF16SAVED[] =
 static const char STORENOTWRITTEN[] =
     "The new dictionary could not be written\n\nNo change was made in any file";
 
-// Every headword of the store, in the list's own order.
-static void listallwords(Dialog d)
-{
-    int count = countrecords(RECORDSIZE, STOREFILE);
-    DataFile *store = openstore(d, "rb");
-    if (!store) return;
-    tkfillbegin(d, IDC_WORDLIST);
-    DictEntry entry;
-    // the words alone: their meanings and levels play no part in the list
-    for (int i = 0; i < count && readword(store, &entry); ++i) {
-        tklistadd(d, IDC_WORDLIST, entry.word);
-        if (!skiprest(store)) break;
-    }
-    tkfillend(d, IDC_WORDLIST);
-    // the new store is in place, but the list misses words: say so
-    closestore(d, store);
-}
+const char KEEPQUESTION[] =
+    "Rebuild your dictionary from orlavexdic.txt, keeping your marks and levels?\n"
+    "\tEach entry keeps the revision mark and the difficulty level of the entry\n"
+    "\twith the same headword, letter for letter and in the same capitals;\n"
+    "\ta headword written twice keeps the first one's, then the second one's\n\n"
+    "   BUT\n"
+    "\tA headword you removed from the text file, or whose spelling or capitals\n"
+    "\tyou changed, loses its mark and level; new headwords come unmarked at Very Hard";
+static const char STUDYUNREADABLE[] =
+    "The marks and levels in dicbin.txt could not be read\n\nNo change was made in any file";
+static const char LOST[] =
+    "\n\nNo longer in orlavexdic.txt as they were, letter for letter,\n"
+    "so their marks and levels are lost:";
+static const char KEPTCAPTION[] = "Rebuilding done";
+static const int LOSTNAMED = 10;  // lost headwords the closing message names
 
 static int fail(Dialog d, const char *message)
 {
@@ -68,29 +75,91 @@ static int fail(Dialog d, const char *message)
     return 0;
 }
 
-int rebuildstore(Dialog d)
+// Asks the question; No is told that nothing changed.
+static bool confirmed(Dialog d, const char *question)
 {
-    if (tkmessage(d, QUESTION, "Are you sure", BOX_YESNO | BOX_ICONEXCLAMATION | BOX_DEFBUTTON2) !=
-        ANSWER_YES) {
-        tkmessage(d, NOCHANGE, ERRORCAPTION, BOX_OK);
-        return 0;
-    }
+    if (tkmessage(d, question, "Are you sure", BOX_YESNO | BOX_ICONEXCLAMATION | BOX_DEFBUTTON2) == ANSWER_YES)
+        return true;
+    tkmessage(d, NOCHANGE, ERRORCAPTION, BOX_OK);
+    return false;
+}
 
+// Compiles the text source into the new store beside the store; false, with
+// the failure told and no new store left, when it is not complete.
+static bool compilednewstore(Dialog d)
+{
     switch (compilefiles(SOURCEFILE, NEWSTOREFILE)) {
     case NOSOURCE:
         tkmessage(d, SOURCEMISSING, ERRORCAPTION, BOX_OK);
-        return 0;
+        return false;
     case UTF16SOURCE:
         tkmessage(d, UTF16SAVED, ERRORCAPTION, BOX_OK);
-        return 0;
+        return false;
     case NOENTRY: return fail(d, NOHEADWORD);
     case READFAILED: return fail(d, SOURCEUNREADABLE);
     case WRITEFAILED: return fail(d, STORENOTWRITTEN);
     case COMPILED: break;
     }
+    return true;
+}
+
+int rebuildstore(Dialog d)
+{
+    if (!confirmed(d, QUESTION)) return 0;
+    if (!compilednewstore(d)) return 0;
     if (!filereplace(NEWSTOREFILE, STOREFILE)) return fail(d, STORENOTWRITTEN);
 
     listallwords(d);
     tkmessage(d, DONE, ERRORCAPTION, BOX_OK);
     return 1;
+}
+
+// "Rebuilding done!", how many entries kept a mark or a level, and the
+// headwords of the marked or graded entries that no new entry took: up to
+// ten of them, then how many more.
+static void tellkept(Dialog d, const StudyRecord &record, int kept)
+{
+    char message[2048];
+    char line[128];
+    copytext(message, sizeof message, DONE);
+    snprintf(line, sizeof line, "\n\nEntries that kept a revision mark or a difficulty level: %d", kept);
+    appendtext(message, sizeof message, line);
+    int lost = 0;
+    for (int i = 0; i < record.count; ++i) {
+        const StudiedEntry &entry = record.entries[i];
+        if (entry.kept || !hasstudy(entry.mark, entry.level)) continue;
+        if (lost == 0) appendtext(message, sizeof message, LOST);
+        if (lost < LOSTNAMED) {
+            appendtext(message, sizeof message, "\n\t");
+            appendtext(message, sizeof message, record.words + entry.word);
+        }
+        ++lost;
+    }
+    if (lost > LOSTNAMED) {
+        snprintf(line, sizeof line, "\n\tand %d more", lost - LOSTNAMED);
+        appendtext(message, sizeof message, line);
+    }
+    tkmessage(d, message, KEPTCAPTION, BOX_OK | BOX_ICONINFORMATION);
+}
+
+int rebuildkeepingstudy(Dialog d)
+{
+    if (!confirmed(d, KEEPQUESTION)) return 0;
+    StudyRecord record;
+    if (!readstudyrecord(STOREFILE, &record)) {
+        freestudyrecord(&record);
+        tkmessage(d, STUDYUNREADABLE, ERRORCAPTION, BOX_OK);
+        return 0;
+    }
+    int kept = 0;
+    bool rebuilt = compilednewstore(d);
+    // the marks and levels are in the new store before it is on the disk in the old one's place
+    if (rebuilt && !(carrystudyrecord(NEWSTOREFILE, &record, &kept) && filereplace(NEWSTOREFILE, STOREFILE)))
+        rebuilt = fail(d, STORENOTWRITTEN);
+    if (rebuilt) {
+        filterwordlist(d);
+        tellkept(d, record, kept);
+    }
+    freestudyrecord(&record);
+    return rebuilt ? 1 : 0;
 }

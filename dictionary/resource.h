@@ -60,6 +60,7 @@
 #define IDM_MAINMENU        1000
 #define IDM_SEARCHMENU      1500
 #define IDM_REBUILD         1021
+#define IDM_REBUILDKEEPING  1030  /* "Rebuild, &keeping marks and levels" */
 #define IDM_CREDITS         1023
 #define IDM_README          139
 #define IDM_ABOUTSEARCH     141

@@ -1,15 +1,20 @@
-// The revision mark and the difficulty level of the entry in the word box,
-// each rewritten in place in its one record of the store.
+// The revision mark of the entry in the word box: the revision button's
+// caption, and the toggle that rewrites the mark in place in its one record.
 #ifndef VANTREL_REVISION_H
 #define VANTREL_REVISION_H
 
 #include "dictionary/toolkit.h"
 
-// Toggles the mark of the first entry whose word is exactly text; returns the
-// entry's new mark, 0 when the store can't be opened.
+// The caption that tells the mark: "Unmark from &revision" for RevisionMark,
+// "Mark for &revision" for any other value.
+void showmark(Dialog d, int mark);
+// Does what the revision button's caption offers to the entry the lookup
+// shows for text (the first whose word is text, cut to a headword's length,
+// without regard to case): "Mark for &revision" writes the mark, "Unmark
+// from &revision" removes it; where the entry holds that already, only the
+// caption catches up.  Returns the entry's mark afterwards: the new one, or
+// the old one when nothing was written or the write failed.  0, with nothing
+// written, when the store can't be opened or no entry is found.
 int togglemark(Dialog d, const char *text);
-// Writes the checked level radio into the first entry whose word is exactly
-// the word box's text; 0 for an empty store or word, 1 otherwise.
-int setlevel(Dialog d);
 
 #endif

@@ -110,7 +110,22 @@ static void insertheader(Dialog d, bool found, const char *query)
     tkcomboinsert(d, IDC_RESULTS, 0, header);
 }
 
-static void searchallwords(Dialog d, DataFile *store, int count, const char *query, bool singleisnone)
+// Lists the word of every record that holds all count patterns; true when
+// one did.
+static bool listmatches(Dialog d, StoreScan *scan, const FindPattern *patterns, int count)
+{
+    bool found = false;
+    tkfillbegin(d, IDC_RESULTS);
+    while (nextrecord(scan, &entrybuffer)) {
+        if (!matchesall(patterns, count)) continue;
+        tkcomboadd(d, IDC_RESULTS, entrybuffer.word);
+        found = true;
+    }
+    tkfillend(d, IDC_RESULTS);
+    return found;
+}
+
+static void searchallwords(Dialog d, StoreScan *scan, const char *query, bool singleisnone)
 {
     char header[HEADERCOPY];
     copytext(header, sizeof header, query);
@@ -121,32 +136,17 @@ static void searchallwords(Dialog d, DataFile *store, int count, const char *que
     FindPattern patterns[MAXWORDS];
     for (int i = 0; i < wordcount; ++i) preparefind(&patterns[i], words[i]);
 
-    bool found = false;
-    tkfillbegin(d, IDC_RESULTS);
-    for (int i = 0; i < count && readrecord(store, &entrybuffer); ++i) {
-        if (!matchesall(patterns, wordcount)) continue;
-        tkcomboadd(d, IDC_RESULTS, entrybuffer.word);
-        found = true;
-    }
-    tkfillend(d, IDC_RESULTS);
+    bool found = listmatches(d, scan, patterns, wordcount);
     // a listed word always finds itself: only a second entry is related to it
     if (singleisnone && tkcombocount(d, IDC_RESULTS) == 1) found = false;
     insertheader(d, found, header);
 }
 
-static void searchphrase(Dialog d, DataFile *store, int count, char *query)
+static void searchphrase(Dialog d, StoreScan *scan, char *query)
 {
     FindPattern phrase;
     preparefind(&phrase, query);
-    bool found = false;
-    tkfillbegin(d, IDC_RESULTS);
-    for (int i = 0; i < count && readrecord(store, &entrybuffer); ++i) {
-        if (!matchesall(&phrase, 1)) continue;
-        tkcomboadd(d, IDC_RESULTS, entrybuffer.word);
-        found = true;
-    }
-    tkfillend(d, IDC_RESULTS);
-    insertheader(d, found, query);
+    insertheader(d, listmatches(d, scan, &phrase, 1), query);
 }
 
 void searchrelated(Dialog d, char *query, SearchMode mode)
@@ -168,13 +168,15 @@ void searchrelated(Dialog d, char *query, SearchMode mode)
     }
     tkenable(d, IDC_RESULTS, true);
 
+    StoreScan scan;
+    startscan(&scan, store, count);
     if (mode == SearchPhrase)
-        searchphrase(d, store, count, query);
+        searchphrase(d, &scan, query);
     else
-        searchallwords(d, store, count, query, mode == SearchListedWord);
+        searchallwords(d, &scan, query, mode == SearchListedWord);
 
     // a read that failed left entries unsearched: the results are not all
-    bool whole = fileclose(store);
+    bool whole = endscan(&scan);
     tkcombosetsel(d, IDC_RESULTS, 0);
     if (!whole) tellstoremissing(d);
 }

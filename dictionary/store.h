@@ -11,8 +11,10 @@ extern const char STOREMISSING[];     // "The file wl.dic was not found or is un
 extern const char INTEGRITYFAILED[];  // the start-up message for a store with a partial record
 extern const char ERRORCAPTION[];     // "ERROR"
 
-// The one process-wide record that the list fill, the search, the revision
-// toggle and the rebuild read records into.  Never cleared between operations.
+// The one process-wide record: the full fill of the word list, the searches
+// and the revision toggle read records into it, the lookup and the level
+// change put the word they look for into its word, and the compiler builds
+// each new record in it.  Never cleared between operations.
 extern DictEntry entrybuffer;
 
 // Whole records of recordsize bytes in the file, from its status; 0 when missing.

@@ -31,16 +31,62 @@ void reversestring(const char *source, char *target, size_t size)
     target[length] = '\0';
 }
 
-// Finishes reading a record whose word the list may take: the mark alone may
-// keep it out, and then its level is not needed; otherwise the level is read
-// and the two settings decide.  False when the store ended short.
-static bool readforlist(DataFile *store, DictEntry *entry, bool *passes)
+// A text filter: its box's text when the box is enabled and not empty.
+struct TextFilter {
+    char text[FILTERSIZE];
+    size_t length;
+    bool on;
+};
+
+// What the list takes of the store: the words that pass the three text
+// filters (every word with none on) and, when settings is set, the two
+// settings.
+struct ListFilters {
+    TextFilter prefix, suffix, contains;
+    char reversedsuffix[FILTERSIZE];
+    bool settings;
+};
+
+static void readfilter(Dialog d, int editid, TextFilter *filter)
 {
-    *passes = false;
-    if (!passesfilter(MarkedOnlyFilter, SHOWALL, 0, entry->mark)) return skiprest(store);
-    if (!readlevel(store, entry)) return false;
-    *passes = passesfilter(MarkedOnlyFilter, ShowFilter, entry->level, entry->mark);
+    tkgettext(d, editid, filter->text, FILTERSIZE);
+    filter->length = strlen(filter->text);
+    filter->on = filter->length > 0 && tkisenabled(d, editid);
+}
+
+static bool passestextfilters(const char *word, const ListFilters &filters)
+{
+    const TextFilter &prefix = filters.prefix, &suffix = filters.suffix, &contains = filters.contains;
+    if (prefix.on && strncmp(word, prefix.text, prefix.length) != 0) return false;
+    if (suffix.on) {
+        char reversedword[WORDSIZE];
+        reversestring(word, reversedword, sizeof reversedword);
+        if (strncmp(reversedword, filters.reversedsuffix, suffix.length) != 0) return false;
+    }
+    if (contains.on && strstr(word, contains.text) == nullptr) return false;
     return true;
+}
+
+// Refills the word list with the words of the scan that pass the filters;
+// returns how many.  The word of each record first; the mark alone may keep
+// it out, and then its level is not needed; otherwise the level is read and
+// the two settings decide.  The meaning is never read.
+static unsigned listwords(Dialog d, StoreScan *scan, DictEntry *entry, const ListFilters &filters)
+{
+    unsigned listed = 0;
+    tkfillbegin(d, IDC_WORDLIST);
+    while (nextword(scan, entry)) {
+        if (!passestextfilters(entry->word, filters)) continue;
+        if (filters.settings) {
+            if (!passesfilter(MarkedOnlyFilter, SHOWALL, 0, entry->mark)) continue;
+            if (!scanlevel(scan, entry)) break;
+            if (!passesfilter(MarkedOnlyFilter, ShowFilter, entry->level, entry->mark)) continue;
+        }
+        tklistadd(d, IDC_WORDLIST, entry->word);
+        ++listed;
+    }
+    tkfillend(d, IDC_WORDLIST);
+    return listed;
 }
 
 void fillwordlist(Dialog d)
@@ -54,62 +100,27 @@ void fillwordlist(Dialog d)
     // read only: a read-only store must still fill the list
     DataFile *store = openstore(d, "rb");
     if (!store) return;
-    unsigned listed = 0;
-    tkfillbegin(d, IDC_WORDLIST);
-    // the mark, the word and the level of each record: never its meaning
-    bool passes = false;
-    for (int i = 0; i < count && readword(store, &entrybuffer) && readforlist(store, &entrybuffer, &passes); ++i) {
-        if (passes) {
-            tklistadd(d, IDC_WORDLIST, entrybuffer.word);
-            ++listed;
-        }
-    }
-    tkfillend(d, IDC_WORDLIST);
-    tksetnumber(d, IDC_WORDCOUNT, listed);
+    StoreScan scan;
+    startscan(&scan, store, count);
+    ListFilters filters = {};
+    filters.settings = true;
+    tksetnumber(d, IDC_WORDCOUNT, listwords(d, &scan, &entrybuffer, filters));
     // a read that failed left words out: the list is not the whole store
     closestore(d, store);
     tksettext(d, IDC_MEANING, "");
     uncheckalllevels(d);
 }
 
-// A text filter: its box's text when the box is enabled and not empty.
-struct TextFilter {
-    char text[FILTERSIZE];
-    size_t length;
-    bool on;
-};
-
-static void readfilter(Dialog d, int editid, TextFilter *filter)
-{
-    tkgettext(d, editid, filter->text, FILTERSIZE);
-    filter->length = strlen(filter->text);
-    filter->on = filter->length > 0 && tkisenabled(d, editid);
-}
-
-static bool passestextfilters(const char *word, const TextFilter &prefix,
-                              const TextFilter &suffix, const char *reversedsuffix,
-                              const TextFilter &contains)
-{
-    if (prefix.on && strncmp(word, prefix.text, prefix.length) != 0) return false;
-    if (suffix.on) {
-        char reversedword[WORDSIZE];
-        reversestring(word, reversedword, sizeof reversedword);
-        if (strncmp(reversedword, reversedsuffix, suffix.length) != 0) return false;
-    }
-    if (contains.on && strstr(word, contains.text) == nullptr) return false;
-    return true;
-}
-
 void filterwordlist(Dialog d)
 {
     DataFile *store = openstore(d, "rb");
     if (!store) return;
-    TextFilter prefix, suffix, contains;
-    readfilter(d, IDC_PREFIX, &prefix);
-    readfilter(d, IDC_SUFFIX, &suffix);
-    readfilter(d, IDC_CONTAINS, &contains);
-    char reversedsuffix[FILTERSIZE];
-    reversestring(suffix.text, reversedsuffix, sizeof reversedsuffix);
+    ListFilters filters = {};
+    readfilter(d, IDC_PREFIX, &filters.prefix);
+    readfilter(d, IDC_SUFFIX, &filters.suffix);
+    readfilter(d, IDC_CONTAINS, &filters.contains);
+    reversestring(filters.suffix.text, filters.reversedsuffix, sizeof filters.reversedsuffix);
+    filters.settings = true;
 
     int count = countrecords(RECORDSIZE, STOREFILE);
     if (count == 0) {
@@ -118,26 +129,28 @@ void filterwordlist(Dialog d)
         return;
     }
     tksetnumber(d, IDC_STATUS, (unsigned)count);
-    tkfillbegin(d, IDC_WORDLIST);
-    unsigned listed = 0;
+    StoreScan scan;
+    startscan(&scan, store, count);
     DictEntry entry;
-    // The word first: the level is read only for a word that passes.
-    for (int i = 0; i < count && readword(store, &entry); ++i) {
-        if (!passestextfilters(entry.word, prefix, suffix, reversedsuffix, contains)) {
-            if (!skiprest(store)) break;
-            continue;
-        }
-        bool passes = false;
-        if (!readforlist(store, &entry, &passes)) break;
-        if (!passes) continue;
-        tklistadd(d, IDC_WORDLIST, entry.word);
-        ++listed;
-    }
-    tkfillend(d, IDC_WORDLIST);
-    bool whole = fileclose(store);
+    unsigned listed = listwords(d, &scan, &entry, filters);
+    bool whole = endscan(&scan);
     tksetnumber(d, IDC_WORDCOUNT, listed);
     tksettext(d, IDC_WORD, "");
     if (!whole) tellstoremissing(d);
+}
+
+void listallwords(Dialog d)
+{
+    int count = countrecords(RECORDSIZE, STOREFILE);
+    DataFile *store = openstore(d, "rb");
+    if (!store) return;
+    StoreScan scan;
+    startscan(&scan, store, count);
+    DictEntry entry;
+    ListFilters none = {};
+    listwords(d, &scan, &entry, none);
+    // the list misses words of the store: say so
+    closestore(d, store);
 }
 
 void onfiltercheck(Dialog d, int checkid, int editid)

@@ -23,6 +23,8 @@ void reversestring(const char *source, char *target, size_t size);
 void fillwordlist(Dialog d);
 // The narrowed list: the settings and the enabled, non-empty text filters.
 void filterwordlist(Dialog d);
+// Every headword of the store, no filter applied, in the list's own order.
+void listallwords(Dialog d);
 
 // Commands of the filter controls.
 void onfiltercheck(Dialog d, int checkid, int editid);

@@ -2,6 +2,7 @@
 
 #include "dictionary/lookup.h"
 #include "dictionary/rebuild.h"
+#include "dictionary/levels.h"
 #include "dictionary/revision.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"
@@ -135,6 +136,7 @@ void dispatchcommand(Dialog d, int id, int code)
         if (code == NOTIFY_CHANGE) filterwordlist(d);
         break;
     case IDM_REBUILD: rebuildstore(d); break;
+    case IDM_REBUILDKEEPING: rebuildkeepingstudy(d); break;
     case IDM_CREDITS: showcredits(d); break;
     case IDM_README: openreadme(d); break;
     case IDM_ABOUTSEARCH: aboutsearch(d); break;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "dictionary/filefaults.h"
+#include "dictionary/rebuild.h"
 #include "tests/scenarios/scenario.h"
 
 using Rebuild = DialogTest;
@@ -91,6 +92,12 @@ TEST_F(Rebuild, ListsEveryNewWordUnfilteredAtVeryHardAndLeavesMeaningAndCountsAl
     EXPECT_EQ(textof(dialog, IDC_ENTRYNO), "2") << "entries keep the order of the source";
 }
 
+struct RebuildCommand {
+    int id;
+    const char *question;
+};
+static const RebuildCommand COMMANDS[] = {{IDM_REBUILD, QUESTION}, {IDM_REBUILDKEEPING, KEEPQUESTION}};
+
 TEST_F(Rebuild, AnsweringNoLeavesTheStoreByteForByteAndTheListAsTheyWere)
 {
     writestore(harbourglossary());
@@ -98,12 +105,16 @@ TEST_F(Rebuild, AnsweringNoLeavesTheStoreByteForByteAndTheListAsTheyWere)
     string before = readwholefile("dicbin.txt");
     start();
     vector<string> listed = listitems(dialog, IDC_WORDLIST);
-    answernext(ANSWER_NO);
-    usermenu(dialog, IDM_REBUILD);
-    EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(QUESTION),
-                                              "ERROR: No change was made in any file"}));
-    EXPECT_TRUE(readwholefile("dicbin.txt") == before);
-    EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed);
+    for (const RebuildCommand &command : COMMANDS) {
+        clearmessages();
+        answernext(ANSWER_NO);
+        usermenu(dialog, command.id);
+        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(command.question),
+                                                  "ERROR: No change was made in any file"}));
+        EXPECT_EQ(shownmessages()[0].style, BOX_YESNO | BOX_ICONEXCLAMATION | BOX_DEFBUTTON2);
+        EXPECT_TRUE(readwholefile("dicbin.txt") == before);
+        EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed);
+    }
 }
 
 TEST_F(Rebuild, TheMarkerAnywhereMakesAHeadwordAndABlankLineStaysInTheMeaning)
@@ -153,7 +164,7 @@ TEST_F(Rebuild, ASourceThatGivesNoEntryChangesNothingAndSaysSo)
         {"no headword line", "A hook.\nA place.\n",
          "ERROR: The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
     };
-    for (const RefusedSource &c : cases) {
+    for (const RebuildCommand &command : COMMANDS) for (const RefusedSource &c : cases) {
         writestore(harbourglossary());
         std::filesystem::remove(SOURCE);
         if (c.source) writewholefile(SOURCE, c.source);
@@ -162,11 +173,65 @@ TEST_F(Rebuild, ASourceThatGivesNoEntryChangesNothingAndSaysSo)
         vector<string> listed = listitems(dialog, IDC_WORDLIST);
         clearmessages();
         answernext(ANSWER_YES);
-        usermenu(dialog, IDM_REBUILD);
-        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(QUESTION), c.message})) << c.name;
+        usermenu(dialog, command.id);
+        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(command.question), c.message})) << c.name;
         EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name << ": the store is as it was";
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed) << c.name << ": the list is as it was";
         EXPECT_FALSE(newstoreleftbehind()) << c.name;
+        closedialog(dialog);
+        dialog = nullptr;
+    }
+}
+
+struct Carried {
+    const char *name;
+    vector<TestEntry> old;
+    const char *source;
+    vector<string> study;  // "word mark level" of each entry of the new store
+    string told;           // after "Rebuilding done!" and the count of entries that kept one
+};
+
+static const char LOST[] = "\n\nNo longer in orlavexdic.txt as they were, letter for letter,\nso their marks and levels are lost:";
+
+// The rebuild that keeps marks and levels: each new entry takes those of the
+// old entry with the same headword, byte for byte, the n-th of a headword
+// the n-th old one's; the list and both counts are of the new store.
+TEST_F(Rebuild, KeepingMarksAndLevelsCarriesEachToTheSameHeadwordAndNamesWhatIsLost)
+{
+    vector<TestEntry> twelve = {{"keep", "", RevisionMark, 3}};
+    for (int i = 1; i <= 12; ++i) twelve.push_back({"w" + std::to_string(100 + i), "", 0, LevelHard});
+    const Carried rows[] = {
+        {"re-ordered", {{"anchor", "", RevisionMark, LevelHard}, {"berth", "", 0, LevelVeryEasy}, {"quay", "", 0, 3}},
+         "quay marvoc\nx\nanchor marvoc\nberth marvoc\n", {"quay 0 3", "anchor 148 114", "berth 0 116"}, ": 2"},
+        {"renamed and removed", {{"Anchor", "", RevisionMark, 3}, {"berth", "", 0, LevelUnknown}, {"quay", "", 0, LevelVeryEasy}},
+         "anchor marvoc\nquay marvoc\n", {"anchor 0 3", "quay 0 116"}, string(": 1") + LOST + "\n\tAnchor\n\tberth"},
+        {"duplicated", {{"harbour", "", RevisionMark, LevelHard}, {"harbour", "", 0, LevelVeryEasy}, {"mole", "", 0, 3}},
+         "harbour marvoc\nharbour marvoc\nharbour marvoc\nmole marvoc\n",
+         {"harbour 148 114", "harbour 0 116", "harbour 0 3", "mole 0 3"}, ": 2"},
+        {"written once where it was twice", {{"harbour", "", 0, 3}, {"harbour", "", RevisionMark, LevelUnknown}},
+         "harbour marvoc\n", {"harbour 0 3"}, string(": 0") + LOST + "\n\tharbour"},
+        {"twelve lost", twelve, "keep marvoc\n", {"keep 148 3"},
+         string(": 1") + LOST + "\n\tw101\n\tw102\n\tw103\n\tw104\n\tw105\n\tw106\n\tw107\n\tw108\n\tw109\n\tw110\n\tand 2 more"},
+    };
+    for (const Carried &row : rows) {
+        writestore(row.old);
+        writewholefile(SOURCE, row.source);
+        start();
+        answernext(ANSWER_YES);
+        usermenu(dialog, IDM_REBUILDKEEPING);
+        vector<string> study;
+        for (size_t i = 1; i <= storedcount(); ++i) {
+            DictEntry e = storedrecord((int)i);
+            study.push_back(string(e.word) + " " + std::to_string(e.mark) + " " + std::to_string(e.level));
+        }
+        EXPECT_EQ(study, row.study) << row.name;
+        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(KEEPQUESTION),
+                                                  "Rebuilding done: Rebuilding done!\n\nEntries that kept a revision "
+                                                  "mark or a difficulty level" + row.told})) << row.name;
+        string entries = std::to_string(row.study.size());
+        EXPECT_EQ((vector<string>{std::to_string(listitems(dialog, IDC_WORDLIST).size()), textof(dialog, IDC_WORDCOUNT),
+                                  textof(dialog, IDC_STATUS)}), vector<string>(3, entries))
+            << row.name << ": the list, the word count and the status line are of the new store";
         closedialog(dialog);
         dialog = nullptr;
     }

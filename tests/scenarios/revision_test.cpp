@@ -63,27 +63,6 @@ TEST_F(Revision, AMarkedEntryIsUnmarkedAndTheListIsNotNarrowedAgain)
     EXPECT_TRUE(listitems(dialog, IDC_WORDLIST).empty());
 }
 
-TEST_F(Revision, ToggleAndLevelActOnTheFirstExactMatchNotOnTheEntryLookedUp)
-{
-    vector<TestEntry> entries = harbourglossary();
-    entries[4] = {"Harbour", "The first one.", 0, LevelHard};
-    entries.insert(entries.begin() + 8, {"harbour", "The second one.", RevisionMark, LevelEasy});
-    writestore(entries);
-    start();
-    usertype(dialog, IDC_WORD, "harbour");
-    EXPECT_EQ(textof(dialog, IDC_ENTRYNO), "5");
-    EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision") << "entry 5 is not marked";
-
-    userclick(dialog, IDC_REVISION);
-    EXPECT_EQ(storedrecord(5).mark, 0) << "Harbour is not harbour";
-    EXPECT_EQ(storedrecord(9).mark, 0);
-    EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision") << "the caption tells entry 9's new mark";
-
-    userclick(dialog, IDC_LEVEL_VERYEASY);
-    EXPECT_EQ(storedrecord(5).level, LevelHard);
-    EXPECT_EQ(storedrecord(9).level, LevelVeryEasy);
-}
-
 TEST_F(Revision, OfTwoEqualHeadwordsOnlyTheFirstIsToggledAndGraded)
 {
     vector<TestEntry> entries = harbourglossary();
@@ -99,20 +78,70 @@ TEST_F(Revision, OfTwoEqualHeadwordsOnlyTheFirstIsToggledAndGraded)
     EXPECT_TRUE(readwholefile("dicbin.txt").substr(8 * RECORDSIZE, RECORDSIZE) == second) << "entry 9 untouched";
 }
 
-TEST_F(Revision, AWordInAnotherCaseIsShownButNeitherToggledNorGraded)
+struct ShownEntry {
+    const char *name;
+    void (*edit)(vector<TestEntry> &entries);  // the glossary made for the row
+    const char *typed;
+    int shown;         // the entry the lookup shows, 0 for none
+    void (*behind)();  // another copy of the program changes the store after the lookup
+    int acted;         // the entry the clicks change, 0 for none
+    int markafter;     // its mark after a click on the revision button
+};
+
+// The toggle and the level change once found their entry by the exact text:
+// with other capitals than the headword's they did nothing, or changed
+// another entry than the one shown; and the toggle flipped what the store
+// held, so a mark that another copy of the program had removed came back.
+TEST_F(Revision, ToggleAndLevelActOnTheEntryTheLookupShowsAsItsCaptionOffers)
 {
-    writestore(harbourglossary());
-    string before = readwholefile("dicbin.txt");
-    start();
-    usertype(dialog, IDC_WORD, "HARBOUR");
-    EXPECT_TRUE(tkisenabled(dialog, IDC_REVISION));
-    userclick(dialog, IDC_REVISION);
-    EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision");
-    userclick(dialog, IDC_LEVEL_HARD);
-    EXPECT_EQ(textof(dialog, IDC_STATUS), "");
-    EXPECT_EQ(checkedlevels(dialog), vector<int>{IDC_LEVEL_HARD}) << "the clicked radio stays checked";
-    EXPECT_TRUE(readwholefile("dicbin.txt") == before);
-    EXPECT_TRUE(shownmessages().empty());
+    auto twoharbours = [](vector<TestEntry> &e) {
+        e[4] = {"Harbour", "The first one.", 0, LevelHard};
+        e.insert(e.begin() + 8, {"harbour", "The second one.", RevisionMark, LevelEasy});
+    };
+    auto addeta = [](vector<TestEntry> &e) { e.push_back({"ETA", "Arrival.", 0, 3}); };
+    auto unmarkberth = [] { vector<TestEntry> e = harbourglossary(); e[1].mark = 0; writestore(e); };
+    auto harbourgone = [] { vector<TestEntry> e = harbourglossary(); e.erase(e.begin() + 4); writestore(e); };
+    const ShownEntry rows[] = {
+        {"HARBOUR for harbour", nullptr, "HARBOUR", 5, nullptr, 5, RevisionMark},
+        {"eta for ETA", addeta, "eta", 39, nullptr, 39, RevisionMark},
+        {"harbour for Harbour, not the later harbour", twoharbours, "harbour", 5, nullptr, 5, RevisionMark},
+        {"a word no entry has", nullptr, "harbours", 0, nullptr, 0, 0},
+        {"berth unmarked by another copy", nullptr, "berth", 2, unmarkberth, 2, 0},
+        {"harbour taken out by another copy", nullptr, "harbour", 5, harbourgone, 0, 0},
+    };
+    for (const ShownEntry &row : rows) {
+        vector<TestEntry> entries = harbourglossary();
+        if (row.edit) row.edit(entries);
+        writestore(entries);
+        start();
+        usertype(dialog, IDC_WORD, row.typed);
+        if (row.shown) EXPECT_EQ(textof(dialog, IDC_ENTRYNO), std::to_string(row.shown)) << row.name;
+        if (row.behind) row.behind();
+        string before = readwholefile("dicbin.txt");
+        vector<int> levels = checkedlevels(dialog);
+        if (row.shown) userclick(dialog, IDC_REVISION);
+        if (row.acted) {
+            EXPECT_EQ(storedrecord(row.acted).mark, row.markafter) << row.name;
+            EXPECT_TRUE(onlythefieldchanged(before, readwholefile("dicbin.txt"), row.acted, offsetof(DictEntry, mark)))
+                << row.name;
+            EXPECT_EQ(textof(dialog, IDC_REVISION), row.markafter ? "Unmark from &revision" : "Mark for &revision")
+                << row.name;
+            before = readwholefile("dicbin.txt");
+        }
+        userclick(dialog, IDC_LEVEL_UNKNOWN);
+        if (row.acted) {
+            EXPECT_EQ(storedrecord(row.acted).level, LevelUnknown) << row.name;
+            EXPECT_TRUE(onlythefieldchanged(before, readwholefile("dicbin.txt"), row.acted, offsetof(DictEntry, level)))
+                << row.name;
+            EXPECT_EQ(textof(dialog, IDC_STATUS), "Difficulty level changed.") << row.name;
+        } else {
+            EXPECT_TRUE(readwholefile("dicbin.txt") == before) << row.name << ": nothing is written";
+            EXPECT_EQ(checkedlevels(dialog), levels) << row.name << ": the radios show again what they showed";
+        }
+        EXPECT_TRUE(shownmessages().empty()) << row.name;
+        closedialog(dialog);
+        dialog = nullptr;
+    }
 }
 
 struct LevelClick {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dictionary/filefaults.h"
+#include "dictionary/levels.h"
 #include "dictionary/revision.h"
 #include "dictionary/store.h"
 #include "tests/headless.h"

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "dictionary/filefaults.h"
+#include "dictionary/levels.h"
 #include "dictionary/revision.h"
 #include "dictionary/store.h"
 #include "tests/headless.h"

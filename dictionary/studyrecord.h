@@ -1,0 +1,46 @@
+// The study record a learner keeps in the store, the revision mark and the
+// difficulty level of each entry, as the rebuild that keeps it carries it
+// from the old store into the new one: entry by entry, by headword.
+#ifndef VANTREL_STUDYRECORD_H
+#define VANTREL_STUDYRECORD_H
+
+#include <cstddef>
+#include <cstdint>
+
+// One entry of the old store.
+struct StudiedEntry {
+    uint32_t word;  // where its headword starts in the record's words
+    int32_t place;  // from 0, in the old store's order
+    int16_t mark;
+    int16_t level;
+    int32_t taken;  // the first entry of a headword: how many of its entries new ones took
+    bool kept;      // a new entry took its mark and level
+};
+
+struct StudyRecord {
+    char *words;             // every headword, each ended by its NUL
+    size_t wordsused;
+    size_t wordsroom;
+    StudiedEntry *entries;   // by headword, byte for byte, then by place
+    int count;
+};
+
+// True when an entry holds what a rebuilt one lacks: a mark, or a level other than 3.
+bool hasstudy(int mark, int level);
+
+// Reads the mark, the word and the level of every record of the store at
+// path; a store that does not exist has none.  False when the store is there
+// but could not be read whole, or memory ran short.
+bool readstudyrecord(const char *path, StudyRecord *record);
+
+// Gives each entry of the new store at path the mark and the level of the
+// old entry with the same headword, byte for byte: the n-th new entry of a
+// headword those of the n-th old one.  Every other entry keeps what it holds.
+// Only the fields that change are rewritten, and the store is then put on the
+// disk.  *kept counts the new entries that got a mark or a level other than
+// 3.  False when a read, a write or the flush failed.
+bool carrystudyrecord(const char *path, StudyRecord *record, int *kept);
+
+void freestudyrecord(StudyRecord *record);
+
+#endif
