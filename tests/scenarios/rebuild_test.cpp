@@ -2,7 +2,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "tests/scenarios/scenario.h"
 
 using Rebuild = DialogTest;
@@ -274,7 +274,6 @@ TEST_F(Rebuild, AUtf16SourceIsRefusedAndNothingChanges)
     }
 }
 
-#ifdef VANTREL_FAULTS
 struct FailedRebuild {
     const char *name;
     void (*inject)();
@@ -327,5 +326,3 @@ TEST_F(Rebuild, AFailureAtAnyStepLeavesTheOldStoreAndTheListAsTheyWere)
         dialog = nullptr;
     }
 }
-
-#endif

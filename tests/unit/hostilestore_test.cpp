@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "dictionary/lookup.h"
 #include "dictionary/rebuild.h"
 #include "dictionary/revision.h"
@@ -220,7 +220,6 @@ TEST_F(HostileStore, AStoreThatDisappearsWhileTheDialogIsOpenIsToldAndNotCreated
     headlessdestroy(d);
 }
 
-#ifdef VANTREL_FAULTS
 TEST_F(HostileStore, AStoreThatBecomesReadOnlyIsStillLookedUpButNeverWrittenOrReplaced)
 {
     writestore({{"anchor", "A hook.", 0, LevelHard}, {"berth", "A place.", 0, LevelHard}});
@@ -245,4 +244,3 @@ TEST_F(HostileStore, AStoreThatBecomesReadOnlyIsStillLookedUpButNeverWrittenOrRe
     EXPECT_FALSE(std::filesystem::exists("dicbin.tmp"));
     headlessdestroy(d);
 }
-#endif

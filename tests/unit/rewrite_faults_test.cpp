@@ -12,14 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "dictionary/revision.h"
 #include "dictionary/store.h"
 #include "tests/headless.h"
 #include "tests/support/scratch.h"
 #include "dictionary/resource.h"
 
-#ifdef VANTREL_FAULTS
 using std::string;
 using std::vector;
 
@@ -242,5 +241,3 @@ TEST_F(RewriteFaults, AReadThatFailsDuringTheScanIsToldNotTakenForNoEntry)
         EXPECT_EQ(r.messages, vector<string>{STOREMISSING}) << w.what;
     }
 }
-
-#endif
