@@ -26,7 +26,7 @@
 #include "bench/glossary.h"
 #include "bench/measure.h"
 #include "bench/memory.h"
-#include "common/fileview.h"
+#include "bench/fileview.h"
 #include "common/text.h"
 #include "dictionary/readahead.h"
 #include "dictionary/store.h"
@@ -91,7 +91,7 @@ static void timekey(int entries, int runs, double plainms, const char *name, int
 
 // The lookup's own scan for a word no entry has: the mark and word of each
 // record read, the rest passed over, as the file layer reads a scan: through
-// its read-ahead block, or through a view of the store (common/fileview.h,
+// its read-ahead block, or through a view of the store (bench/fileview.h,
 // which the program does not use).
 static void scanformiss(const char *word, bool view)
 {

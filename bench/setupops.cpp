@@ -7,6 +7,7 @@
 #include "bench/operations.h"
 #include "inst/install.h"
 #include "inst/payload.h"
+#include "inst/payloadwriter.h"
 
 // The installer dialog's list box, as install reaches it.
 static int listed = 0;

@@ -38,7 +38,7 @@ function(host_tool name)
 endfunction()
 
 host_tool(mkdictionary tools/mkdictionary.cpp ${STORE_SOURCES} ${TEXT_SOURCES})
-host_tool(mkpayload tools/mkpayload.cpp ${SETUPCORE_SOURCES} ${TEXT_SOURCES})
+host_tool(mkpayload tools/mkpayload.cpp ${PACKER_SOURCES} ${SETUPCORE_SOURCES} ${TEXT_SOURCES})
 
 # The four files the archive holds, gathered in payload/.
 add_custom_command(OUTPUT ${PAYLOAD}/dicbin.txt

@@ -2,21 +2,23 @@
 # archive.  Included by both builds: on the host the Win32-free logic is
 # tested under the sanitizers over the in-memory registry; for Windows come
 # setup.exe, mkpayload.exe, and the tests that run under Wine.  The
-# components (cmake/components.cmake) are made by the including build:
-# setuplogic-test with the fault seams, setuplogic without.
+# components and the tests' file layers (cmake/components.cmake) are made by
+# the including build.
 file(GLOB SETUP_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/setup/*.cpp)
 file(GLOB SETUP_WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/setup/wine/*.cpp)
 
 # The packer.  Its command line is checked on the host only: the Windows
 # build is the same code, and a dozen Wine starts would cost a minute.
 add_executable(mkpayload ${CMAKE_SOURCE_DIR}/tools/mkpayload.cpp)
-target_link_libraries(mkpayload PRIVATE setupcore)
+target_link_libraries(mkpayload PRIVATE packer)
 
-# The tests see the logic with its file faults, over the in-memory registry.
+# The tests see the logic through the file layer with faults, over the
+# in-memory registry.
 add_executable(setuptests ${SETUP_TEST_SOURCES})
+target_link_libraries(setuptests PRIVATE setupfaults setuplogic packer y registrymodel)
 
 if(WIN32)
-    target_link_libraries(setuptests PRIVATE setuplogic-test y-test registrymodel-test gtest_main)
+    target_link_libraries(setuptests PRIVATE gtest_main)
     add_test(NAME setuptests-wine COMMAND setuptests)
 
     # The installer itself.
@@ -35,7 +37,7 @@ if(WIN32)
     set_tests_properties(setuptests-wine setup-wine PROPERTIES
         TIMEOUT 600 RUN_SERIAL TRUE WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 else()
-    target_link_libraries(setuptests PRIVATE setuplogic-test y-test registrymodel-test GTest::gtest GTest::gtest_main)
+    target_link_libraries(setuptests PRIVATE GTest::gtest GTest::gtest_main)
     add_test(NAME setuptests COMMAND setuptests)
     add_test(NAME mkpayload-commands
         COMMAND ${CMAKE_COMMAND} -DMKPAYLOAD=$<TARGET_FILE:mkpayload>

@@ -27,16 +27,22 @@ set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES
     INCLUDE_DIRECTORIES "${CMAKE_SOURCE_DIR}/ui;${CMAKE_SOURCE_DIR}"
     OBJECT_DEPENDS "${PICTURES};${CMAKE_SOURCE_DIR}/dictionary/resource.h;${CMAKE_SOURCE_DIR}/ui/vantrel.manifest")
 
-# The components: as the programs have them, and with the fault seams of the
-# file layers for the tests; module y over the real registry in both.
+# The components, the models and the tests' support, each compiled once: the
+# programs, the tests and the benchmark link the same build, the tests with
+# their file layers with faults in front of the shipped ones.
 add_components("")
-add_components(-test FAULTS)
-add_registries("")
-add_registries(-test)
+add_models("")
+
+# The user interface over Win32 and its resources, compiled once.  The
+# toolkit's seam is not in it: the program links ui/toolkitseam.cpp (the real
+# modal calls, the shortcuts always taken), the tests that drive the real
+# dialog and dialogbench link tests/toolkithooks.cpp in its place.
+add_library(ui OBJECT EXCLUDE_FROM_ALL ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
+target_link_libraries(ui PUBLIC dialog comctl32 shell32 gdi32 user32 advapi32)
 
 # The program.
-add_executable(vantrel WIN32 ${WIN32_UI_SOURCES} ${CMAKE_SOURCE_DIR}/ui/toolkitseam.cpp ${CMAKE_SOURCE_DIR}/ui/winmain.cpp ${RESOURCE_SCRIPT})
-target_link_libraries(vantrel PRIVATE dialog y registrywin32 comctl32 shell32 gdi32 user32 advapi32)
+add_executable(vantrel WIN32 ${CMAKE_SOURCE_DIR}/ui/winmain.cpp ${CMAKE_SOURCE_DIR}/ui/toolkitseam.cpp)
+target_link_libraries(vantrel PRIVATE ui dialog y registrywin32)
 
 add_executable(mkstore ${CMAKE_SOURCE_DIR}/tools/mkstore.cpp)
 target_link_libraries(mkstore PRIVATE store)
@@ -49,14 +55,14 @@ target_include_directories(gtest SYSTEM PUBLIC ${GTEST_ROOT_DIR}/include
 target_compile_options(gtest PRIVATE -w)
 add_library(gtest_main STATIC ${GTEST_ROOT_DIR}/src/gtest_main.cc)
 target_link_libraries(gtest_main PUBLIC gtest)
+add_testsupport("" GTEST gtest)
 
 # Scenario tests against the real dialog, from the real template 100, and the
 # checks of what the logic relies on from the Win32 toolkit.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
-add_executable(scenarios ${SCENARIO_TEST_SOURCES} ${TEST_SUPPORT_SOURCES} ${WIN32_TEST_SOURCES}
-    ${CMAKE_SOURCE_DIR}/tests/driverwin32.cpp ${CMAKE_SOURCE_DIR}/tests/toolkithooks.cpp ${WIN32_UI_SOURCES} ${RESOURCE_SCRIPT})
-target_link_libraries(scenarios PRIVATE dialog-test y-test registrywin32 gtest_main comctl32 shell32
-    gdi32 user32 advapi32)
+add_executable(scenarios ${SCENARIO_TEST_SOURCES} ${WIN32_TEST_SOURCES}
+    ${CMAKE_SOURCE_DIR}/tests/driverwin32.cpp ${CMAKE_SOURCE_DIR}/tests/toolkithooks.cpp)
+target_link_libraries(scenarios PRIVATE ui testsupport filefaults dialog y registrywin32 gtest_main)
 add_test(NAME scenarios-wine COMMAND scenarios)
 
 # The program itself, started from another process as a user would start it.

@@ -14,7 +14,6 @@
 
 struct SetupFile {
     FILE *stream;
-    bool faulty;  // tests: the file the faults are aimed at
     bool failed;  // a read or write came up short
 };
 
@@ -33,35 +32,8 @@ static bool nativepath(const char *path, char *out)
     return true;
 }
 
-#ifdef SETUP_FAULTS
-SetupFaults setupfaults = {{}, 0, false, false, false};
-
-void clearsetupfaults() { memset(&setupfaults, 0, sizeof setupfaults); }
-
-static bool aimedat(const char *path)
-{
-    return faultaimedat(setupfaults, path);
-}
-
-// Counts a call on f and tells whether it fails; a failed call marks the file.
-static bool strikes(SetupFile *f, int *count, int nth)
-{
-    if (!f->faulty || !faultstrikes(setupfaults, count, nth)) return false;
-    f->failed = true;
-    return true;
-}
-#endif
-
 SetupFile *sfopen(const char *path, const char *mode)
 {
-    bool faulty = false;
-#ifdef SETUP_FAULTS
-    if (setupfaults.readonlyfolder && strpbrk(mode, "wa+") != nullptr) return nullptr;
-    if (aimedat(path)) {
-        faulty = true;
-        if (faultstrikes(setupfaults, &setupfaults.opens, setupfaults.failopen)) return nullptr;
-    }
-#endif
     char native[NATIVEPATHSIZE];
     if (!nativepath(path, native)) return nullptr;
     FILE *stream = fopen(native, mode);
@@ -71,30 +43,17 @@ SetupFile *sfopen(const char *path, const char *mode)
     setvbuf(stream, nullptr, _IOFBF, 65536);
     SetupFile *f = new SetupFile;
     f->stream = stream;
-    f->faulty = faulty;
     f->failed = false;
     return f;
 }
 
 size_t sfread(SetupFile *f, void *buffer, size_t size)
 {
-#ifdef SETUP_FAULTS
-    if (strikes(f, &setupfaults.reads, setupfaults.failread)) return 0;
-    if (f->faulty) {
-        if (setupfaults.reads == setupfaults.shortread) {
-            f->failed = true;
-            return fread(buffer, 1, size / 2, f->stream);
-        }
-    }
-#endif
     return fread(buffer, 1, size, f->stream);
 }
 
 size_t sfwrite(SetupFile *f, const void *buffer, size_t size)
 {
-#ifdef SETUP_FAULTS
-    if (strikes(f, &setupfaults.writes, setupfaults.failwrite)) return 0;
-#endif
     size_t done = fwrite(buffer, 1, size, f->stream);
     if (done != size) f->failed = true;
     return done;
@@ -103,9 +62,6 @@ size_t sfwrite(SetupFile *f, const void *buffer, size_t size)
 bool sfskip(SetupFile *f, long long bytes)
 {
     if (bytes < 0) return false;
-#ifdef SETUP_FAULTS
-    if (strikes(f, &setupfaults.skips, setupfaults.failskip)) return false;
-#endif
 #ifdef _WIN32
     return _fseeki64(f->stream, bytes, SEEK_CUR) == 0;
 #else
@@ -133,9 +89,6 @@ bool sfclose(SetupFile *f)
 {
     bool ok = !f->failed && !ferror(f->stream);
     if (fclose(f->stream) != 0) ok = false;
-#ifdef SETUP_FAULTS
-    if (f->faulty && setupfaults.failclose) ok = false;
-#endif
     delete f;
     return ok;
 }
@@ -148,9 +101,6 @@ bool sfremove(const char *path)
 
 bool makefolder(const char *folder)
 {
-#ifdef SETUP_FAULTS
-    if (setupfaults.failfolder) return false;
-#endif
 #ifdef _WIN32
     CreateDirectoryA(folder, nullptr);
     DWORD attributes = GetFileAttributesA(folder);
@@ -166,9 +116,6 @@ bool makefolder(const char *folder)
 
 bool folderwritable(const char *folder)
 {
-#ifdef SETUP_FAULTS
-    if (setupfaults.readonlyfolder) return false;
-#endif
 #ifdef _WIN32
     char probe[MAX_PATH];
     if (GetTempFileNameA(folder, "set", 0, probe) == 0) return false;

@@ -1,17 +1,18 @@
 // The file layer of setup and of the payload packer: buffered stdio, checked
 // by the callers on every read and write.  Paths use the backslash; on a
 // non-Windows host it is turned into '/' so the same logic runs in the host
-// tests.  Test builds (SETUP_FAULTS) can make an open, a read, a write, a close
-// or the folder creation fail on purpose, or a folder take no file, since a
-// root user cannot be denied access with file modes.
+// tests.  The names are plain C names, so that the tests can link a layer of
+// their own in front of the opens, reads, writes, closes and folders
+// (tests/support/setupfaults.cpp, by the linker's --wrap) which fails on
+// purpose, since a root user cannot be denied access with file modes.
 #ifndef VANTREL_SETUPFILES_H
 #define VANTREL_SETUPFILES_H
 
 #include <cstddef>
 
-#include "common/faultcore.h"
-
 struct SetupFile;
+
+extern "C" {
 
 SetupFile *sfopen(const char *path, const char *mode);
 // Returns the bytes read; fewer than size means the end or an error.
@@ -33,6 +34,7 @@ bool makefolder(const char *folder);
 bool folderwritable(const char *folder);
 // Whether anything, a file or a folder, is at path.
 bool sfexists(const char *path);
+}
 
 // What setup needs to tell whether a file it is about to write is the archive
 // or the running program.  Full path names are absolute, with "." and ".."
@@ -45,17 +47,5 @@ bool programpathname(char *full, size_t size);
 // files (volume and file index on Windows, device and inode elsewhere), so
 // that a short name, a link or a second drive letter for it is seen through.
 bool onefile(const char *a, const char *b);
-
-struct SetupFaults : FaultCore {
-    int shortread;        // the n-th read of a matching file stops halfway
-    bool failclose;       // closing a matching file reports a failure
-    bool failfolder;      // makefolder creates nothing and fails
-    bool readonlyfolder;  // the folder takes no new file: no file opens for writing
-};
-
-#ifdef SETUP_FAULTS
-extern SetupFaults setupfaults;
-void clearsetupfaults();
-#endif
 
 #endif

@@ -86,11 +86,4 @@ const char *payloadproblemtext(PayloadProblem problem);
 struct SetupFile;
 bool copybytes(SetupFile *from, SetupFile *to, long long count);
 
-// Writes an archive from header and count files: names[i] is the name inside
-// the archive and sources[i] the file to read.  1 on success; otherwise 0, a
-// message in problem, and no archive left behind.
-int writepayload(const char *archive, const PayloadHeader *header, int count,
-                 const char *const *names, const char *const *sources, char *problem,
-                 int problemsize);
-
 #endif

@@ -6,6 +6,7 @@
 #include "inst/files.h"
 #include "inst/paths.h"
 #include "inst/payload.h"
+#include "inst/payloadwriter.h"
 
 enum { DONE = 0, REFUSED = 1, WRONGUSAGE = 2, MOSTFILES = 10000, PROBLEMSIZE = 400 };
 

@@ -2,7 +2,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "dictionary/rebuild.h"
 #include "tests/scenarios/scenario.h"
 
@@ -348,7 +348,6 @@ TEST_F(Rebuild, AUtf16SourceIsRefusedAndNothingChanges)
     }
 }
 
-#ifdef VANTREL_FAULTS
 struct FailedRebuild {
     const char *name;
     void (*inject)();
@@ -401,5 +400,3 @@ TEST_F(Rebuild, AFailureAtAnyStepLeavesTheOldStoreAndTheListAsTheyWere)
         dialog = nullptr;
     }
 }
-
-#endif

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "tests/scenarios/scenario.h"
 
 using Revision = DialogTest;
@@ -220,7 +220,6 @@ TEST_F(Revision, AStoreThatIsGoneIsReportedByBothAndChangesNothing)
     EXPECT_FALSE(std::filesystem::exists("dicbin.txt")) << "nothing created";
 }
 
-#ifdef VANTREL_FAULTS
 TEST_F(Revision, AReadOnlyStoreIsLookedUpButNeitherToggledNorGraded)
 {
     writestore(harbourglossary());
@@ -283,4 +282,3 @@ TEST_F(Revision, AFailedRewriteIsReportedAndTheCaptionAndStatusLineStay)
         dialog = nullptr;
     }
 }
-#endif

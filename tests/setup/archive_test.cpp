@@ -3,6 +3,7 @@
 
 #include "inst/install.h"
 #include "inst/payload.h"
+#include "inst/payloadwriter.h"
 #include "tests/registrymodel.h"
 #include "tests/setup/setupfixture.h"
 

@@ -11,6 +11,7 @@
 #include "inst/paths.h"
 #include "tests/registrymodel.h"
 #include "tests/setup/setupfixture.h"
+#include "tests/support/setupfaults.h"
 
 using Refusal = SetupTest;
 using std::string;

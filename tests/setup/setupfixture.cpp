@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "common/y.h"
-#include "inst/files.h"
+#include "tests/support/setupfaults.h"
 #include "tests/support/scratchfolder.h"
 #include "inst/install.h"
 #include "tests/registrymodel.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "tests/support/scratchfolder.h"
 #include "dictionary/wordlist.h"
 
@@ -61,15 +61,11 @@ void ScratchTest::SetUp()
     folder = enterscratchfolder("tests", std::string(info->test_suite_name()) + "." + info->name());
     ShowFilter = SHOWALL;
     MarkedOnlyFilter = 0;
-#ifdef VANTREL_FAULTS
     clearfilefaults();
-#endif
 }
 
 void ScratchTest::TearDown()
 {
-#ifdef VANTREL_FAULTS
     clearfilefaults();
-#endif
     leavescratchfolder(folder, previous);
 }

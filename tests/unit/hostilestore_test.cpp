@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "dictionary/lookup.h"
 #include "dictionary/rebuild.h"
 #include "dictionary/levels.h"
@@ -217,7 +217,6 @@ TEST_F(HostileStore, AStoreThatDisappearsWhileTheDialogIsOpenIsToldAndNotCreated
     headlessdestroy(d);
 }
 
-#ifdef VANTREL_FAULTS
 TEST_F(HostileStore, AStoreThatBecomesReadOnlyIsStillLookedUpButNeverWrittenOrReplaced)
 {
     writestore({{"anchor", "A hook.", 0, LevelHard}, {"berth", "A place.", 0, LevelHard}});
@@ -242,4 +241,3 @@ TEST_F(HostileStore, AStoreThatBecomesReadOnlyIsStillLookedUpButNeverWrittenOrRe
     EXPECT_FALSE(std::filesystem::exists("dicbin.tmp"));
     headlessdestroy(d);
 }
-#endif

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "dictionary/rebuild.h"
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
@@ -22,7 +22,6 @@
 #include "tests/support/scratch.h"
 #include "dictionary/resource.h"
 
-#ifdef VANTREL_FAULTS
 using std::string;
 using std::vector;
 
@@ -286,5 +285,3 @@ TEST_F(RebuildFaults, ANewStoreLeftByACrashIsOverwrittenByTheNextRebuild)
     expectoldornew(r, false, "after a crash");
     EXPECT_TRUE(r.store == newstore);
 }
-
-#endif

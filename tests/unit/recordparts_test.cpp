@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "dictionary/store.h"
 #include "tests/support/scratch.h"
 
@@ -110,7 +110,6 @@ TEST_F(RecordParts, APartThatComesUpShortIsNeverTaken)
     }
 }
 
-#ifdef VANTREL_FAULTS
 TEST_F(RecordParts, TheFaultSeamCountsARecordReadInPartsAsOneRead)
 {
     writestore({{"anchor", "A heavy hook.", 0, LevelEasy}, {"berth", "A ship's place.", 0, LevelHard}});
@@ -131,4 +130,3 @@ TEST_F(RecordParts, TheFaultSeamCountsARecordReadInPartsAsOneRead)
     EXPECT_FALSE(fileclose(store)) << "and the failure is told at the close";
     clearfilefaults();
 }
-#endif

@@ -2,7 +2,7 @@
 // caller would see it, and a level change with no level radio checked.
 #include <gtest/gtest.h>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "dictionary/levels.h"
 #include "dictionary/revision.h"
 #include "dictionary/store.h"
@@ -16,7 +16,6 @@ static void writetwoentries()
     writestore({{"anchor", "a hook", 0, LevelHard}, {"berth", "a place", RevisionMark, LevelHard}});
 }
 
-#ifdef VANTREL_FAULTS
 TEST_F(RevisionResult, AToggleWhoseWriteFailedReturnsTheOldMark)
 {
     writetwoentries();
@@ -29,7 +28,6 @@ TEST_F(RevisionResult, AToggleWhoseWriteFailedReturnsTheOldMark)
     EXPECT_STREQ(d->messages[0].text.c_str(), STOREMISSING);
     headlessdestroy(d);
 }
-#endif
 
 TEST_F(RevisionResult, ALevelChangeWithNoRadioCheckedWritesNothing)
 {

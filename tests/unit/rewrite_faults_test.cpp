@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "dictionary/levels.h"
 #include "dictionary/revision.h"
 #include "dictionary/store.h"
@@ -20,7 +20,6 @@
 #include "tests/support/scratch.h"
 #include "dictionary/resource.h"
 
-#ifdef VANTREL_FAULTS
 using std::string;
 using std::vector;
 
@@ -243,5 +242,3 @@ TEST_F(RewriteFaults, AReadThatFailsDuringTheScanIsToldNotTakenForNoEntry)
         EXPECT_EQ(r.messages, vector<string>{STOREMISSING}) << w.what;
     }
 }
-
-#endif

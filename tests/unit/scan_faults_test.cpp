@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/filefaults.h"
+#include "tests/support/filefaults.h"
 #include "dictionary/lookup.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"
@@ -17,7 +17,6 @@
 #include "tests/headless.h"
 #include "tests/support/scratch.h"
 
-#ifdef VANTREL_FAULTS
 using std::string;
 using std::vector;
 
@@ -103,4 +102,3 @@ TEST_F(ScanFaults, AReadThatFailsHalfwayThroughTheStoreIsTold)
     printf("[ figures  ] list, search and lookup: %d failed reads, part-reads and skips injected\n", injected);
     EXPECT_GE(injected, 2 * 15) << "each of the three records, in each of the five scans, read whole or in parts";
 }
-#endif

@@ -1,6 +1,6 @@
 // The toolkit's shortcuts (a multi-line edit written once per command, the
-// word list's prefix found in the toolkit's copy of its items, the store read
-// through a view of it) leave the real dialog exactly as the plain calls do.
+// word list's prefix found in the toolkit's copy of its items) leave the real
+// dialog exactly as the plain calls do.
 // One script of keystrokes, picks, GO, scrolling, searches and narrowings is
 // replayed twice on the same store, with the shortcuts off and on; after each
 // step every control's state, the commands the dialog got, the messages
@@ -15,8 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "common/fileview.h"
-#include "dictionary/filefaults.h"
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
 #include "tests/scenarios/scenario.h"
@@ -273,7 +271,6 @@ protected:
     std::vector<std::string> replay(bool shortcuts, bool brackets)
     {
         toolkitshortcuts = shortcuts;
-        fileviews = shortcuts;
         ShowFilter = SHOWALL;
         MarkedOnlyFilter = 0;
         states.clear();
@@ -293,7 +290,6 @@ protected:
         step("start");
         script(d);
         toolkitshortcuts = true;
-        fileviews = false;
         return states;
     }
 
@@ -383,56 +379,6 @@ TEST_F(ToolkitShortcuts, LeaveEveryControlAsThePlainCallsDo)
             }
     }
     EXPECT_EQ(meaningcodes, "");
-}
-
-// Another process cuts the store short while it is mapped (under Wine a Unix
-// program can; Windows itself refuses to cut a mapped file).
-void cutstore()
-{
-    typedef char *(CDECL * UnixName)(const WCHAR *);
-    UnixName unixname = reinterpret_cast<UnixName>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
-    WCHAR store[MAX_PATH];
-    if (unixname == nullptr || GetFullPathNameW(L"dicbin.txt", MAX_PATH, store, nullptr) == 0) return;
-    char *path = unixname(store);
-    std::string command = "/usr/bin/truncate -s " + std::to_string(RECORDSIZE * 3 + 10) + " " + path;
-    HeapFree(GetProcessHeap(), 0, path);
-    STARTUPINFOA startup = {sizeof startup};
-    PROCESS_INFORMATION process;
-    if (!CreateProcessA("Z:\\usr\\bin\\truncate", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    for (int tries = 0; tries < 100 && countrecords(RECORDSIZE, "dicbin.txt") > 3; ++tries) Sleep(50);
-}
-
-TEST_F(ToolkitShortcuts, AStoreThatFailsUnderItsViewIsAFailedReadNeverACrash)
-{
-    writestore(hardwords(false));
-    Dialog d = start("");
-    fileviews = true;
-    clearmessages();
-    clearfilefaults();
-    filefaults.path = STOREFILE;
-    filefaults.failread = 20;
-    usertype(d, IDC_WORD, "q");
-    clearfilefaults();
-    EXPECT_EQ(messagetexts(), (std::vector<std::string>{"ERROR: The file wl.dic was not found or is unaccessible"}));
-
-    if (GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name") == nullptr) {
-        fileviews = false;
-        GTEST_SKIP() << "only a Unix program can cut a mapped file short";
-    }
-    clearmessages();
-    viewmade = cutstore;
-    usertype(d, IDC_WORD, "z");
-    viewmade = nullptr;
-    ASSERT_EQ(countrecords(RECORDSIZE, STOREFILE), 3) << "the store was not cut";
-    EXPECT_EQ(messagetexts(), (std::vector<std::string>{"ERROR: The file wl.dic was not found or is unaccessible"}));
-    usertype(d, IDC_WORD, "harbour");  // what is left of the store still works
-    EXPECT_EQ(textof(d, IDC_MEANING), "Sheltered water.");
-    fileviews = false;
 }
 
 } // namespace

@@ -1,9 +1,13 @@
-// Faults that tests inject under the file layer.  Compiled in only when
-// VANTREL_FAULTS is defined (the test builds); the programs never have it.
+// Faults that tests inject in the dictionary's file layer.  The tests link
+// tests/support/filefaults.cpp, which stands in front of every call of
+// dictionary/fileio.h that can fail (the linker's --wrap), fails it when
+// these fields say so, and otherwise calls the real one.  A file is aimed at
+// when it is opened; a record read in parts counts as one read, its second
+// part as a part.
 #ifndef VANTREL_FILEFAULTS_H
 #define VANTREL_FILEFAULTS_H
 
-#include "common/faultcore.h"
+#include "tests/support/faultcore.h"
 
 struct FileFaults : FaultCore {
     bool readonly;         // opens for writing or update fail, and so does a replace of it,
@@ -19,9 +23,7 @@ struct FileFaults : FaultCore {
     void (*atstop)();
 };
 
-#ifdef VANTREL_FAULTS
 extern FileFaults filefaults;
 void clearfilefaults();
-#endif
 
 #endif

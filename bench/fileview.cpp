@@ -1,11 +1,5 @@
-#include "common/fileview.h"
+#include "bench/fileview.h"
 
-#ifdef VANTREL_FAULTS
-bool fileviews = false;
-void (*viewmade)() = nullptr;
-#endif
-
-#ifdef _WIN32
 #include <windows.h>
 #include <io.h>
 
@@ -103,9 +97,6 @@ FileView *viewopen(FILE *stream)
         return nullptr;
     }
     *view = FileView{section, size.QuadPart, at, nullptr, 0, 0, false, handler};
-#ifdef VANTREL_FAULTS
-    if (viewmade) viewmade();
-#endif
     return view;
 }
 
@@ -145,17 +136,3 @@ bool viewclose(FileView *view, FILE *stream)
     delete view;
     return ok;
 }
-
-#else
-
-// No view on the host: the store is read from its stream there.
-FileView *viewopen(FILE *) { return nullptr; }
-ViewRead viewread(FileView *, void *, size_t, size_t *got)
-{
-    *got = 0;
-    return VIEWGONE;
-}
-void viewskip(FileView *, size_t) {}
-bool viewclose(FileView *, FILE *) { return true; }
-
-#endif

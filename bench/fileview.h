@@ -3,9 +3,12 @@
 // the rest without their being copied at all.  The file is mapped a window
 // of a few MB at a time, so that a 32-bit process maps a store of any size
 // and the memory it holds stays small; the view is made when the scan starts
-// and let go when the file is closed, so nothing is kept between operations.
-// Where the platform has no such view (the host build) or it cannot be made,
-// there is none, and the stream serves as before.
+// and let go when it ends, so nothing is kept between operations.
+// Windows only.  The program does not read through views: where this was
+// measured (Wine on a virtual machine whose page faults cost some
+// microseconds each, one for every record a scan touches) a scan through a
+// view took about seven times as long as one through the file layer's
+// read-ahead block.  dialogbench keeps the figure (README, Performance).
 #ifndef VANTREL_FILEVIEW_H
 #define VANTREL_FILEVIEW_H
 
@@ -29,19 +32,5 @@ void viewskip(FileView *view, size_t size);
 // Lets the view go.  With a stream, first puts the stream where the view
 // stood; false when it could not be put there.
 bool viewclose(FileView *view, FILE *stream);
-
-// Whether the file layer reads its scans through views.  Only where that is
-// faster than its read-ahead block: where this was measured (Wine on a
-// virtual machine whose page faults cost some microseconds each, one for
-// every record a scan touches) a scan through a view took about seven times
-// as long as one through the block, so the program makes none.  Tests make
-// them, to prove them equal and keep them working.
-#ifdef VANTREL_FAULTS
-extern bool fileviews;
-// called, when set, once a view is made (to cut the file short under it)
-extern void (*viewmade)();
-#else
-const bool fileviews = false;
-#endif
 
 #endif
