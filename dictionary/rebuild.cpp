@@ -19,10 +19,10 @@
 // leaves the list as it was.  The list ends up exactly as if each headword had
 // been added as it was read: every word of the new store, no filter applied.
 
-static const char SOURCEFILE[] = "orlavexdic.txt";
-static const char NEWSTOREFILE[] = "dicbin.tmp";
+const char SOURCEFILE[] = "orlavexdic.txt";
+const char NEWSTOREFILE[] = "dicbin.tmp";
 
-static const char QUESTION[] =
+const char QUESTION[] =
     "Are you sure you want to rebuild your dictionary?\n"
     "\tRebuilding dictionary will help if your files had been corrupted\n"
     "\tor\n"
@@ -30,17 +30,17 @@ static const char QUESTION[] =
     "   BUT\n"
     "\tThis will remove all the difficulty level settings you had set for each word";
 static const char NOCHANGE[] = "No change was made in any file";
-static const char DONE[] = "Rebuilding done!";
-static const char SOURCEMISSING[] =
+const char DONE[] = "Rebuilding done!";
+const char SOURCEMISSING[] =
     "The file orlavexdic.txt was not found or is unaccessible\n\nNo change was made in any file";
-static const char SOURCEUNREADABLE[] =
+const char SOURCEUNREADABLE[] =
     "The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file";
 static const char NOHEADWORD[] =
     "The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file";
 static const char UTF16SAVED[] =
     "The file orlavexdic.txt is saved as UTF-16\n"
     "Save it as UTF-8 or ANSI, then rebuild the dictionary\n\nNo change was made in any file";
-static const char STORENOTWRITTEN[] =
+const char STORENOTWRITTEN[] =
     "The new dictionary could not be written\n\nNo change was made in any file";
 
 // Every headword of the store, in the list's own order.

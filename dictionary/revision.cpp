@@ -12,9 +12,9 @@
 // that fails is reported with the store message, and the controls keep what
 // they showed, so the screen never claims a change the store does not hold.
 
-static const char MARKCAPTION[] = "Mark for &revision";
-static const char UNMARKCAPTION[] = "Unmark from &revision";
-static const char LEVELCHANGED[] = "Difficulty level changed.";
+const char MARKCAPTION[] = "Mark for &revision";
+const char UNMARKCAPTION[] = "Unmark from &revision";
+const char LEVELCHANGED[] = "Difficulty level changed.";
 
 // Scans at most count records into entry, reading only their words until
 // one is exactly word; true when that record was then read whole.

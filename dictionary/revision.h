@@ -5,6 +5,10 @@
 
 #include "dictionary/toolkit.h"
 
+extern const char MARKCAPTION[];    // "Mark for &revision"
+extern const char UNMARKCAPTION[];  // "Unmark from &revision"
+extern const char LEVELCHANGED[];   // "Difficulty level changed."
+
 // Toggles the mark of the first entry whose word is exactly text; returns the
 // entry's new mark, 0 when the store can't be opened.
 int togglemark(Dialog d, const char *text);

@@ -14,8 +14,7 @@
 
 #include "dictionary/toolkit.h"
 #include "tests/driver.h"
-
-enum ControlKind { EDITBOX, MULTILINEEDIT, STATICTEXT, PUSHBUTTON, RADIOBUTTON, CHECKBOX, LISTBOX, DROPDOWN, GROUPBOX };
+#include "tests/support/maintemplate.h"
 
 struct Control {
     int id;

@@ -17,14 +17,16 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "dictionary/resource.h"
 #include "tests/setup/wine/realregistry.h"
 #include "tests/wine/capture.h"
 #include "tests/wine/otherprocess.h"
+#include "tests/support/files.h"
+#include "inst/resource.h"
 
 namespace fs = std::filesystem;
 using std::string;
@@ -44,12 +46,6 @@ string here()
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     return fs::path(string(path, length)).parent_path().string() + "\\";
-}
-
-string readfile(const string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 string textof(HWND window) { return windowtext(window); }
@@ -230,8 +226,8 @@ void Release::install()
     HWND dialog = setup.await("", 106);
     ASSERT_NE(dialog, nullptr) << "the installer dialog appears";
     EXPECT_EQ(textof(dialog), "Installation of VanTrel");
-    EXPECT_EQ(controltext(dialog, 102), "C:\\Orlavex Dictionary") << "the default folder";
-    EXPECT_EQ(items(GetDlgItem(dialog, 106), LB_GETCOUNT, LB_GETTEXT), SHIPPED);
+    EXPECT_EQ(controltext(dialog, PATH), "C:\\Orlavex Dictionary") << "the default folder";
+    EXPECT_EQ(items(GetDlgItem(dialog, LIST), LB_GETCOUNT, LB_GETTEXT), SHIPPED);
     screenshot(dialog, "setup.bmp");
 
     PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_RETURN, 0);
@@ -248,9 +244,9 @@ void Release::checkinstalledfiles()
     std::sort(shipped.begin(), shipped.end());
     EXPECT_EQ(found, shipped) << "the install folder holds the four files and nothing else";
     for (const string &name : SHIPPED) {
-        string bytes = readfile(INSTALLED + name);
+        string bytes = readwholefile(INSTALLED + name);
         EXPECT_FALSE(bytes.empty()) << name;
-        EXPECT_TRUE(bytes == readfile(payload + name)) << name << " is installed byte for byte";
+        EXPECT_TRUE(bytes == readwholefile(payload + name)) << name << " is installed byte for byte";
     }
 
     DWORD type = 0;
@@ -272,8 +268,8 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
     ASSERT_NO_FATAL_FAILURE(install());
     ASSERT_NO_FATAL_FAILURE(checkinstalledfiles());
 
-    vector<SourceEntry> source = readsource(readfile(INSTALLED + "orlavexdic.txt"));
-    const string shipped = readfile(INSTALLED + "dicbin.txt");
+    vector<SourceEntry> source = readsource(readwholefile(INSTALLED + "orlavexdic.txt"));
+    const string shipped = readwholefile(INSTALLED + "dicbin.txt");
     ASSERT_GE(source.size(), 300u);
     ASSERT_EQ(shipped.size(), source.size() * RECORD) << "one record for each headword line";
     const string word = "bollard";
@@ -286,15 +282,15 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
     ASSERT_TRUE(program.start(INSTALLED + "vantrel.exe", INSTALLED));
     HWND dialog = program.await("Orlavex Dictionary");
     ASSERT_NE(dialog, nullptr) << "the main dialog appears with no message before it";
-    HWND wordbox = GetDlgItem(dialog, 120);
-    HWND list = GetDlgItem(dialog, 128);
-    EXPECT_EQ(controltext(dialog, 103), std::to_string(source.size())) << "every word is listed";
+    HWND wordbox = GetDlgItem(dialog, IDC_WORD);
+    HWND list = GetDlgItem(dialog, IDC_WORDLIST);
+    EXPECT_EQ(controltext(dialog, IDC_WORDCOUNT), std::to_string(source.size())) << "every word is listed";
 
     // type the headword, key by key, and read its meaning
     for (char key : word) ASSERT_TRUE(deliver(wordbox, WM_CHAR, static_cast<WPARAM>(key), 1));
-    EXPECT_EQ(controltext(dialog, 101), entry->meaning);
-    EXPECT_EQ(controltext(dialog, 113), std::to_string(number)) << "the entry number";
-    EXPECT_EQ(controltext(dialog, 148), "Mark for &revision");
+    EXPECT_EQ(controltext(dialog, IDC_MEANING), entry->meaning);
+    EXPECT_EQ(controltext(dialog, IDC_ENTRYNO), std::to_string(number)) << "the entry number";
+    EXPECT_EQ(controltext(dialog, IDC_REVISION), "Mark for &revision");
     screenshot(dialog, "main-dialog.bmp");
 
     // the credits box over it, closed with Enter
@@ -308,25 +304,25 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
     EXPECT_FALSE(IsWindowVisible(credits)) << "Enter closes the credits box";
 
     // mark it for revision, then grade it Easy
-    ASSERT_TRUE(deliver(GetDlgItem(dialog, 148), BM_CLICK, 0, 0));
-    EXPECT_EQ(controltext(dialog, 148), "Unmark from &revision");
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_REVISION), BM_CLICK, 0, 0));
+    EXPECT_EQ(controltext(dialog, IDC_REVISION), "Unmark from &revision");
     GUITHREADINFO gui = {};
     gui.cbSize = sizeof gui;
     GetGUIThreadInfo(program.info.dwThreadId, &gui);
     EXPECT_EQ(gui.hwndFocus, list) << "the focus is in the word list after marking";
-    ASSERT_TRUE(deliver(GetDlgItem(dialog, 115), BM_CLICK, 0, 0));
-    EXPECT_EQ(controltext(dialog, 131), "Difficulty level changed.");
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_LEVEL_EASY), BM_CLICK, 0, 0));
+    EXPECT_EQ(controltext(dialog, IDC_STATUS), "Difficulty level changed.");
 
     // narrow the list to the marked words
-    ASSERT_TRUE(deliver(GetDlgItem(dialog, 149), BM_CLICK, 0, 0));
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_MARKEDONLY), BM_CLICK, 0, 0));
     EXPECT_EQ(items(list, LB_GETCOUNT, LB_GETTEXT), vector<string>{word});
-    EXPECT_EQ(controltext(dialog, 103), "1");
-    EXPECT_EQ(controltext(dialog, 131), std::to_string(source.size())) << "the entries in the store";
+    EXPECT_EQ(controltext(dialog, IDC_WORDCOUNT), "1");
+    EXPECT_EQ(controltext(dialog, IDC_STATUS), std::to_string(source.size())) << "the entries in the store";
 
     // search for the entries that mention it
     for (char key : word) ASSERT_TRUE(deliver(wordbox, WM_CHAR, static_cast<WPARAM>(key), 1));
-    ASSERT_TRUE(deliver(GetDlgItem(dialog, 130), BM_CLICK, 0, 0));
-    vector<string> results = items(GetDlgItem(dialog, 142), CB_GETCOUNT, CB_GETLBTEXT);
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_SEARCH), BM_CLICK, 0, 0));
+    vector<string> results = items(GetDlgItem(dialog, IDC_RESULTS), CB_GETCOUNT, CB_GETLBTEXT);
     ASSERT_FALSE(results.empty());
     EXPECT_EQ(results.front(), "Related words found for " + word);
     results.erase(results.begin());
@@ -348,7 +344,7 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
     expected[at + MARKAT + 1] = 0;
     expected[at + LEVELAT] = static_cast<char>(115);
     expected[at + LEVELAT + 1] = 0;
-    string stored = readfile(INSTALLED + "dicbin.txt");
+    string stored = readwholefile(INSTALLED + "dicbin.txt");
     ASSERT_EQ(stored.size(), shipped.size());
     EXPECT_TRUE(stored == expected) << "only the mark and the level of entry " << number << " changed";
 

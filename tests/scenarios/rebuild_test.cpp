@@ -2,35 +2,15 @@
 #include <cstring>
 #include <filesystem>
 
-#include "dictionary/filefaults.h"
+#include "dictionary/rebuild.h"
 #include "tests/scenarios/scenario.h"
 
 using Rebuild = DialogTest;
 using std::string;
 using std::vector;
 
-static const char SOURCE[] = "orlavexdic.txt";
-
-static const char QUESTION[] =
-    "Are you sure you want to rebuild your dictionary?\n"
-    "\tRebuilding dictionary will help if your files had been corrupted\n"
-    "\tor\n"
-    "\tYou made some changes in your dictionary text file\n\n"
-    "   BUT\n"
-    "\tThis will remove all the difficulty level settings you had set for each word";
-
 static const char TWOENTRIES[] =
     "Anchor marvoc\nA heavy hook.\nIt holds a vessel.\nberth marvoc\nA ship's place.\nAlso a bunk.\n";
-
-static string storeof(const vector<TestEntry> &entries)
-{
-    string bytes;
-    for (const TestEntry &e : entries) {
-        DictEntry entry = makeentry(e);
-        bytes.append(reinterpret_cast<const char *>(&entry), sizeof entry);
-    }
-    return bytes;
-}
 
 static size_t storedcount()
 {
@@ -39,13 +19,13 @@ static size_t storedcount()
 
 static bool newstoreleftbehind()
 {
-    return std::filesystem::exists("dicbin.tmp");
+    return std::filesystem::exists(NEWSTOREFILE);
 }
 
 TEST_F(Rebuild, TwoHeadwordsGiveExactlyTwoClearedRecordsUnmarkedAtLevelThree)
 {
     writestore(harbourglossary());
-    writewholefile(SOURCE, TWOENTRIES);
+    writewholefile(SOURCEFILE, TWOENTRIES);
     start();
     usertype(dialog, IDC_WORD, "berth");
     answernext(ANSWER_YES);
@@ -55,11 +35,11 @@ TEST_F(Rebuild, TwoHeadwordsGiveExactlyTwoClearedRecordsUnmarkedAtLevelThree)
     EXPECT_EQ(shownmessages()[0].text, QUESTION);
     EXPECT_EQ(shownmessages()[0].caption, "Are you sure");
     EXPECT_EQ(shownmessages()[0].style, BOX_YESNO | BOX_ICONEXCLAMATION | BOX_DEFBUTTON2);
-    EXPECT_EQ(shownmessages()[1].text, "Rebuilding done!");
+    EXPECT_EQ(shownmessages()[1].text, DONE);
     EXPECT_EQ(shownmessages()[1].caption, "ERROR");
     EXPECT_EQ(shownmessages()[1].style, BOX_OK);
 
-    string expected = storeof({{"Anchor", "A heavy hook.\r\nIt holds a vessel.\r\n", 0, LevelVeryHard},
+    string expected = storebytes({{"Anchor", "A heavy hook.\r\nIt holds a vessel.\r\n", 0, LevelVeryHard},
                                {"berth", "A ship's place.\r\nAlso a bunk.\r\n", 0, LevelVeryHard}});
     EXPECT_EQ(readwholefile("dicbin.txt").size(), 2u * RECORDSIZE);
     EXPECT_TRUE(readwholefile("dicbin.txt") == expected) << "every byte of both records as written";
@@ -70,7 +50,7 @@ TEST_F(Rebuild, TwoHeadwordsGiveExactlyTwoClearedRecordsUnmarkedAtLevelThree)
 TEST_F(Rebuild, ListsEveryNewWordUnfilteredAtVeryHardAndLeavesMeaningAndCountsAlone)
 {
     writestore(harbourglossary());
-    writewholefile(SOURCE, TWOENTRIES);
+    writewholefile(SOURCEFILE, TWOENTRIES);
     start();
     userclick(dialog, IDC_SHOW_HARD);  // writes the counts
     usertype(dialog, IDC_WORD, "berth");
@@ -94,7 +74,7 @@ TEST_F(Rebuild, ListsEveryNewWordUnfilteredAtVeryHardAndLeavesMeaningAndCountsAl
 TEST_F(Rebuild, AnsweringNoLeavesTheStoreByteForByteAndTheListAsTheyWere)
 {
     writestore(harbourglossary());
-    writewholefile(SOURCE, TWOENTRIES);
+    writewholefile(SOURCEFILE, TWOENTRIES);
     string before = readwholefile("dicbin.txt");
     start();
     vector<string> listed = listitems(dialog, IDC_WORDLIST);
@@ -109,7 +89,7 @@ TEST_F(Rebuild, AnsweringNoLeavesTheStoreByteForByteAndTheListAsTheyWere)
 TEST_F(Rebuild, TheMarkerAnywhereMakesAHeadwordAndABlankLineStaysInTheMeaning)
 {
     writestore(harbourglossary());
-    writewholefile(SOURCE,
+    writewholefile(SOURCEFILE,
                    "quay marvoc\nA landing.\n\nAlong the water.\nsee also marvoc entries\nmarvoc\nno word\n");
     start();
     answernext(ANSWER_YES);
@@ -126,13 +106,13 @@ TEST_F(Rebuild, TheMarkerAnywhereMakesAHeadwordAndABlankLineStaysInTheMeaning)
 TEST_F(Rebuild, LinesBeforeTheFirstHeadwordNeverMakeARecordFromAStaleEntryBuffer)
 {
     writestore(harbourglossary());
-    writewholefile(SOURCE, "A glossary of the harbour.\n\nanchor marvoc\nA hook.\n");
+    writewholefile(SOURCEFILE, "A glossary of the harbour.\n\nanchor marvoc\nA hook.\n");
     start();
     usertype(dialog, IDC_WORD, "quay");
     userclick(dialog, IDC_SEARCH);  // the search leaves the last record in the entry buffer
     answernext(ANSWER_YES);
     usermenu(dialog, IDM_REBUILD);
-    string expected = storeof({{"anchor", "A hook.\r\n", 0, LevelVeryHard}});
+    string expected = storebytes({{"anchor", "A hook.\r\n", 0, LevelVeryHard}});
     EXPECT_TRUE(readwholefile("dicbin.txt") == expected);
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), vector<string>{"anchor"});
 }
@@ -147,23 +127,24 @@ TEST_F(Rebuild, ASourceThatGivesNoEntryChangesNothingAndSaysSo)
 {
     const RefusedSource cases[] = {
         {"missing source", nullptr,
-         "ERROR: The file orlavexdic.txt was not found or is unaccessible\n\nNo change was made in any file"},
+         SOURCEMISSING},
         {"empty source", "",
-         "ERROR: The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
+         "The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
         {"no headword line", "A hook.\nA place.\n",
-         "ERROR: The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
+         "The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
     };
     for (const RefusedSource &c : cases) {
         writestore(harbourglossary());
-        std::filesystem::remove(SOURCE);
-        if (c.source) writewholefile(SOURCE, c.source);
+        std::filesystem::remove(SOURCEFILE);
+        if (c.source) writewholefile(SOURCEFILE, c.source);
         string before = readwholefile("dicbin.txt");
         start();
         vector<string> listed = listitems(dialog, IDC_WORDLIST);
         clearmessages();
         answernext(ANSWER_YES);
         usermenu(dialog, IDM_REBUILD);
-        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(QUESTION), c.message})) << c.name;
+        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(QUESTION), string("ERROR: ") + c.message}))
+            << c.name;
         EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name << ": the store is as it was";
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed) << c.name << ": the list is as it was";
         EXPECT_FALSE(newstoreleftbehind()) << c.name;
@@ -174,7 +155,7 @@ TEST_F(Rebuild, ASourceThatGivesNoEntryChangesNothingAndSaysSo)
 
 TEST_F(Rebuild, AMissingStoreIsCreated)
 {
-    writewholefile(SOURCE, TWOENTRIES);
+    writewholefile(SOURCEFILE, TWOENTRIES);
     start();
     answernext(ANSWER_YES);
     usermenu(dialog, IDM_REBUILD);
@@ -228,7 +209,7 @@ TEST_F(Rebuild, TheSourceGivesTheWordsAndMeaningsItsEditorShows)
     };
     for (const SourceBytes &row : rows) {
         writestore(harbourglossary());
-        writewholefile(SOURCE, row.source);
+        writewholefile(SOURCEFILE, row.source);
         start();
         answernext(ANSWER_YES);
         usermenu(dialog, IDM_REBUILD);
@@ -243,9 +224,9 @@ TEST_F(Rebuild, TheSourceGivesTheWordsAndMeaningsItsEditorShows)
         if (!row.words.empty()) {
             EXPECT_EQ(words, row.words) << row.name;
             EXPECT_EQ(meanings, expected) << row.name;
-            EXPECT_EQ(messagetexts().back(), "ERROR: Rebuilding done!") << row.name;
+            EXPECT_EQ(messagetexts().back(), "ERROR: " + string(DONE)) << row.name;
         } else {
-            EXPECT_NE(messagetexts().back(), "ERROR: Rebuilding done!") << row.name;
+            EXPECT_NE(messagetexts().back(), "ERROR: " + string(DONE)) << row.name;
         }
         closedialog(dialog);
         dialog = nullptr;
@@ -257,7 +238,7 @@ TEST_F(Rebuild, AUtf16SourceIsRefusedAndNothingChanges)
     const string utf16 = string("\xFF\xFE", 2) + string("a\0 \0m\0a\0r\0v\0o\0c\0\n\0", 18);
     for (const string &source : {utf16, string("\xFE\xFF", 2) + string("\0a", 2)}) {
         writestore(harbourglossary());
-        writewholefile(SOURCE, source);
+        writewholefile(SOURCEFILE, source);
         string before = readwholefile("dicbin.txt");
         start();
         vector<string> listed = listitems(dialog, IDC_WORDLIST);
@@ -273,59 +254,3 @@ TEST_F(Rebuild, AUtf16SourceIsRefusedAndNothingChanges)
         dialog = nullptr;
     }
 }
-
-#ifdef VANTREL_FAULTS
-struct FailedRebuild {
-    const char *name;
-    void (*inject)();
-    const char *message;
-};
-
-static const char NOTWRITTEN[] = "ERROR: The new dictionary could not be written\n\nNo change was made in any file";
-
-// The store was once opened for writing, and so emptied, before anything was
-// known to work: any failure after that lost the whole dictionary.
-TEST_F(Rebuild, AFailureAtAnyStepLeavesTheOldStoreAndTheListAsTheyWere)
-{
-    const FailedRebuild cases[] = {
-        {"new store not created", [] { filefaults.path = "dicbin.tmp"; filefaults.failopen = 1; }, NOTWRITTEN},
-        {"first record not written", [] { filefaults.path = "dicbin.tmp"; filefaults.failwrite = 1; },
-         NOTWRITTEN},
-        {"last record not written", [] { filefaults.path = "dicbin.tmp"; filefaults.failwrite = 2; },
-         NOTWRITTEN},
-        {"disk full in the middle", [] { filefaults.path = "dicbin.tmp"; filefaults.writelimit = 9000; },
-         NOTWRITTEN},
-        {"close fails", [] { filefaults.path = "dicbin.tmp"; filefaults.failclose = true; }, NOTWRITTEN},
-        {"replace fails", [] { filefaults.path = "dicbin.txt"; filefaults.failreplace = true; }, NOTWRITTEN},
-        {"source unreadable when its encoding is told", [] { filefaults.path = SOURCE; filefaults.failread = 1; },
-         "ERROR: The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file"},
-        {"source unreadable when its entries are read", [] { filefaults.path = SOURCE; filefaults.failread = 2; },
-         "ERROR: The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file"},
-        {"new store not put on the disk", [] { filefaults.path = "dicbin.tmp"; filefaults.failflush = true; },
-         NOTWRITTEN},
-        {"source not opened", [] { filefaults.path = SOURCE; filefaults.failopen = 1; },
-         "ERROR: The file orlavexdic.txt was not found or is unaccessible\n\nNo change was made in any file"},
-    };
-    for (const FailedRebuild &c : cases) {
-        writestore(harbourglossary());
-        writewholefile(SOURCE, TWOENTRIES);
-        string before = readwholefile("dicbin.txt");
-        start();
-        vector<string> listed = listitems(dialog, IDC_WORDLIST);
-        clearmessages();
-        clearfilefaults();
-        c.inject();
-        answernext(ANSWER_YES);
-        usermenu(dialog, IDM_REBUILD);
-        clearfilefaults();
-        ASSERT_EQ(messagetexts().size(), 2u) << c.name;
-        EXPECT_EQ(messagetexts()[1], c.message) << c.name;
-        EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name << ": the store is as it was";
-        EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed) << c.name << ": the list is as it was";
-        EXPECT_FALSE(newstoreleftbehind()) << c.name;
-        closedialog(dialog);
-        dialog = nullptr;
-    }
-}
-
-#endif

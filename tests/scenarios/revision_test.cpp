@@ -11,16 +11,6 @@ using std::vector;
 
 static const char MISSING[] = "ERROR: The file wl.dic was not found or is unaccessible";
 
-// True when the two stores differ in no byte outside the field of the record.
-static bool onlythefieldchanged(const string &before, const string &after, int number, size_t fieldoffset)
-{
-    if (before.size() != after.size()) return false;
-    size_t field = (size_t)(number - 1) * RECORDSIZE + fieldoffset;
-    for (size_t i = 0; i < before.size(); ++i)
-        if (before[i] != after[i] && i != field && i != field + 1) return false;
-    return true;
-}
-
 TEST_F(Revision, TogglingChangesOnlyTheTwoMarkBytesAndTogglingTwiceRestoresTheStore)
 {
     vector<TestEntry> entries = harbourglossary();
@@ -33,7 +23,7 @@ TEST_F(Revision, TogglingChangesOnlyTheTwoMarkBytesAndTogglingTwiceRestoresTheSt
 
     userclick(dialog, IDC_REVISION);
     string marked = readwholefile("dicbin.txt");
-    EXPECT_TRUE(onlythefieldchanged(before, marked, 1, offsetof(DictEntry, mark)));
+    EXPECT_TRUE(sameoutsidefield(before, marked, 1, offsetof(DictEntry, mark)));
     EXPECT_EQ(storedrecord(1).mark, RevisionMark);
     EXPECT_EQ(textof(dialog, IDC_REVISION), "Unmark from &revision");
     EXPECT_EQ(tkgetfocus(dialog), IDC_WORDLIST);
@@ -136,7 +126,7 @@ TEST_F(Revision, EachLevelRadioStoresItsOwnIdentifierAndSaysSo)
         EXPECT_EQ(textof(dialog, IDC_STATUS), "");
         userclick(dialog, click.radio);
         EXPECT_EQ(storedrecord(8).level, click.stored) << click.radio;
-        EXPECT_TRUE(onlythefieldchanged(before, readwholefile("dicbin.txt"), 8, offsetof(DictEntry, level)))
+        EXPECT_TRUE(sameoutsidefield(before, readwholefile("dicbin.txt"), 8, offsetof(DictEntry, level)))
             << click.radio;
         EXPECT_EQ(textof(dialog, IDC_STATUS), "Difficulty level changed.") << click.radio;
         EXPECT_EQ(tkgetfocus(dialog), IDC_WORDLIST) << click.radio;

@@ -4,6 +4,7 @@
 // notification rules, the bounded reads, the sorted list's order and its
 // prefix selection, the Enter key, and the placement at each size.
 #include "tests/scenarios/scenario.h"
+#include "tests/support/maintemplate.h"
 #include "ui/layout.h"
 
 using std::string;
@@ -35,31 +36,14 @@ protected:
     }
 };
 
-struct Made {
-    int id;
-    const char *caption;
-};
-
-// Template order, which is also the focus order.
-const Made TEMPLATE[] = {
-    {IDC_GO, "GO"}, {IDC_WORDLABEL, "&Word"}, {IDC_QUERY, ""}, {IDC_WORD, ""}, {IDC_LISTLABEL, "&List"},
-    {IDC_WORDLIST, ""}, {IDC_MEANINGLABEL, "Meaning"}, {IDC_MEANING, ""}, {IDC_SEARCH, "&Search"},
-    {IDC_WORDCOUNT, ""}, {IDC_ENTRYNO, ""}, {IDC_LEVELGROUP, "Set level"}, {IDC_LEVEL_UNKNOWN, "????&/"},
-    {IDC_LEVEL_VERYHARD, "Very &Hard"}, {IDC_LEVEL_HARD, "Hard"}, {IDC_LEVEL_EASY, "Eas&y"},
-    {IDC_LEVEL_VERYEASY, "Very &Easy"}, {IDC_STATUS, ""}, {IDC_PREFIXON, ""}, {IDC_PREFIX, ""},
-    {IDC_CONTAINSON, ""}, {IDC_CONTAINS, ""}, {IDC_SUFFIXON, ""}, {IDC_SUFFIX, ""}, {IDC_SHOWGROUP, "Show"},
-    {IDC_SHOW_UNKNOWN, "???? only"}, {IDC_SHOW_HARD, "Hard words only"}, {IDC_SHOW_ALL, "All Words"},
-    {IDC_RESULTS, ""}, {IDC_REVISION, "Unmark from &Revision"}, {IDC_MARKEDONLY, "marked words only"},
-};
-
 TEST_F(ToolkitContract, TheTemplateMakesEveryControlEnabledButTheResultListAndNothingChecked)
 {
     Dialog d = templatedialog();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(dialogtitle(d), "orlavex dictionary");
-    for (const Made &made : TEMPLATE) {
+    for (const TemplateControl &made : MAINTEMPLATE) {
         EXPECT_EQ(textof(d, made.id), made.caption) << made.id;
-        EXPECT_EQ(tkisenabled(d, made.id), made.id != IDC_RESULTS) << made.id;
+        EXPECT_EQ(tkisenabled(d, made.id), made.enabled) << made.id;
         EXPECT_FALSE(tkischecked(d, made.id)) << made.id;
     }
     closedialog(d);
@@ -131,28 +115,29 @@ TEST_F(ToolkitContract, ReadsAreCutToTheBufferAndAMissingItemReadsAsNone)
     EXPECT_STREQ(missing, "");
 }
 
+struct SortedAdds {
+    vector<string> added;  // in this order
+    vector<string> listed;
+};
+
+// Case is ignored and hyphens and apostrophes nearly so; items equal but for
+// case are placed by the order they came.
 TEST_F(ToolkitContract, TheSortedListIgnoresCaseAndNearlyIgnoresHyphensAndApostrophes)
 {
+    const SortedAdds rows[] = {
+        {{"quay", "'tis", "dry-dock", "drydock", "Harbour", "harbour wall", "_x", "anchor", "harbour"},
+         {"_x", "anchor", "drydock", "dry-dock", "harbour", "Harbour", "harbour wall", "quay", "'tis"}},
+        {{"Harbour", "harbour", "harbour wall", "dry dock", "dry-dock", "drydock", "'tis", "quay", "_x", "Quay",
+          "harbour-wall", "harbourwall", "Dry dock", "dry Dock", "anchor", "yawl 01", "yawl 10", "yawl 2"},
+         {"_x", "anchor", "Dry dock", "dry Dock", "dry dock", "drydock", "dry-dock", "harbour", "Harbour",
+          "harbour wall", "harbourwall", "harbour-wall", "Quay", "quay", "'tis", "yawl 01", "yawl 10", "yawl 2"}},
+    };
     Dialog d = open();
-    tklistreset(d, IDC_WORDLIST);
-    for (const char *w : {"quay", "'tis", "dry-dock", "drydock", "Harbour", "harbour wall", "_x", "anchor", "harbour"})
-        tklistadd(d, IDC_WORDLIST, w);
-    EXPECT_EQ(listitems(d, IDC_WORDLIST), (vector<string>{"_x", "anchor", "drydock", "dry-dock", "harbour",
-                                                           "Harbour", "harbour wall", "quay", "'tis"}));
-}
-
-TEST_F(ToolkitContract, TheSortedListPlacesItemsEqualButForCaseByTheOrderTheyCame)
-{
-    Dialog d = open();
-    tklistreset(d, IDC_WORDLIST);
-    for (const char *w : {"Harbour", "harbour", "harbour wall", "dry dock", "dry-dock", "drydock", "'tis", "quay",
-                          "_x", "Quay", "harbour-wall", "harbourwall", "Dry dock", "dry Dock", "anchor", "yawl 01",
-                          "yawl 10", "yawl 2"})
-        tklistadd(d, IDC_WORDLIST, w);
-    EXPECT_EQ(listitems(d, IDC_WORDLIST),
-              (vector<string>{"_x", "anchor", "Dry dock", "dry Dock", "dry dock", "drydock", "dry-dock", "harbour",
-                              "Harbour", "harbour wall", "harbourwall", "harbour-wall", "Quay", "quay", "'tis",
-                              "yawl 01", "yawl 10", "yawl 2"}));
+    for (const SortedAdds &row : rows) {
+        tklistreset(d, IDC_WORDLIST);
+        for (const string &w : row.added) tklistadd(d, IDC_WORDLIST, w.c_str());
+        EXPECT_EQ(listitems(d, IDC_WORDLIST), row.listed);
+    }
 }
 
 TEST_F(ToolkitContract, PrefixSelectionIgnoresCaseAndAnEmptyOrUnknownTextKeepsTheSelection)

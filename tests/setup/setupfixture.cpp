@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "common/y.h"
 #include "inst/files.h"
@@ -16,20 +14,6 @@ std::vector<std::string> listlog;
 
 void listadd(SetupDialog, const char *line) { listlog.push_back(std::string("add ") + line); }
 void listselect(SetupDialog, int i) { listlog.push_back("select " + std::to_string(i)); }
-
-void writefile(const std::string &path, const std::string &bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), (std::streamsize)bytes.size());
-}
-
-std::string readfile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
 
 bool exists(const std::string &path) { return std::filesystem::exists(path); }
 

@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "tests/setup/archivebytes.h"
+#include "tests/support/files.h"
 
-void writefile(const std::string &path, const std::string &bytes);
-std::string readfile(const std::string &path);
 bool exists(const std::string &path);
 // Every file and folder under the scratch folder, relative, sorted.
 std::vector<std::string> tree();

@@ -9,21 +9,17 @@
 #include <vector>
 
 #include "dictionary/dictentry.h"
+#include "tests/support/files.h"
+#include "tests/support/storebytes.h"
 
-struct TestEntry {
-    std::string word;
-    std::string meaning;
-    int mark;
-    int level;
-};
-
-DictEntry makeentry(const TestEntry &e);
 // writes the entries as whole records, then extra bytes of a partial record
 void writestore(const std::vector<TestEntry> &entries, size_t extrabytes = 0,
                 const char *path = "dicbin.txt");
-std::string readwholefile(const char *path);
-void writewholefile(const char *path, const std::string &bytes);
 DictEntry storedrecord(int number, const char *path = "dicbin.txt");
+// The store as a crash would leave it: snapshotstore, hooked to the moment a
+// write is stopped, keeps its bytes in storeatstop.
+extern std::string storeatstop;
+void snapshotstore();
 
 // Runs each test in a fresh empty working folder with the list settings reset.
 class ScratchTest : public ::testing::Test {

@@ -81,6 +81,11 @@ TEST_F(SourceLines, ALongHeadwordOrMeaningIsCutAtItsFieldAndTheRecordStaysWhole)
          string(7997, 'm') + "\r\n", false},
         {"meaning of 8000, one over: no lone CR at the cut", "w marvoc\n" + string(7998, 'm') + "\n", "w",
          string(7998, 'm'), false},
+        // a meaning line of 8000 bytes or more arrives in pieces
+        {"meaning line of 8000: its line feed arrives alone and no longer fits",
+         "w marvoc\n" + string(7999, 'm') + "\n", "w", string(7999, 'm'), false},
+        {"meaning line of 8001: \"m\" and its line feed arrive alone", "w marvoc\n" + string(8000, 'm') + "\n", "w",
+         string(7999, 'm'), false},
         {"last line of 7999, exact fit", "w marvoc\n" + string(7999, 'm'), "w", string(7999, 'm'), true},
         {"last line of 8000, one over", "w marvoc\n" + string(8000, 'm'), "w", string(7999, 'm'), true},
         {"three lines over the field", "w marvoc\n" + string(3000, 'a') + "\n" + string(3000, 'b') + "\n" +

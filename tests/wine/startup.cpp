@@ -14,45 +14,23 @@
 
 #include "dictionary/resource.h"
 #include "tests/setup/wine/realregistry.h"
+#include "tests/support/files.h"
+#include "tests/support/storebytes.h"
 #include "tests/wine/otherprocess.h"
 
 namespace {
 
-const int RECORDSIZE = 8104;
 const DWORD PATIENCE = 20000;  // ms allowed for a window to appear or a process to end
 
-struct Entry {
-    const char *word;
-    const char *meaning;
-    short level;
-    short mark;
-};
-
-const Entry ENTRIES[] = {
-    {"harbour", "A sheltered place where ships lie.", 115, 0},
-    {"harbour wall", "The wall that shelters a harbour from the sea.", 114, 148},
-    {"quay", "A landing place built along the water.", 116, 0},
-};
-
-// The store as the program keeps it: whole 8104-byte records, mark at 0,
-// word at 2, meaning at 102, level at 8102, then `extra` stray bytes.
+// The store as the program keeps it, then `extra` stray bytes.
 void writestore(const std::string &path, int extra)
 {
-    FILE *f = fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    for (const Entry &entry : ENTRIES) {
-        unsigned char record[RECORDSIZE] = {};
-        memcpy(record, &entry.mark, 2);
-        strncpy(reinterpret_cast<char *>(record + 2), entry.word, 99);
-        strncpy(reinterpret_cast<char *>(record + 102), entry.meaning, 7999);
-        memcpy(record + 8102, &entry.level, 2);
-        ASSERT_EQ(fwrite(record, 1, RECORDSIZE, f), static_cast<size_t>(RECORDSIZE));
-    }
-    std::vector<unsigned char> stray(static_cast<size_t>(extra), 'x');
-    if (extra > 0) {
-        ASSERT_EQ(fwrite(stray.data(), 1, stray.size(), f), stray.size());
-    }
-    ASSERT_EQ(fclose(f), 0);
+    const std::vector<TestEntry> entries = {
+        {"harbour", "A sheltered place where ships lie.", 0, 115},
+        {"harbour wall", "The wall that shelters a harbour from the sea.", 148, 114},
+        {"quay", "A landing place built along the water.", 0, 116},
+    };
+    ASSERT_TRUE(writewholefile(path, storebytes(entries, (size_t)extra))) << path;
 }
 
 std::string folderof(const std::string &path)
@@ -184,29 +162,26 @@ long long countgrowth(StartUp *test, Program *running, const std::string &after,
     return usagecount() - before;
 }
 
-TEST_F(StartUp, NoCountTailStillGoesIntoTheWordBox)
-{
-    writestore(folder + "dicbin.txt", 0);
-    Program running;
-    start(&running, " \\NOCOUNT");
+struct CountedStart {
+    const char *tail;
+    const char *wordbox;
+    long long growth;
+};
 
-    HWND dialog = running.waitwindow("Orlavex Dictionary");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(controltext(dialog, IDC_WORD), "\\NOCOUNT");
-
-    pressescape(dialog);
-    EXPECT_EQ(running.waitexit(), 0);
-}
-
+// The switch alone, in any case, is not counted and still goes into the word box.
 TEST_F(StartUp, OrdinaryStartIsCountedNoCountStartIsNot)
 {
     writestore(folder + "dicbin.txt", 0);
-    Program first;
-    EXPECT_EQ(countgrowth(this, &first, " harbour", "harbour"), 1);
-    Program second;
-    EXPECT_EQ(countgrowth(this, &second, " \\nocount", "\\nocount"), 0);
-    Program third;
-    EXPECT_EQ(countgrowth(this, &third, " \\NOCOUNT harbour", "\\NOCOUNT harbour"), 1);
+    const CountedStart rows[] = {
+        {" harbour", "harbour", 1},
+        {" \\nocount", "\\nocount", 0},
+        {" \\NOCOUNT", "\\NOCOUNT", 0},
+        {" \\NOCOUNT harbour", "\\NOCOUNT harbour", 1},
+    };
+    for (const CountedStart &row : rows) {
+        Program running;
+        EXPECT_EQ(countgrowth(this, &running, row.tail, row.wordbox), row.growth) << row.tail;
+    }
 }
 
 TEST_F(StartUp, PartialRecordShowsIntegrityMessageBeforeTheDialog)

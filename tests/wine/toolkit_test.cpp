@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/scenarios/scenario.h"
+#include "tests/support/pump.h"
 #include "ui/toolkitwin32.h"
 
 namespace {
@@ -22,12 +23,7 @@ std::vector<int> tabpath(Dialog d, int presses)
         HWND focus = GetFocus();
         PostMessageA(focus, WM_KEYDOWN, VK_TAB, 0x000F0001);
         PostMessageA(focus, WM_KEYUP, VK_TAB, static_cast<LPARAM>(0xC00F0001u));
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (!IsDialogMessageA(dialog, &msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
+        pumpmessages(dialog);
         path.push_back(tkgetfocus(d));
     }
     return path;
