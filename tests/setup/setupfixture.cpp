@@ -5,7 +5,6 @@
 
 #include "common/y.h"
 #include "inst/files.h"
-#include "tests/support/scratchfolder.h"
 #include "inst/install.h"
 #include "tests/registrymodel.h"
 
@@ -44,9 +43,7 @@ int extractinto(const std::string &folder, std::string *locnafter)
 
 void SetupTest::SetUp()
 {
-    previous = std::filesystem::current_path();
-    const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder = enterscratchfolder("setup-tests", std::string(info->test_suite_name()) + "." + info->name());
+    ScratchFolderTest::SetUp();
     resetregistry();
     clearsetupfaults();
     listlog.clear();
@@ -56,5 +53,5 @@ void SetupTest::TearDown()
 {
     clearsetupfaults();
     EXPECT_EQ(openkeys(), 0) << "every registry key opened is closed again";
-    leavescratchfolder(folder, previous);
+    ScratchFolderTest::TearDown();
 }

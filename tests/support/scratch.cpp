@@ -4,7 +4,6 @@
 
 #include "dictionary/filefaults.h"
 #include "dictionary/store.h"
-#include "tests/support/scratchfolder.h"
 #include "dictionary/wordlist.h"
 
 void writestore(const std::vector<TestEntry> &entries, size_t extrabytes, const char *path)
@@ -27,9 +26,7 @@ void snapshotstore() { storeatstop = readwholefile(STOREFILE); }
 
 void ScratchTest::SetUp()
 {
-    previous = std::filesystem::current_path();
-    const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder = enterscratchfolder("tests", std::string(info->test_suite_name()) + "." + info->name());
+    ScratchFolderTest::SetUp();
     ShowFilter = SHOWALL;
     MarkedOnlyFilter = 0;
 #ifdef VANTREL_FAULTS
@@ -42,5 +39,5 @@ void ScratchTest::TearDown()
 #ifdef VANTREL_FAULTS
     clearfilefaults();
 #endif
-    leavescratchfolder(folder, previous);
+    ScratchFolderTest::TearDown();
 }

@@ -2,14 +2,12 @@
 #ifndef VANTREL_SCRATCH_H
 #define VANTREL_SCRATCH_H
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "dictionary/dictentry.h"
 #include "tests/support/files.h"
+#include "tests/support/scratchtest.h"
 #include "tests/support/storebytes.h"
 
 // writes the entries as whole records, then extra bytes of a partial record
@@ -22,14 +20,11 @@ extern std::string storeatstop;
 void snapshotstore();
 
 // Runs each test in a fresh empty working folder with the list settings reset.
-class ScratchTest : public ::testing::Test {
+class ScratchTest : public ScratchFolderTest {
 protected:
+    ScratchTest() : ScratchFolderTest("tests") {}
     void SetUp() override;
     void TearDown() override;
-
-private:
-    std::filesystem::path previous;
-    std::filesystem::path folder;
 };
 
 #endif
