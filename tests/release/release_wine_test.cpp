@@ -23,8 +23,8 @@
 
 #include "dictionary/resource.h"
 #include "tests/setup/wine/realregistry.h"
-#include "tests/wine/capture.h"
-#include "tests/wine/otherprocess.h"
+#include "tests/support/capture.h"
+#include "tests/support/otherprocess.h"
 #include "tests/support/files.h"
 #include "inst/resource.h"
 

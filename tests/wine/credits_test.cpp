@@ -13,7 +13,7 @@
 
 #include "tests/scenarios/scenario.h"
 #include "tests/support/pump.h"
-#include "tests/wine/capture.h"
+#include "tests/support/capture.h"
 #include "ui/credits.h"
 
 namespace {

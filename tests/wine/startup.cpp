@@ -16,7 +16,7 @@
 #include "tests/setup/wine/realregistry.h"
 #include "tests/support/files.h"
 #include "tests/support/storebytes.h"
-#include "tests/wine/otherprocess.h"
+#include "tests/support/otherprocess.h"
 
 namespace {
 

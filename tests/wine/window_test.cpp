@@ -14,7 +14,7 @@
 
 #include "tests/scenarios/scenario.h"
 #include "tests/support/pump.h"
-#include "tests/wine/capture.h"
+#include "tests/support/capture.h"
 #include "ui/layout.h"
 #include "ui/toolkitwin32.h"
 

@@ -10,7 +10,7 @@
 #include "tests/setup/wine/realregistry.h"
 #include "tests/support/files.h"
 #include "inst/resource.h"
-#include "tests/wine/otherprocess.h"
+#include "tests/support/otherprocess.h"
 
 using std::string;
 namespace fs = std::filesystem;
