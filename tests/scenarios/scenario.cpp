@@ -31,6 +31,16 @@ Dialog DialogTest::start(const char *tail)
     return dialog;
 }
 
+Dialog DialogTest::startonthreewords()
+{
+    writestore({{"harbour", "Sheltered water.", 0, LevelEasy},
+                {"Harbour master", "Keeps the harbour.", 0, LevelHard},
+                {"quay", "A landing place.", 0, LevelEasy}});
+    start("");
+    clearraised();
+    return dialog;
+}
+
 void DialogTest::TearDown()
 {
     if (dialog) closedialog(dialog);

@@ -18,6 +18,8 @@ class DialogTest : public ScratchTest {
 protected:
     void TearDown() override;
     Dialog start(const char *tail = "");
+    // The dialog started on a store of three words, with no command logged yet.
+    Dialog startonthreewords();
     Dialog dialog = nullptr;
 };
 

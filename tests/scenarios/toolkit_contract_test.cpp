@@ -23,18 +23,7 @@ int raised(int id, int code)
 
 vector<int> firstthree(const vector<int> &place) { return vector<int>(place.begin(), place.begin() + 3); }
 
-class ToolkitContract : public DialogTest {
-protected:
-    Dialog open()
-    {
-        writestore({{"harbour", "Sheltered water.", 0, LevelEasy},
-                    {"Harbour master", "Keeps the harbour.", 0, LevelHard},
-                    {"quay", "A landing place.", 0, LevelEasy}});
-        Dialog d = start("");
-        clearraised();
-        return d;
-    }
-};
+using ToolkitContract = DialogTest;
 
 TEST_F(ToolkitContract, TheTemplateMakesEveryControlEnabledButTheResultListAndNothingChecked)
 {
@@ -51,7 +40,7 @@ TEST_F(ToolkitContract, TheTemplateMakesEveryControlEnabledButTheResultListAndNo
 
 TEST_F(ToolkitContract, WritingTheWordBoxRaisesItsChangeAtOnceEvenWhenUnchanged)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     tksettext(d, IDC_WORD, "quay");
     EXPECT_EQ(raised(IDC_WORD, NOTIFY_CHANGE), 1);
     tksettext(d, IDC_WORD, "quay");
@@ -66,7 +55,7 @@ TEST_F(ToolkitContract, WritingTheWordBoxRaisesItsChangeAtOnceEvenWhenUnchanged)
 
 TEST_F(ToolkitContract, SelectionsChecksAndOtherTextsSetByTheProgramRaiseNothing)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     tksettext(d, IDC_STATUS, "12");
     tksettext(d, IDC_MEANING, "A multi-line box raises nothing.");
     tklistsetsel(d, IDC_WORDLIST, 1);
@@ -90,7 +79,7 @@ TEST_F(ToolkitContract, SelectionsChecksAndOtherTextsSetByTheProgramRaiseNothing
 
 TEST_F(ToolkitContract, ReadsAreCutToTheBufferAndAMissingItemReadsAsNone)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     char small[6] = "#####";
     tklistreset(d, IDC_WORDLIST);
     tklistadd(d, IDC_WORDLIST, "harbour wall");
@@ -132,7 +121,7 @@ TEST_F(ToolkitContract, TheSortedListIgnoresCaseAndNearlyIgnoresHyphensAndApostr
          {"_x", "anchor", "Dry dock", "dry Dock", "dry dock", "drydock", "dry-dock", "harbour", "Harbour",
           "harbour wall", "harbourwall", "harbour-wall", "Quay", "quay", "'tis", "yawl 01", "yawl 10", "yawl 2"}},
     };
-    Dialog d = open();
+    Dialog d = startonthreewords();
     for (const SortedAdds &row : rows) {
         tklistreset(d, IDC_WORDLIST);
         for (const string &w : row.added) tklistadd(d, IDC_WORDLIST, w.c_str());
@@ -142,7 +131,7 @@ TEST_F(ToolkitContract, TheSortedListIgnoresCaseAndNearlyIgnoresHyphensAndApostr
 
 TEST_F(ToolkitContract, PrefixSelectionIgnoresCaseAndAnEmptyOrUnknownTextKeepsTheSelection)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     tklistadd(d, IDC_WORDLIST, "harbour wall");
     tklistadd(d, IDC_WORDLIST, "Harbour");
     tklistadd(d, IDC_WORDLIST, "berth");
@@ -162,7 +151,7 @@ TEST_F(ToolkitContract, PrefixSelectionIgnoresCaseAndAnEmptyOrUnknownTextKeepsTh
 // box, a focused push button instead of GO, and nothing in the meaning box.
 TEST_F(ToolkitContract, EnterPressesGoButInTheMeaningBoxAndOnAPushButton)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     userclick(d, IDC_PREFIXON);  // enables the prefix box
     usertype(d, IDC_WORD, "quay");
     for (int id : {IDC_WORD, IDC_WORDLIST, IDC_PREFIXON, IDC_PREFIX}) {

@@ -17,15 +17,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const DWORD WAITMS = 30000;  // a generous bound, so a hang fails instead of blocking CI
-
 string textof(HWND window) { return windowtext(window); }
 
 // A run of setup.exe in its own scratch folder.
 class SetupRun : public ::testing::Test {
 protected:
     string folder;  // ends in a backslash
-    PROCESS_INFORMATION process = {};
+    OtherProcess process;
 
     void SetUp() override
     {
@@ -40,51 +38,23 @@ protected:
 
     void TearDown() override
     {
-        if (process.hProcess != nullptr) {
-            if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(process.hProcess, 99);
-                ADD_FAILURE() << "setup.exe was still running";
-            }
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
+        if (!process.close()) ADD_FAILURE() << "setup.exe was still running";
         forget("E2ETest");
         std::error_code ignored;
         fs::remove_all(folder, ignored);
     }
 
-    // Starts a program that lies next to this test, in the scratch folder.
-    static bool launch(const string &program, const string &arguments, const string &in,
-                       PROCESS_INFORMATION *started)
-    {
-        char self[MAX_PATH];
-        GetModuleFileNameA(nullptr, self, sizeof self);
-        string exe = fs::path(self).parent_path().string() + "\\" + program;
-        string line = "\"" + exe + "\" " + arguments;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        return CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, in.c_str(),
-                              &startup, started) != 0;
-    }
+    void start() { ASSERT_TRUE(process.start(programfolder() + "setup.exe", " ignored arguments", folder)); }
 
-    void start() { ASSERT_TRUE(launch("setup.exe", "ignored arguments", folder, &process)); }
-
-    // Runs mkpayload.exe to its end; its exit status.
+    // Runs mkpayload.exe, which lies next to this test, to its end; its exit status.
     DWORD mkpayload(const string &arguments)
     {
-        PROCESS_INFORMATION packer = {};
-        if (!launch("mkpayload.exe", arguments, folder, &packer)) return 0xDEAD;
-        DWORD code = 0xDEAD;
-        if (WaitForSingleObject(packer.hProcess, WAITMS) == WAIT_OBJECT_0) GetExitCodeProcess(packer.hProcess, &code);
-        CloseHandle(packer.hProcess);
-        CloseHandle(packer.hThread);
-        return code;
+        OtherProcess packer;
+        if (!packer.start(programfolder() + "mkpayload.exe", " " + arguments, folder)) return 0xDEAD;
+        return static_cast<DWORD>(packer.exitcode());
     }
 
-    HWND await(int control, HWND other = nullptr)
-    {
-        return awaitdialog(process, nullptr, control, other, WAITMS);
-    }
+    HWND await(int control, HWND other = nullptr) { return process.await(nullptr, control, other); }
 
     HWND dialog()
     {
@@ -93,26 +63,11 @@ protected:
         return d;
     }
 
-    // "caption: text" of the next message box, which is then answered with OK.
-    string answerbox()
-    {
-        HWND box = await(MESSAGEBOXTEXT);
-        if (box == nullptr) return "no message box";
-        string said = textof(box) + ": " + textof(GetDlgItem(box, MESSAGEBOXTEXT));
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        for (ULONGLONG end = GetTickCount64() + WAITMS; IsWindow(box) && GetTickCount64() < end;) Sleep(20);
-        return said;
-    }
+    string answerbox() { return process.answerbox(); }
 
     void press(HWND d, int id) { PostMessageA(GetDlgItem(d, id), BM_CLICK, 0, 0); }
 
-    DWORD exitcode()
-    {
-        if (WaitForSingleObject(process.hProcess, WAITMS) != WAIT_OBJECT_0) return 0xDEAD;
-        DWORD code = 0;
-        GetExitCodeProcess(process.hProcess, &code);
-        return code;
-    }
+    DWORD exitcode() { return static_cast<DWORD>(process.exitcode()); }
 
     std::vector<string> contents()
     {
@@ -154,7 +109,7 @@ TEST_F(SetupRun, EnterInstallsIntoTheDefaultFolderAndRecordsItInTheRegistry)
     ASSERT_NE(d, nullptr);
     GUITHREADINFO gui = {};
     gui.cbSize = sizeof gui;
-    GetGUIThreadInfo(process.dwThreadId, &gui);
+    GetGUIThreadInfo(process.info.dwThreadId, &gui);
     EXPECT_EQ(gui.hwndFocus, GetDlgItem(d, IDOK)) << "OK has the focus";
     PostMessageA(GetDlgItem(d, IDOK), WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ(answerbox(), "ERROR: Installation Complete");
@@ -230,10 +185,8 @@ TEST_F(SetupRun, AHostileArchiveIsRefusedBeforeAnythingIsWritten)
 
 TEST_F(SetupRun, SelfOverwriteAFileOverTheArchiveOrOverSetupIsRefusedAndTheArchiveKeptWhole)
 {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, sizeof self);
     // every spelling of the archive's own path is a row on the host (Refusal)
-    const string besidesetup = fs::path(self).parent_path().string();  // setup.exe lies beside this test
+    const string besidesetup = fs::path(programfolder()).parent_path().string();  // setup.exe lies beside this test
     const bool fits = besidesetup.size() <= 98;
     struct Row { string loc, name, over; };
     std::vector<Row> rows = {{".", "Data", "the file data itself"}};
@@ -252,9 +205,7 @@ TEST_F(SetupRun, SelfOverwriteAFileOverTheArchiveOrOverSetupIsRefusedAndTheArchi
         EXPECT_EQ(readwholefile(folder + "data"), bytes) << "the archive is whole, to be tried again";
         EXPECT_EQ(contents(), std::vector<string>{"data"}) << "not even the first file is written";
         EXPECT_EQ(readdword(PARENT, "E2ETest"), -1) << "no install record";
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-        process = {};
+        process.close();
     }
     if (!fits) GTEST_SKIP() << "the row of the running setup: " << besidesetup << " is too long to install into";
 }
@@ -295,7 +246,7 @@ TEST_F(SetupRun, CancellingTheFolderBrowserLeavesTheTypedFolder)
     HWND browser = await(0, d);
     ASSERT_NE(browser, nullptr) << "the folder browser opens";
     PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    for (ULONGLONG end = GetTickCount64() + WAITMS; IsWindow(browser) && GetTickCount64() < end;) Sleep(20);
+    for (ULONGLONG end = GetTickCount64() + process.patience; IsWindow(browser) && GetTickCount64() < end;) Sleep(20);
     EXPECT_EQ(textof(GetDlgItem(d, PATH)), "D:\\typed");
     press(d, IDCANCEL);
     EXPECT_EQ(exitcode(), 1u);
