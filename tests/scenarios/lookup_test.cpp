@@ -192,7 +192,7 @@ TEST_F(Lookup, AHeadwordOfNinetyNineCharactersTypedInFullIsFound)
 TEST_F(Lookup, MissingStoreIsSilentWhileTypingAndNoReachOnEnter)
 {
     start();
-    EXPECT_EQ(messagetexts(), vector<string>{"ERROR: The file wl.dic was not found or is unaccessible"});
+    EXPECT_EQ(messagetexts(), vector<string>{STOREMISSINGBOX});
     clearmessages();
     usertype(dialog, IDC_WORD, "anchor");
     EXPECT_EQ(textof(dialog, IDC_MEANING), "");

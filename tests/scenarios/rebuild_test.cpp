@@ -143,7 +143,7 @@ TEST_F(Rebuild, ASourceThatGivesNoEntryChangesNothingAndSaysSo)
         clearmessages();
         answernext(ANSWER_YES);
         usermenu(dialog, IDM_REBUILD);
-        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(QUESTION), string("ERROR: ") + c.message}))
+        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(QUESTION), errortext(c.message)}))
             << c.name;
         EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name << ": the store is as it was";
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed) << c.name << ": the list is as it was";
@@ -224,9 +224,9 @@ TEST_F(Rebuild, TheSourceGivesTheWordsAndMeaningsItsEditorShows)
         if (!row.words.empty()) {
             EXPECT_EQ(words, row.words) << row.name;
             EXPECT_EQ(meanings, expected) << row.name;
-            EXPECT_EQ(messagetexts().back(), "ERROR: " + string(DONE)) << row.name;
+            EXPECT_EQ(messagetexts().back(), errortext(DONE)) << row.name;
         } else {
-            EXPECT_NE(messagetexts().back(), "ERROR: " + string(DONE)) << row.name;
+            EXPECT_NE(messagetexts().back(), errortext(DONE)) << row.name;
         }
         closedialog(dialog);
         dialog = nullptr;

@@ -9,7 +9,6 @@ using Revision = DialogTest;
 using std::string;
 using std::vector;
 
-static const char MISSING[] = "ERROR: The file wl.dic was not found or is unaccessible";
 
 TEST_F(Revision, TogglingChangesOnlyTheTwoMarkBytesAndTogglingTwiceRestoresTheStore)
 {
@@ -176,7 +175,7 @@ TEST_F(Revision, AStoreThatIsGoneIsReportedByBothAndChangesNothing)
     userclick(dialog, IDC_REVISION);
     EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision");
     userclick(dialog, IDC_LEVEL_EASY);
-    EXPECT_EQ(messagetexts(), (vector<string>{MISSING, MISSING}));
+    EXPECT_EQ(messagetexts(), (vector<string>{STOREMISSINGBOX, STOREMISSINGBOX}));
     EXPECT_EQ(checkedlevels(dialog), vector<int>{IDC_LEVEL_EASY});
     EXPECT_FALSE(std::filesystem::exists("dicbin.txt")) << "nothing created";
 }
@@ -196,7 +195,7 @@ TEST_F(Revision, AReadOnlyStoreIsLookedUpButNeitherToggledNorGraded)
     EXPECT_EQ(textof(dialog, IDC_REVISION), "Unmark from &revision");
     userclick(dialog, IDC_LEVEL_EASY);
     EXPECT_EQ(textof(dialog, IDC_STATUS), "");
-    EXPECT_EQ(messagetexts(), (vector<string>{MISSING, MISSING}));
+    EXPECT_EQ(messagetexts(), (vector<string>{STOREMISSINGBOX, STOREMISSINGBOX}));
     EXPECT_TRUE(readwholefile("dicbin.txt") == before);
 }
 
@@ -226,7 +225,7 @@ TEST_F(Revision, AFailedRewriteIsReportedAndTheCaptionAndStatusLineStay)
         filefaults.path = "dicbin.txt";
         c.inject();
         userclick(dialog, IDC_REVISION);
-        EXPECT_EQ(messagetexts(), vector<string>{MISSING}) << c.name;
+        EXPECT_EQ(messagetexts(), vector<string>{STOREMISSINGBOX}) << c.name;
         EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision") << c.name;
 
         clearfilefaults();
@@ -235,7 +234,7 @@ TEST_F(Revision, AFailedRewriteIsReportedAndTheCaptionAndStatusLineStay)
         c.inject();
         userclick(dialog, IDC_LEVEL_EASY);
         clearfilefaults();
-        EXPECT_EQ(messagetexts(), (vector<string>{MISSING, MISSING})) << c.name;
+        EXPECT_EQ(messagetexts(), (vector<string>{STOREMISSINGBOX, STOREMISSINGBOX})) << c.name;
         EXPECT_EQ(textof(dialog, IDC_STATUS), "38") << c.name;
         if (c.storeunchanged) {
             EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name;

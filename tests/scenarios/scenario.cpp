@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "dictionary/store.h"
 #include "ui/layout.h"
 
 std::vector<TestEntry> harbourglossary()
@@ -103,6 +104,9 @@ std::vector<std::string> messagetexts()
     for (const ShownMessage &m : shownmessages()) texts.push_back(m.caption + ": " + m.text);
     return texts;
 }
+
+std::string errortext(const char *text) { return std::string(ERRORCAPTION) + ": " + text; }
+const std::string STOREMISSINGBOX = errortext(STOREMISSING);
 
 std::vector<int> placeof(Dialog d, int id)
 {
