@@ -20,6 +20,7 @@
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
 #include "tests/scenarios/scenario.h"
+#include "tests/support/capture.h"
 #include "tests/support/pump.h"
 #include "ui/mainwindow.h"
 #include "ui/toolkithooks.h"
@@ -103,23 +104,11 @@ std::string pixels(int id)
 {
     RECT r;
     GetWindowRect(control(id), &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB};
-    void *bits = nullptr;
-    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    unsigned long long hash = 1469598103934665603ull;
-    const unsigned char *b = static_cast<const unsigned char *>(bits);
-    for (int i = 0; i < w * h * 4; ++i) hash = (hash ^ b[i]) * 1099511628211ull;
-    SelectObject(memory, old);
-    DeleteObject(picture);
-    DeleteDC(memory);
+    Picture painted = capturedc(screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
     ReleaseDC(nullptr, screen);
+    unsigned long long hash = 1469598103934665603ull;
+    for (unsigned char b : painted.bgr) hash = (hash ^ b) * 1099511628211ull;
     return std::to_string(hash);
 }
 
