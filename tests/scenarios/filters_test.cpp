@@ -98,8 +98,6 @@ TEST_F(Filters, TheTextFiltersCompareTheHeadwordCaseSensitivelyAndCombine)
         }
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), c.listed) << c.name;
         EXPECT_EQ(textof(dialog, IDC_WORDCOUNT), std::to_string(c.listed.size())) << c.name;
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }
 

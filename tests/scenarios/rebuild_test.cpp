@@ -148,8 +148,6 @@ TEST_F(Rebuild, ASourceThatGivesNoEntryChangesNothingAndSaysSo)
         EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name << ": the store is as it was";
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed) << c.name << ": the list is as it was";
         EXPECT_FALSE(newstoreleftbehind()) << c.name;
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }
 
@@ -228,8 +226,6 @@ TEST_F(Rebuild, TheSourceGivesTheWordsAndMeaningsItsEditorShows)
         } else {
             EXPECT_NE(messagetexts().back(), errortext(DONE)) << row.name;
         }
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }
 
@@ -250,7 +246,5 @@ TEST_F(Rebuild, AUtf16SourceIsRefusedAndNothingChanges)
         EXPECT_TRUE(readwholefile("dicbin.txt") == before);
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed);
         EXPECT_FALSE(newstoreleftbehind());
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }

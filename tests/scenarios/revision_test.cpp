@@ -239,8 +239,6 @@ TEST_F(Revision, AFailedRewriteIsReportedAndTheCaptionAndStatusLineStay)
         if (c.storeunchanged) {
             EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name;
         }
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }
 #endif

@@ -28,6 +28,7 @@ std::vector<TestEntry> harbourglossary()
 
 Dialog DialogTest::start(const char *tail)
 {
+    if (dialog) closedialog(dialog);
     dialog = startdialog(tail);
     return dialog;
 }

@@ -17,6 +17,7 @@ std::vector<TestEntry> harbourglossary();
 class DialogTest : public ScratchTest {
 protected:
     void TearDown() override;
+    // Starts the dialog, closing the one the test started before.
     Dialog start(const char *tail = "");
     // The dialog started on a store of three words, with no command logged yet.
     Dialog startonthreewords();

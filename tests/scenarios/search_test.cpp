@@ -238,7 +238,5 @@ TEST_F(Search, AQueryOverNinetyNineCharactersIsSearchedWholeAndCutOnlyInTheHeade
         ASSERT_FALSE(results.empty()) << c.name;
         EXPECT_EQ(results[0], c.header) << c.name;
         EXPECT_EQ(std::count(results.begin(), results.end(), "qanat"), c.header[0] == 'R' ? 1 : 0) << c.name;
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }

@@ -81,7 +81,6 @@ TEST_F(Startup, ExitAndEscapeEndTheDialogWithZero)
     userescape(dialog);
     EXPECT_TRUE(dialogended(dialog, &result));
     EXPECT_EQ(result, 0);
-    closedialog(dialog);
     start();
     usermenu(dialog, IDM_EXIT);
     EXPECT_TRUE(dialogended(dialog, &result));

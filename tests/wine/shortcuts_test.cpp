@@ -260,7 +260,6 @@ protected:
         MarkedOnlyFilter = 0;
         states.clear();
         steps.clear();
-        if (dialog != nullptr) closedialog(dialog);
         writestore(hardwords(brackets));
         Dialog d = start("");
         shown = reinterpret_cast<HWND>(d);
