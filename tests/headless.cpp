@@ -50,6 +50,13 @@ Control *findcontrol(Dialog d, int id)
     return nullptr;
 }
 
+std::vector<std::string> messagesof(Dialog d)
+{
+    std::vector<std::string> texts;
+    for (const ShownMessage &m : d->messages) texts.push_back(m.text);
+    return texts;
+}
+
 void raisecommand(Dialog d, int id, int code)
 {
     d->raised.push_back({id, code});

@@ -36,13 +36,6 @@ static Dialog started()
     return d;
 }
 
-static vector<string> messagesof(Dialog d)
-{
-    vector<string> out;
-    for (const ShownMessage &m : d->messages) out.push_back(m.text);
-    return out;
-}
-
 static bool contains(const vector<string> &items, const string &item)
 {
     return std::find(items.begin(), items.end(), item) != items.end();

@@ -86,7 +86,7 @@ protected:
         out.store = readwholefile(STOREFILE);
         out.shown = w.toggle ? findcontrol(d, IDC_REVISION)->text == (w.newvalue == RevisionMark ? UNMARKCAPTION : MARKCAPTION)
                              : findcontrol(d, IDC_STATUS)->text == LEVELCHANGED;
-        for (const ShownMessage &m : d->messages) out.messages.push_back(m.text);
+        out.messages = messagesof(d);
         headlessdestroy(d);
         return out;
     }

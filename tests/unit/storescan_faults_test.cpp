@@ -74,8 +74,7 @@ TEST_F(ScanFaults, AReadThatFailsHalfwayThroughTheStoreIsTold)
                     scan.run(d);
                     bool struck = filefaults.*kind.made >= n;
                     clearfilefaults();
-                    vector<string> shown;
-                    for (const ShownMessage &m : d->messages) shown.push_back(m.text);
+                    vector<string> shown = messagesof(d);
                     headlessdestroy(d);
                     string what = string(scan.what) + ", " + kind.kind + " number " + std::to_string(n) +
                                   (fromthenon ? " and on" : "");
