@@ -14,7 +14,7 @@ static const char TWOENTRIES[] =
 
 static size_t storedcount()
 {
-    return readwholefile("dicbin.txt").size() / RECORDSIZE;
+    return readwholefile(STOREFILE).size() / RECORDSIZE;
 }
 
 static bool newstoreleftbehind()
@@ -41,8 +41,8 @@ TEST_F(Rebuild, TwoHeadwordsGiveExactlyTwoClearedRecordsUnmarkedAtLevelThree)
 
     string expected = storebytes({{"Anchor", "A heavy hook.\r\nIt holds a vessel.\r\n", 0, LevelVeryHard},
                                {"berth", "A ship's place.\r\nAlso a bunk.\r\n", 0, LevelVeryHard}});
-    EXPECT_EQ(readwholefile("dicbin.txt").size(), 2u * RECORDSIZE);
-    EXPECT_TRUE(readwholefile("dicbin.txt") == expected) << "every byte of both records as written";
+    EXPECT_EQ(readwholefile(STOREFILE).size(), 2u * RECORDSIZE);
+    EXPECT_TRUE(readwholefile(STOREFILE) == expected) << "every byte of both records as written";
     EXPECT_FALSE(newstoreleftbehind());
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), (vector<string>{"Anchor", "berth"}));
 }
@@ -75,14 +75,14 @@ TEST_F(Rebuild, AnsweringNoLeavesTheStoreByteForByteAndTheListAsTheyWere)
 {
     writestore(harbourglossary());
     writewholefile(SOURCEFILE, TWOENTRIES);
-    string before = readwholefile("dicbin.txt");
+    string before = readwholefile(STOREFILE);
     start();
     vector<string> listed = listitems(dialog, IDC_WORDLIST);
     answernext(ANSWER_NO);
     usermenu(dialog, IDM_REBUILD);
     EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(QUESTION),
                                               "ERROR: No change was made in any file"}));
-    EXPECT_TRUE(readwholefile("dicbin.txt") == before);
+    EXPECT_TRUE(readwholefile(STOREFILE) == before);
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed);
 }
 
@@ -113,7 +113,7 @@ TEST_F(Rebuild, LinesBeforeTheFirstHeadwordNeverMakeARecordFromAStaleEntryBuffer
     answernext(ANSWER_YES);
     usermenu(dialog, IDM_REBUILD);
     string expected = storebytes({{"anchor", "A hook.\r\n", 0, LevelVeryHard}});
-    EXPECT_TRUE(readwholefile("dicbin.txt") == expected);
+    EXPECT_TRUE(readwholefile(STOREFILE) == expected);
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), vector<string>{"anchor"});
 }
 
@@ -137,7 +137,7 @@ TEST_F(Rebuild, ASourceThatGivesNoEntryChangesNothingAndSaysSo)
         writestore(harbourglossary());
         std::filesystem::remove(SOURCEFILE);
         if (c.source) writewholefile(SOURCEFILE, c.source);
-        string before = readwholefile("dicbin.txt");
+        string before = readwholefile(STOREFILE);
         start();
         vector<string> listed = listitems(dialog, IDC_WORDLIST);
         clearmessages();
@@ -145,7 +145,7 @@ TEST_F(Rebuild, ASourceThatGivesNoEntryChangesNothingAndSaysSo)
         usermenu(dialog, IDM_REBUILD);
         EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(QUESTION), errortext(c.message)}))
             << c.name;
-        EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name << ": the store is as it was";
+        EXPECT_TRUE(readwholefile(STOREFILE) == before) << c.name << ": the store is as it was";
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed) << c.name << ": the list is as it was";
         EXPECT_FALSE(newstoreleftbehind()) << c.name;
     }
@@ -235,7 +235,7 @@ TEST_F(Rebuild, AUtf16SourceIsRefusedAndNothingChanges)
     for (const string &source : {utf16, string("\xFE\xFF", 2) + string("\0a", 2)}) {
         writestore(harbourglossary());
         writewholefile(SOURCEFILE, source);
-        string before = readwholefile("dicbin.txt");
+        string before = readwholefile(STOREFILE);
         start();
         vector<string> listed = listitems(dialog, IDC_WORDLIST);
         answernext(ANSWER_YES);
@@ -243,7 +243,7 @@ TEST_F(Rebuild, AUtf16SourceIsRefusedAndNothingChanges)
         EXPECT_EQ(messagetexts().back(),
                   "ERROR: The file orlavexdic.txt is saved as UTF-16\nSave it as UTF-8 or ANSI, then rebuild the "
                   "dictionary\n\nNo change was made in any file");
-        EXPECT_TRUE(readwholefile("dicbin.txt") == before);
+        EXPECT_TRUE(readwholefile(STOREFILE) == before);
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed);
         EXPECT_FALSE(newstoreleftbehind());
     }

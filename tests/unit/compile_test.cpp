@@ -18,7 +18,7 @@ using SourceLines = ScratchTest;
 // Rebuilds from the source, answering Yes, and returns every stored record.
 static std::vector<DictEntry> rebuiltfrom(const string &source)
 {
-    writewholefile("orlavexdic.txt", source);
+    writewholefile(SOURCEFILE, source);
     Dialog d = headlesscreate();
     d->answers.push_back(ANSWER_YES);
     rebuildstore(d);
