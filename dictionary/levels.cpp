@@ -13,7 +13,7 @@
 // is reported with the store message, and the status line keeps what it
 // showed, so the screen never claims a change the store does not hold.
 
-static const char LEVELCHANGED[] = "Difficulty level changed.";
+const char LEVELCHANGED[] = "Difficulty level changed.";
 
 const int LEVELRADIOS[5] = {LevelVeryHard, LevelHard, LevelEasy, LevelVeryEasy, LevelUnknown};
 

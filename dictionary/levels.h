@@ -6,6 +6,8 @@
 
 #include "dictionary/toolkit.h"
 
+extern const char LEVELCHANGED[];  // "Difficulty level changed."
+
 // in the order the program unchecks them: 3, 114, 115, 116, 117
 extern const int LEVELRADIOS[5];
 

@@ -28,10 +28,10 @@
 // and the status line as the settings and filters shown ask, since the new
 // store has marks and levels worth filtering by.
 
-static const char SOURCEFILE[] = "orlavexdic.txt";
-static const char NEWSTOREFILE[] = "dicbin.tmp";
+const char SOURCEFILE[] = "orlavexdic.txt";
+const char NEWSTOREFILE[] = "dicbin.tmp";
 
-static const char QUESTION[] =
+const char QUESTION[] =
     "Are you sure you want to rebuild your dictionary?\n"
     "\tRebuilding dictionary will help if your files had been corrupted\n"
     "\tor\n"
@@ -39,17 +39,17 @@ static const char QUESTION[] =
     "   BUT\n"
     "\tThis will remove all the difficulty level settings you had set for each word";
 static const char NOCHANGE[] = "No change was made in any file";
-static const char DONE[] = "Rebuilding done!";
-static const char SOURCEMISSING[] =
+const char DONE[] = "Rebuilding done!";
+const char SOURCEMISSING[] =
     "The file orlavexdic.txt was not found or is unaccessible\n\nNo change was made in any file";
-static const char SOURCEUNREADABLE[] =
+const char SOURCEUNREADABLE[] =
     "The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file";
 static const char NOHEADWORD[] =
     "The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file";
 static const char UTF16SAVED[] =
     "The file orlavexdic.txt is saved as UTF-16\n"
     "Save it as UTF-8 or ANSI, then rebuild the dictionary\n\nNo change was made in any file";
-static const char STORENOTWRITTEN[] =
+const char STORENOTWRITTEN[] =
     "The new dictionary could not be written\n\nNo change was made in any file";
 
 const char KEEPQUESTION[] =

@@ -4,6 +4,14 @@
 
 #include "dictionary/toolkit.h"
 
+extern const char SOURCEFILE[];        // "orlavexdic.txt"
+extern const char NEWSTOREFILE[];      // "dicbin.tmp", the new store until it takes the store's place
+extern const char QUESTION[];          // the question asked before the rebuild
+extern const char DONE[];              // "Rebuilding done!"
+extern const char SOURCEMISSING[];     // the text source cannot be opened
+extern const char SOURCEUNREADABLE[];  // a read of the text source failed
+extern const char STORENOTWRITTEN[];   // the new store could not be written or put in place
+
 // 1 when the store was rewritten, 0 when the user declined or it failed.
 int rebuildstore(Dialog d);
 // What the rebuild that keeps marks and levels asks first: what it keeps and

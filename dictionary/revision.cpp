@@ -14,8 +14,8 @@
 // fails is reported with the store message, and the caption keeps what it
 // showed, so the screen never claims a change the store does not hold.
 
-static const char MARKCAPTION[] = "Mark for &revision";
-static const char UNMARKCAPTION[] = "Unmark from &revision";
+const char MARKCAPTION[] = "Mark for &revision";
+const char UNMARKCAPTION[] = "Unmark from &revision";
 
 void showmark(Dialog d, int mark)
 {

@@ -5,6 +5,9 @@
 
 #include "dictionary/toolkit.h"
 
+extern const char MARKCAPTION[];    // "Mark for &revision"
+extern const char UNMARKCAPTION[];  // "Unmark from &revision"
+
 // The caption that tells the mark: "Unmark from &revision" for RevisionMark,
 // "Mark for &revision" for any other value.
 void showmark(Dialog d, int mark);

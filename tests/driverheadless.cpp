@@ -85,13 +85,19 @@ void userescape(Dialog d)
     raisecommand(d, IDM_EXIT, NOTIFY_CLICKED);
 }
 
-void userpick(Dialog d, int id, int index)
+// Selects an item of a list or drop-down as a click on it does, raising code.
+static void selectitem(Dialog d, int id, int index, int code)
 {
     Control *c = findcontrol(d, id);
     if (!c || !c->enabled || index < 0 || index >= (int)c->items.size()) return;
     d->focus = id;
     c->selected = index;
-    raisecommand(d, id, NOTIFY_SELCHANGE);
+    raisecommand(d, id, code);
+}
+
+void userpick(Dialog d, int id, int index)
+{
+    selectitem(d, id, index, NOTIFY_SELCHANGE);
 }
 
 void userdoubleclick(Dialog d, int id, int index)
@@ -118,11 +124,7 @@ void userclick(Dialog d, int id)
 
 void userchoose(Dialog d, int id, int index)
 {
-    Control *c = findcontrol(d, id);
-    if (!c || !c->enabled || index < 0 || index >= (int)c->items.size()) return;
-    d->focus = id;
-    c->selected = index;
-    raisecommand(d, id, NOTIFY_SELENDOK);
+    selectitem(d, id, index, NOTIFY_SELENDOK);
 }
 
 void userfocus(Dialog d, int id)

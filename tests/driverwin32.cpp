@@ -13,6 +13,7 @@
 #include "tests/driver.h"
 #include "tests/setup/wine/realregistry.h"
 #include "tests/toolkithooks.h"
+#include "tests/support/pump.h"
 #include "ui/mainwindow.h"
 
 namespace {
@@ -50,31 +51,11 @@ void recordend(Dialog, int result)
     endresult = result;
 }
 
-// The real dialog procedure, with every command it gets logged first.
-INT_PTR CALLBACK recordingproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    if (message == WM_COMMAND)
-        commands.push_back(RaisedCommand{LOWORD(wparam), HIWORD(wparam)});
-    return DialogFunc(window, message, wparam, lparam);
-}
-
 // A procedure that leaves the dialog as its template made it.
 INT_PTR CALLBACK templateonly(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
-// Hands every pending message to the dialog manager, as the modal loop
-// would, until the queue is empty.
-void pump()
-{
-    MSG msg;
-    for (int handled = 0; handled < 100000; ++handled) {
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            return;
-        if (dialog != nullptr && IsWindow(dialog) && IsDialogMessageA(dialog, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+// Hands every pending message to the dialog manager, as the modal loop would.
+void pump() { pumpmessages(dialog); }
 
 HWND control(int id) { return GetDlgItem(dialog, id); }
 
@@ -147,7 +128,7 @@ Dialog startdialog(const char *tail)
     enddialoghook = recordend;
     creditshook = ignorecredits;
     dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAINDIALOG),
-                                nullptr, recordingproc, reinterpret_cast<LPARAM>(tail));
+                                nullptr, recordingproc<DialogFunc, commands>, reinterpret_cast<LPARAM>(tail));
     if (dialog == nullptr)
         return nullptr;
     ShowWindow(dialog, SW_SHOW);

@@ -8,49 +8,6 @@
 #include "ui/listorder.h"
 #include "dictionary/resource.h"
 
-struct TemplateControl {
-    int id;
-    ControlKind kind;
-    const char *caption;
-    bool enabled;
-    int group;
-};
-
-// Template order, which is also the focus order.
-static const TemplateControl MAINTEMPLATE[] = {
-    {IDC_GO, PUSHBUTTON, "GO", true, 0},
-    {IDC_WORDLABEL, STATICTEXT, "&Word", true, 0},
-    {IDC_QUERY, STATICTEXT, "", true, 0},
-    {IDC_WORD, EDITBOX, "", true, 0},
-    {IDC_LISTLABEL, STATICTEXT, "&List", true, 0},
-    {IDC_WORDLIST, LISTBOX, "", true, 0},
-    {IDC_MEANINGLABEL, STATICTEXT, "Meaning", true, 0},
-    {IDC_MEANING, MULTILINEEDIT, "", true, 0},
-    {IDC_SEARCH, PUSHBUTTON, "&Search", true, 0},
-    {IDC_WORDCOUNT, STATICTEXT, "", true, 0},
-    {IDC_ENTRYNO, STATICTEXT, "", true, 0},
-    {IDC_LEVELGROUP, GROUPBOX, "Set level", true, 0},
-    {IDC_LEVEL_UNKNOWN, RADIOBUTTON, "????&/", true, 1},
-    {IDC_LEVEL_VERYHARD, RADIOBUTTON, "Very &Hard", true, 1},
-    {IDC_LEVEL_HARD, RADIOBUTTON, "Hard", true, 1},
-    {IDC_LEVEL_EASY, RADIOBUTTON, "Eas&y", true, 1},
-    {IDC_LEVEL_VERYEASY, RADIOBUTTON, "Very &Easy", true, 1},
-    {IDC_STATUS, STATICTEXT, "", true, 0},
-    {IDC_PREFIXON, CHECKBOX, "", true, 0},
-    {IDC_PREFIX, EDITBOX, "", true, 0},
-    {IDC_CONTAINSON, CHECKBOX, "", true, 0},
-    {IDC_CONTAINS, EDITBOX, "", true, 0},
-    {IDC_SUFFIXON, CHECKBOX, "", true, 0},
-    {IDC_SUFFIX, EDITBOX, "", true, 0},
-    {IDC_SHOWGROUP, GROUPBOX, "Show", true, 0},
-    {IDC_SHOW_UNKNOWN, RADIOBUTTON, "???? only", true, 2},
-    {IDC_SHOW_HARD, RADIOBUTTON, "Hard words only", true, 2},
-    {IDC_SHOW_ALL, RADIOBUTTON, "All Words", true, 2},
-    {IDC_RESULTS, DROPDOWN, "", false, 0},
-    {IDC_REVISION, PUSHBUTTON, "Unmark from &Revision", true, 0},
-    {IDC_MARKEDONLY, CHECKBOX, "marked words only", true, 0},
-};
-
 const int NOLIMIT = 0x7ffffffe;
 
 Dialog headlesscreate()
@@ -91,6 +48,13 @@ Control *findcontrol(Dialog d, int id)
     for (Control &c : d->controls)
         if (c.id == id) return &c;
     return nullptr;
+}
+
+std::vector<std::string> messagesof(Dialog d)
+{
+    std::vector<std::string> texts;
+    for (const ShownMessage &m : d->messages) texts.push_back(m.text);
+    return texts;
 }
 
 void raisecommand(Dialog d, int id, int code)

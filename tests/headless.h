@@ -14,8 +14,7 @@
 
 #include "dictionary/toolkit.h"
 #include "tests/driver.h"
-
-enum ControlKind { EDITBOX, MULTILINEEDIT, STATICTEXT, PUSHBUTTON, RADIOBUTTON, CHECKBOX, LISTBOX, DROPDOWN, GROUPBOX };
+#include "tests/support/maintemplate.h"
 
 struct Control {
     int id;
@@ -52,6 +51,8 @@ struct DialogWindow {
 Dialog headlesscreate();
 void headlessdestroy(Dialog d);
 Control *findcontrol(Dialog d, int id);
+// the texts of the message boxes shown, in order
+std::vector<std::string> messagesof(Dialog d);
 // raises a command as the platform would, logging it
 void raisecommand(Dialog d, int id, int code);
 // the order in which the platform's sorted lists place two items

@@ -167,17 +167,3 @@ size_t modelvaluecount(const std::string &path)
     auto key = hive.find(keyof(path));
     return key == hive.end() ? 0 : key->second.values.size();
 }
-
-void modelput(const std::string &path, const std::string &name, unsigned long type,
-              const std::string &data)
-{
-    makekey(path);
-    hive[keyof(path)].values[lower(name)] = ModelValue{type, data};
-}
-
-void modelputdword(const std::string &path, const std::string &name, unsigned long value)
-{
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[(size_t)i] = (char)((value >> (8 * i)) & 0xFF);
-    modelput(path, name, REGTYPEDWORD, bytes);
-}

@@ -32,9 +32,4 @@ long long modeldword(const std::string &path, const std::string &name);
 std::string modelstring(const std::string &path, const std::string &name);
 size_t modelvaluecount(const std::string &path);
 
-// Arranging a hive: creates the key (and its parents) and sets the value.
-void modelput(const std::string &path, const std::string &name, unsigned long type,
-              const std::string &data);
-void modelputdword(const std::string &path, const std::string &name, unsigned long value);
-
 #endif

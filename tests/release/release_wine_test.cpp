@@ -17,14 +17,16 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "dictionary/dictentry.h"
 #include "tests/setup/wine/realregistry.h"
-#include "tests/wine/capture.h"
-#include "tests/wine/otherprocess.h"
+#include "tests/support/capture.h"
+#include "tests/support/otherprocess.h"
+#include "tests/support/files.h"
+#include "inst/resource.h"
 
 namespace fs = std::filesystem;
 using std::string;
@@ -33,28 +35,10 @@ using std::vector;
 namespace {
 
 const DWORD PATIENCE = 30000;  // ms for a window to come or a process to end
-const int RECORD = 8104;
-const int MARKAT = 0;
-const int LEVELAT = 8102;
 const string INSTALLED = "C:\\Orlavex Dictionary\\";
 const vector<string> SHIPPED = {"vantrel.exe", "dicbin.txt", "orlavexdic.txt", "Read me.htm"};
 
-string here()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return fs::path(string(path, length)).parent_path().string() + "\\";
-}
-
-string readfile(const string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 string textof(HWND window) { return windowtext(window); }
-
-string controltext(HWND dialog, int id) { return textof(GetDlgItem(dialog, id)); }
 
 // Sends a message and waits for it to be handled; false if it was not in time.
 bool deliver(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD_PTR *result = nullptr)
@@ -78,56 +62,11 @@ vector<string> items(HWND list, UINT countmessage, UINT textmessage)
     return lines;
 }
 
-struct Process {
-    PROCESS_INFORMATION info = {};
-
+// A program of the release, which must have ended by the end of the test.
+struct Process : OtherProcess {
     ~Process()
     {
-        if (info.hProcess == nullptr) return;
-        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(info.hProcess, 99);
-            ADD_FAILURE() << "a program was still running at the end";
-        }
-        CloseHandle(info.hProcess);
-        CloseHandle(info.hThread);
-    }
-
-    // Starts the program with only its quoted name on the command line, in
-    // the folder, as a shortcut or a double-click does.
-    bool start(const string &program, const string &folder)
-    {
-        string line = "\"" + program + "\"";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        return CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                              folder.c_str(), &startup, &info) != 0;
-    }
-
-    // A visible dialog of this process with this title, or holding this
-    // control; null if none came while the process ran.
-    HWND await(const string &title, int control = 0, HWND other = nullptr)
-    {
-        return awaitdialog(info, title.c_str(), control, other, PATIENCE);
-    }
-
-    // "caption: text" of the next message box, which is then answered with OK.
-    string answerbox()
-    {
-        HWND box = await("", MESSAGEBOXTEXT);
-        if (box == nullptr) return "no message box";
-        string said = textof(box) + ": " + controltext(box, MESSAGEBOXTEXT);
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        for (ULONGLONG end = GetTickCount64() + PATIENCE; IsWindow(box) && GetTickCount64() < end;)
-            Sleep(20);
-        return said;
-    }
-
-    long exitcode()
-    {
-        if (WaitForSingleObject(info.hProcess, PATIENCE) != WAIT_OBJECT_0) return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(info.hProcess, &code);
-        return static_cast<long>(code);
+        if (!close()) ADD_FAILURE() << "a program was still running at the end";
     }
 };
 
@@ -205,8 +144,8 @@ string versionvalue(const string &program, const string &name)
 
 class Release : public ::testing::Test {
 protected:
-    string release = here() + "release\\";
-    string payload = here() + "payload\\";
+    string release = programfolder() + "release\\";
+    string payload = programfolder() + "payload\\";
 
     void SetUp() override
     {
@@ -226,12 +165,12 @@ protected:
 void Release::install()
 {
     Process setup;
-    ASSERT_TRUE(setup.start(release + "setup.exe", release)) << "setup.exe is in the release folder";
-    HWND dialog = setup.await("", 106);
+    ASSERT_TRUE(setup.start(release + "setup.exe", "", release)) << "setup.exe is in the release folder";
+    HWND dialog = setup.await(nullptr, LIST);
     ASSERT_NE(dialog, nullptr) << "the installer dialog appears";
     EXPECT_EQ(textof(dialog), "Installation of VanTrel");
-    EXPECT_EQ(controltext(dialog, 102), "C:\\Orlavex Dictionary") << "the default folder";
-    EXPECT_EQ(items(GetDlgItem(dialog, 106), LB_GETCOUNT, LB_GETTEXT), SHIPPED);
+    EXPECT_EQ(controltext(dialog, PATH), "C:\\Orlavex Dictionary") << "the default folder";
+    EXPECT_EQ(items(GetDlgItem(dialog, LIST), LB_GETCOUNT, LB_GETTEXT), SHIPPED);
     screenshot(dialog, "setup.bmp");
 
     PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_RETURN, 0);
@@ -248,9 +187,9 @@ void Release::checkinstalledfiles()
     std::sort(shipped.begin(), shipped.end());
     EXPECT_EQ(found, shipped) << "the install folder holds the four files and nothing else";
     for (const string &name : SHIPPED) {
-        string bytes = readfile(INSTALLED + name);
+        string bytes = readwholefile(INSTALLED + name);
         EXPECT_FALSE(bytes.empty()) << name;
-        EXPECT_TRUE(bytes == readfile(payload + name)) << name << " is installed byte for byte";
+        EXPECT_TRUE(bytes == readwholefile(payload + name)) << name << " is installed byte for byte";
     }
 
     DWORD type = 0;
@@ -272,10 +211,10 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
     ASSERT_NO_FATAL_FAILURE(install());
     ASSERT_NO_FATAL_FAILURE(checkinstalledfiles());
 
-    vector<SourceEntry> source = readsource(readfile(INSTALLED + "orlavexdic.txt"));
-    const string shipped = readfile(INSTALLED + "dicbin.txt");
+    vector<SourceEntry> source = readsource(readwholefile(INSTALLED + "orlavexdic.txt"));
+    const string shipped = readwholefile(INSTALLED + "dicbin.txt");
     ASSERT_GE(source.size(), 300u);
-    ASSERT_EQ(shipped.size(), source.size() * RECORD) << "one record for each headword line";
+    ASSERT_EQ(shipped.size(), source.size() * RECORDSIZE) << "one record for each headword line";
     const string word = "bollard";
     auto entry = std::find_if(source.begin(), source.end(),
                               [&](const SourceEntry &e) { return e.word == word; });
@@ -283,23 +222,23 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
     const size_t number = static_cast<size_t>(entry - source.begin()) + 1;
 
     Process program;
-    ASSERT_TRUE(program.start(INSTALLED + "vantrel.exe", INSTALLED));
+    ASSERT_TRUE(program.start(INSTALLED + "vantrel.exe", "", INSTALLED));
     HWND dialog = program.await("Orlavex Dictionary");
     ASSERT_NE(dialog, nullptr) << "the main dialog appears with no message before it";
-    HWND wordbox = GetDlgItem(dialog, 120);
-    HWND list = GetDlgItem(dialog, 128);
-    EXPECT_EQ(controltext(dialog, 103), std::to_string(source.size())) << "every word is listed";
+    HWND wordbox = GetDlgItem(dialog, IDC_WORD);
+    HWND list = GetDlgItem(dialog, IDC_WORDLIST);
+    EXPECT_EQ(controltext(dialog, IDC_WORDCOUNT), std::to_string(source.size())) << "every word is listed";
 
     // type the headword, key by key, and read its meaning
     for (char key : word) ASSERT_TRUE(deliver(wordbox, WM_CHAR, static_cast<WPARAM>(key), 1));
-    EXPECT_EQ(controltext(dialog, 101), entry->meaning);
-    EXPECT_EQ(controltext(dialog, 113), std::to_string(number)) << "the entry number";
-    EXPECT_EQ(controltext(dialog, 148), "Mark for &revision");
+    EXPECT_EQ(controltext(dialog, IDC_MEANING), entry->meaning);
+    EXPECT_EQ(controltext(dialog, IDC_ENTRYNO), std::to_string(number)) << "the entry number";
+    EXPECT_EQ(controltext(dialog, IDC_REVISION), "Mark for &revision");
     screenshot(dialog, "main-dialog.bmp");
 
     // the credits box over it, closed with Enter
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(1023, 0), 0);
-    HWND credits = program.await("", 1332, dialog);
+    HWND credits = program.await(nullptr, IDC_CREDITSTEXT, dialog);
     ASSERT_NE(credits, nullptr) << "the credits box opens";
     screenshot(credits, "credits.bmp");
     PostMessageW(credits, WM_KEYDOWN, VK_RETURN, 0x001C0001);
@@ -308,25 +247,25 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
     EXPECT_FALSE(IsWindowVisible(credits)) << "Enter closes the credits box";
 
     // mark it for revision, then grade it Easy
-    ASSERT_TRUE(deliver(GetDlgItem(dialog, 148), BM_CLICK, 0, 0));
-    EXPECT_EQ(controltext(dialog, 148), "Unmark from &revision");
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_REVISION), BM_CLICK, 0, 0));
+    EXPECT_EQ(controltext(dialog, IDC_REVISION), "Unmark from &revision");
     GUITHREADINFO gui = {};
     gui.cbSize = sizeof gui;
     GetGUIThreadInfo(program.info.dwThreadId, &gui);
     EXPECT_EQ(gui.hwndFocus, list) << "the focus is in the word list after marking";
-    ASSERT_TRUE(deliver(GetDlgItem(dialog, 115), BM_CLICK, 0, 0));
-    EXPECT_EQ(controltext(dialog, 131), "Difficulty level changed.");
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_LEVEL_EASY), BM_CLICK, 0, 0));
+    EXPECT_EQ(controltext(dialog, IDC_STATUS), "Difficulty level changed.");
 
     // narrow the list to the marked words
-    ASSERT_TRUE(deliver(GetDlgItem(dialog, 149), BM_CLICK, 0, 0));
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_MARKEDONLY), BM_CLICK, 0, 0));
     EXPECT_EQ(items(list, LB_GETCOUNT, LB_GETTEXT), vector<string>{word});
-    EXPECT_EQ(controltext(dialog, 103), "1");
-    EXPECT_EQ(controltext(dialog, 131), std::to_string(source.size())) << "the entries in the store";
+    EXPECT_EQ(controltext(dialog, IDC_WORDCOUNT), "1");
+    EXPECT_EQ(controltext(dialog, IDC_STATUS), std::to_string(source.size())) << "the entries in the store";
 
     // search for the entries that mention it
     for (char key : word) ASSERT_TRUE(deliver(wordbox, WM_CHAR, static_cast<WPARAM>(key), 1));
-    ASSERT_TRUE(deliver(GetDlgItem(dialog, 130), BM_CLICK, 0, 0));
-    vector<string> results = items(GetDlgItem(dialog, 142), CB_GETCOUNT, CB_GETLBTEXT);
+    ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_SEARCH), BM_CLICK, 0, 0));
+    vector<string> results = items(GetDlgItem(dialog, IDC_RESULTS), CB_GETCOUNT, CB_GETLBTEXT);
     ASSERT_FALSE(results.empty());
     EXPECT_EQ(results.front(), "Related words found for " + word);
     results.erase(results.begin());
@@ -338,17 +277,15 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
     EXPECT_EQ(results, related) << "every entry whose word or meaning holds " << word;
     EXPECT_GT(related.size(), 3u);
 
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(2, 0), 0);  // Dictionary > Exit
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 0), 0);  // Dictionary > Exit
     EXPECT_EQ(program.exitcode(), 0);
 
     // the store differs from the shipped one in that record's mark and level only
     string expected = shipped;
-    size_t at = (number - 1) * RECORD;
-    expected[at + MARKAT] = static_cast<char>(148);
-    expected[at + MARKAT + 1] = 0;
-    expected[at + LEVELAT] = static_cast<char>(115);
-    expected[at + LEVELAT + 1] = 0;
-    string stored = readfile(INSTALLED + "dicbin.txt");
+    size_t at = (number - 1) * RECORDSIZE;
+    expected.replace(at + offsetof(DictEntry, mark), 2, string{static_cast<char>(RevisionMark), 0});
+    expected.replace(at + offsetof(DictEntry, level), 2, string{static_cast<char>(LevelEasy), 0});
+    string stored = readwholefile(INSTALLED + "dicbin.txt");
     ASSERT_EQ(stored.size(), shipped.size());
     EXPECT_TRUE(stored == expected) << "only the mark and the level of entry " << number << " changed";
 

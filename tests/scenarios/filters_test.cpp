@@ -98,8 +98,6 @@ TEST_F(Filters, TheTextFiltersCompareTheHeadwordCaseSensitivelyAndCombine)
         }
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), c.listed) << c.name;
         EXPECT_EQ(textof(dialog, IDC_WORDCOUNT), std::to_string(c.listed.size())) << c.name;
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }
 
@@ -173,8 +171,7 @@ TEST_F(Filters, AStoreEmptiedAfterStartUpIsReportedAndEverythingStays)
     clearmessages();
     userclick(dialog, IDC_SHOW_ALL);
     userclick(dialog, IDC_MARKEDONLY);
-    EXPECT_EQ(messagetexts(), (vector<string>{"ERROR: The file wl.dic was not found or is unaccessible",
-                                              "ERROR: The file wl.dic was not found or is unaccessible"}));
+    EXPECT_EQ(messagetexts(), vector<string>(2, STOREMISSINGBOX));
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed);
     EXPECT_EQ(textof(dialog, IDC_STATUS), "11");
     EXPECT_EQ(textof(dialog, IDC_WORDCOUNT), "5");

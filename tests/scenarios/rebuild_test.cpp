@@ -2,7 +2,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "tests/support/filefaults.h"
 #include "dictionary/rebuild.h"
 #include "tests/scenarios/scenario.h"
 
@@ -10,43 +9,23 @@ using Rebuild = DialogTest;
 using std::string;
 using std::vector;
 
-static const char SOURCE[] = "orlavexdic.txt";
-
-static const char QUESTION[] =
-    "Are you sure you want to rebuild your dictionary?\n"
-    "\tRebuilding dictionary will help if your files had been corrupted\n"
-    "\tor\n"
-    "\tYou made some changes in your dictionary text file\n\n"
-    "   BUT\n"
-    "\tThis will remove all the difficulty level settings you had set for each word";
-
 static const char TWOENTRIES[] =
     "Anchor marvoc\nA heavy hook.\nIt holds a vessel.\nberth marvoc\nA ship's place.\nAlso a bunk.\n";
 
-static string storeof(const vector<TestEntry> &entries)
-{
-    string bytes;
-    for (const TestEntry &e : entries) {
-        DictEntry entry = makeentry(e);
-        bytes.append(reinterpret_cast<const char *>(&entry), sizeof entry);
-    }
-    return bytes;
-}
-
 static size_t storedcount()
 {
-    return readwholefile("dicbin.txt").size() / RECORDSIZE;
+    return readwholefile(STOREFILE).size() / RECORDSIZE;
 }
 
 static bool newstoreleftbehind()
 {
-    return std::filesystem::exists("dicbin.tmp");
+    return std::filesystem::exists(NEWSTOREFILE);
 }
 
 TEST_F(Rebuild, TwoHeadwordsGiveExactlyTwoClearedRecordsUnmarkedAtLevelThree)
 {
     writestore(harbourglossary());
-    writewholefile(SOURCE, TWOENTRIES);
+    writewholefile(SOURCEFILE, TWOENTRIES);
     start();
     usertype(dialog, IDC_WORD, "berth");
     answernext(ANSWER_YES);
@@ -56,14 +35,14 @@ TEST_F(Rebuild, TwoHeadwordsGiveExactlyTwoClearedRecordsUnmarkedAtLevelThree)
     EXPECT_EQ(shownmessages()[0].text, QUESTION);
     EXPECT_EQ(shownmessages()[0].caption, "Are you sure");
     EXPECT_EQ(shownmessages()[0].style, BOX_YESNO | BOX_ICONEXCLAMATION | BOX_DEFBUTTON2);
-    EXPECT_EQ(shownmessages()[1].text, "Rebuilding done!");
+    EXPECT_EQ(shownmessages()[1].text, DONE);
     EXPECT_EQ(shownmessages()[1].caption, "ERROR");
     EXPECT_EQ(shownmessages()[1].style, BOX_OK);
 
-    string expected = storeof({{"Anchor", "A heavy hook.\r\nIt holds a vessel.\r\n", 0, LevelVeryHard},
+    string expected = storebytes({{"Anchor", "A heavy hook.\r\nIt holds a vessel.\r\n", 0, LevelVeryHard},
                                {"berth", "A ship's place.\r\nAlso a bunk.\r\n", 0, LevelVeryHard}});
-    EXPECT_EQ(readwholefile("dicbin.txt").size(), 2u * RECORDSIZE);
-    EXPECT_TRUE(readwholefile("dicbin.txt") == expected) << "every byte of both records as written";
+    EXPECT_EQ(readwholefile(STOREFILE).size(), 2u * RECORDSIZE);
+    EXPECT_TRUE(readwholefile(STOREFILE) == expected) << "every byte of both records as written";
     EXPECT_FALSE(newstoreleftbehind());
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), (vector<string>{"Anchor", "berth"}));
 }
@@ -71,7 +50,7 @@ TEST_F(Rebuild, TwoHeadwordsGiveExactlyTwoClearedRecordsUnmarkedAtLevelThree)
 TEST_F(Rebuild, ListsEveryNewWordUnfilteredAtVeryHardAndLeavesMeaningAndCountsAlone)
 {
     writestore(harbourglossary());
-    writewholefile(SOURCE, TWOENTRIES);
+    writewholefile(SOURCEFILE, TWOENTRIES);
     start();
     userclick(dialog, IDC_SHOW_HARD);  // writes the counts
     usertype(dialog, IDC_WORD, "berth");
@@ -101,8 +80,8 @@ static const RebuildCommand COMMANDS[] = {{IDM_REBUILD, QUESTION}, {IDM_REBUILDK
 TEST_F(Rebuild, AnsweringNoLeavesTheStoreByteForByteAndTheListAsTheyWere)
 {
     writestore(harbourglossary());
-    writewholefile(SOURCE, TWOENTRIES);
-    string before = readwholefile("dicbin.txt");
+    writewholefile(SOURCEFILE, TWOENTRIES);
+    string before = readwholefile(STOREFILE);
     start();
     vector<string> listed = listitems(dialog, IDC_WORDLIST);
     for (const RebuildCommand &command : COMMANDS) {
@@ -112,7 +91,7 @@ TEST_F(Rebuild, AnsweringNoLeavesTheStoreByteForByteAndTheListAsTheyWere)
         EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(command.question),
                                                   "ERROR: No change was made in any file"}));
         EXPECT_EQ(shownmessages()[0].style, BOX_YESNO | BOX_ICONEXCLAMATION | BOX_DEFBUTTON2);
-        EXPECT_TRUE(readwholefile("dicbin.txt") == before);
+        EXPECT_TRUE(readwholefile(STOREFILE) == before);
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed);
     }
 }
@@ -120,7 +99,7 @@ TEST_F(Rebuild, AnsweringNoLeavesTheStoreByteForByteAndTheListAsTheyWere)
 TEST_F(Rebuild, TheMarkerAnywhereMakesAHeadwordAndABlankLineStaysInTheMeaning)
 {
     writestore(harbourglossary());
-    writewholefile(SOURCE,
+    writewholefile(SOURCEFILE,
                    "quay marvoc\nA landing.\n\nAlong the water.\nsee also marvoc entries\nmarvoc\nno word\n");
     start();
     answernext(ANSWER_YES);
@@ -137,14 +116,14 @@ TEST_F(Rebuild, TheMarkerAnywhereMakesAHeadwordAndABlankLineStaysInTheMeaning)
 TEST_F(Rebuild, LinesBeforeTheFirstHeadwordNeverMakeARecordFromAStaleEntryBuffer)
 {
     writestore(harbourglossary());
-    writewholefile(SOURCE, "A glossary of the harbour.\n\nanchor marvoc\nA hook.\n");
+    writewholefile(SOURCEFILE, "A glossary of the harbour.\n\nanchor marvoc\nA hook.\n");
     start();
     usertype(dialog, IDC_WORD, "quay");
     userclick(dialog, IDC_SEARCH);  // the search leaves the last record in the entry buffer
     answernext(ANSWER_YES);
     usermenu(dialog, IDM_REBUILD);
-    string expected = storeof({{"anchor", "A hook.\r\n", 0, LevelVeryHard}});
-    EXPECT_TRUE(readwholefile("dicbin.txt") == expected);
+    string expected = storebytes({{"anchor", "A hook.\r\n", 0, LevelVeryHard}});
+    EXPECT_TRUE(readwholefile(STOREFILE) == expected);
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), vector<string>{"anchor"});
 }
 
@@ -158,28 +137,27 @@ TEST_F(Rebuild, ASourceThatGivesNoEntryChangesNothingAndSaysSo)
 {
     const RefusedSource cases[] = {
         {"missing source", nullptr,
-         "ERROR: The file orlavexdic.txt was not found or is unaccessible\n\nNo change was made in any file"},
+         SOURCEMISSING},
         {"empty source", "",
-         "ERROR: The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
+         "The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
         {"no headword line", "A hook.\nA place.\n",
-         "ERROR: The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
+         "The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file"},
     };
     for (const RebuildCommand &command : COMMANDS) for (const RefusedSource &c : cases) {
         writestore(harbourglossary());
-        std::filesystem::remove(SOURCE);
-        if (c.source) writewholefile(SOURCE, c.source);
-        string before = readwholefile("dicbin.txt");
+        std::filesystem::remove(SOURCEFILE);
+        if (c.source) writewholefile(SOURCEFILE, c.source);
+        string before = readwholefile(STOREFILE);
         start();
         vector<string> listed = listitems(dialog, IDC_WORDLIST);
         clearmessages();
         answernext(ANSWER_YES);
         usermenu(dialog, command.id);
-        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(command.question), c.message})) << c.name;
-        EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name << ": the store is as it was";
+        EXPECT_EQ(messagetexts(), (vector<string>{"Are you sure: " + string(command.question), errortext(c.message)}))
+            << c.name;
+        EXPECT_TRUE(readwholefile(STOREFILE) == before) << c.name << ": the store is as it was";
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed) << c.name << ": the list is as it was";
         EXPECT_FALSE(newstoreleftbehind()) << c.name;
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }
 
@@ -215,7 +193,7 @@ TEST_F(Rebuild, KeepingMarksAndLevelsCarriesEachToTheSameHeadwordAndNamesWhatIsL
     };
     for (const Carried &row : rows) {
         writestore(row.old);
-        writewholefile(SOURCE, row.source);
+        writewholefile(SOURCEFILE, row.source);
         start();
         answernext(ANSWER_YES);
         usermenu(dialog, IDM_REBUILDKEEPING);
@@ -239,7 +217,7 @@ TEST_F(Rebuild, KeepingMarksAndLevelsCarriesEachToTheSameHeadwordAndNamesWhatIsL
 
 TEST_F(Rebuild, AMissingStoreIsCreated)
 {
-    writewholefile(SOURCE, TWOENTRIES);
+    writewholefile(SOURCEFILE, TWOENTRIES);
     start();
     answernext(ANSWER_YES);
     usermenu(dialog, IDM_REBUILD);
@@ -302,7 +280,7 @@ TEST_F(Rebuild, TheSourceGivesTheWordsAndMeaningsItsEditorShows)
     };
     for (const SourceBytes &row : rows) {
         writestore(harbourglossary());
-        writewholefile(SOURCE, row.source);
+        writewholefile(SOURCEFILE, row.source);
         start();
         answernext(ANSWER_YES);
         usermenu(dialog, IDM_REBUILD);
@@ -317,12 +295,10 @@ TEST_F(Rebuild, TheSourceGivesTheWordsAndMeaningsItsEditorShows)
         if (!row.words.empty()) {
             EXPECT_EQ(words, row.words) << row.name;
             EXPECT_EQ(meanings, expected) << row.name;
-            EXPECT_EQ(messagetexts().back(), "ERROR: Rebuilding done!") << row.name;
+            EXPECT_EQ(messagetexts().back(), errortext(DONE)) << row.name;
         } else {
-            EXPECT_NE(messagetexts().back(), "ERROR: Rebuilding done!") << row.name;
+            EXPECT_NE(messagetexts().back(), errortext(DONE)) << row.name;
         }
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }
 
@@ -331,8 +307,8 @@ TEST_F(Rebuild, AUtf16SourceIsRefusedAndNothingChanges)
     const string utf16 = string("\xFF\xFE", 2) + string("a\0 \0m\0a\0r\0v\0o\0c\0\n\0", 18);
     for (const string &source : {utf16, string("\xFE\xFF", 2) + string("\0a", 2)}) {
         writestore(harbourglossary());
-        writewholefile(SOURCE, source);
-        string before = readwholefile("dicbin.txt");
+        writewholefile(SOURCEFILE, source);
+        string before = readwholefile(STOREFILE);
         start();
         vector<string> listed = listitems(dialog, IDC_WORDLIST);
         answernext(ANSWER_YES);
@@ -340,63 +316,8 @@ TEST_F(Rebuild, AUtf16SourceIsRefusedAndNothingChanges)
         EXPECT_EQ(messagetexts().back(),
                   "ERROR: The file orlavexdic.txt is saved as UTF-16\nSave it as UTF-8 or ANSI, then rebuild the "
                   "dictionary\n\nNo change was made in any file");
-        EXPECT_TRUE(readwholefile("dicbin.txt") == before);
+        EXPECT_TRUE(readwholefile(STOREFILE) == before);
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed);
         EXPECT_FALSE(newstoreleftbehind());
-        closedialog(dialog);
-        dialog = nullptr;
-    }
-}
-
-struct FailedRebuild {
-    const char *name;
-    void (*inject)();
-    const char *message;
-};
-
-static const char NOTWRITTEN[] = "ERROR: The new dictionary could not be written\n\nNo change was made in any file";
-
-// The store was once opened for writing, and so emptied, before anything was
-// known to work: any failure after that lost the whole dictionary.
-TEST_F(Rebuild, AFailureAtAnyStepLeavesTheOldStoreAndTheListAsTheyWere)
-{
-    const FailedRebuild cases[] = {
-        {"new store not created", [] { filefaults.path = "dicbin.tmp"; filefaults.failopen = 1; }, NOTWRITTEN},
-        {"first record not written", [] { filefaults.path = "dicbin.tmp"; filefaults.failwrite = 1; },
-         NOTWRITTEN},
-        {"last record not written", [] { filefaults.path = "dicbin.tmp"; filefaults.failwrite = 2; },
-         NOTWRITTEN},
-        {"disk full in the middle", [] { filefaults.path = "dicbin.tmp"; filefaults.writelimit = 9000; },
-         NOTWRITTEN},
-        {"close fails", [] { filefaults.path = "dicbin.tmp"; filefaults.failclose = true; }, NOTWRITTEN},
-        {"replace fails", [] { filefaults.path = "dicbin.txt"; filefaults.failreplace = true; }, NOTWRITTEN},
-        {"source unreadable when its encoding is told", [] { filefaults.path = SOURCE; filefaults.failread = 1; },
-         "ERROR: The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file"},
-        {"source unreadable when its entries are read", [] { filefaults.path = SOURCE; filefaults.failread = 2; },
-         "ERROR: The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file"},
-        {"new store not put on the disk", [] { filefaults.path = "dicbin.tmp"; filefaults.failflush = true; },
-         NOTWRITTEN},
-        {"source not opened", [] { filefaults.path = SOURCE; filefaults.failopen = 1; },
-         "ERROR: The file orlavexdic.txt was not found or is unaccessible\n\nNo change was made in any file"},
-    };
-    for (const FailedRebuild &c : cases) {
-        writestore(harbourglossary());
-        writewholefile(SOURCE, TWOENTRIES);
-        string before = readwholefile("dicbin.txt");
-        start();
-        vector<string> listed = listitems(dialog, IDC_WORDLIST);
-        clearmessages();
-        clearfilefaults();
-        c.inject();
-        answernext(ANSWER_YES);
-        usermenu(dialog, IDM_REBUILD);
-        clearfilefaults();
-        ASSERT_EQ(messagetexts().size(), 2u) << c.name;
-        EXPECT_EQ(messagetexts()[1], c.message) << c.name;
-        EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name << ": the store is as it was";
-        EXPECT_EQ(listitems(dialog, IDC_WORDLIST), listed) << c.name << ": the list is as it was";
-        EXPECT_FALSE(newstoreleftbehind()) << c.name;
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }

@@ -3,37 +3,28 @@
 #include <filesystem>
 
 #include "tests/support/filefaults.h"
+#include "dictionary/levels.h"
+#include "dictionary/revision.h"
 #include "tests/scenarios/scenario.h"
 
 using Revision = DialogTest;
 using std::string;
 using std::vector;
 
-static const char MISSING[] = "ERROR: The file wl.dic was not found or is unaccessible";
-
-// True when the two stores differ in no byte outside the field of the record.
-static bool onlythefieldchanged(const string &before, const string &after, int number, size_t fieldoffset)
-{
-    if (before.size() != after.size()) return false;
-    size_t field = (size_t)(number - 1) * RECORDSIZE + fieldoffset;
-    for (size_t i = 0; i < before.size(); ++i)
-        if (before[i] != after[i] && i != field && i != field + 1) return false;
-    return true;
-}
 
 TEST_F(Revision, TogglingChangesOnlyTheTwoMarkBytesAndTogglingTwiceRestoresTheStore)
 {
     vector<TestEntry> entries = harbourglossary();
     entries[0].mark = 0x7fff;  // no mark, and both of its bytes change on the toggle
     writestore(entries);
-    string before = readwholefile("dicbin.txt");
+    string before = readwholefile(STOREFILE);
     start();
     usertype(dialog, IDC_WORD, "anchor");
     EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision") << "a mark other than 148 is no mark";
 
     userclick(dialog, IDC_REVISION);
-    string marked = readwholefile("dicbin.txt");
-    EXPECT_TRUE(onlythefieldchanged(before, marked, 1, offsetof(DictEntry, mark)));
+    string marked = readwholefile(STOREFILE);
+    EXPECT_TRUE(sameoutsidefield(before, marked, 1, offsetof(DictEntry, mark)));
     EXPECT_EQ(storedrecord(1).mark, RevisionMark);
     EXPECT_EQ(textof(dialog, IDC_REVISION), "Unmark from &revision");
     EXPECT_EQ(tkgetfocus(dialog), IDC_WORDLIST);
@@ -42,7 +33,7 @@ TEST_F(Revision, TogglingChangesOnlyTheTwoMarkBytesAndTogglingTwiceRestoresTheSt
     EXPECT_EQ(storedrecord(1).mark, 0);
     EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision");
     userclick(dialog, IDC_REVISION);
-    EXPECT_TRUE(readwholefile("dicbin.txt") == marked) << "two toggles give back the store byte for byte";
+    EXPECT_TRUE(readwholefile(STOREFILE) == marked) << "two toggles give back the store byte for byte";
     EXPECT_EQ(textof(dialog, IDC_REVISION), "Unmark from &revision");
     EXPECT_TRUE(shownmessages().empty());
 }
@@ -68,14 +59,14 @@ TEST_F(Revision, OfTwoEqualHeadwordsOnlyTheFirstIsToggledAndGraded)
     vector<TestEntry> entries = harbourglossary();
     entries.insert(entries.begin() + 8, {"harbour", "The second one.", 0, LevelEasy});
     writestore(entries);
-    string second = readwholefile("dicbin.txt").substr(8 * RECORDSIZE, RECORDSIZE);
+    string second = readwholefile(STOREFILE).substr(8 * RECORDSIZE, RECORDSIZE);
     start();
     usertype(dialog, IDC_WORD, "harbour");
     userclick(dialog, IDC_REVISION);
     userclick(dialog, IDC_LEVEL_HARD);
     EXPECT_EQ(storedrecord(5).mark, RevisionMark);
     EXPECT_EQ(storedrecord(5).level, LevelHard);
-    EXPECT_TRUE(readwholefile("dicbin.txt").substr(8 * RECORDSIZE, RECORDSIZE) == second) << "entry 9 untouched";
+    EXPECT_TRUE(readwholefile(STOREFILE).substr(8 * RECORDSIZE, RECORDSIZE) == second) << "entry 9 untouched";
 }
 
 struct ShownEntry {
@@ -115,32 +106,32 @@ TEST_F(Revision, ToggleAndLevelActOnTheEntryTheLookupShowsAsItsCaptionOffers)
         writestore(entries);
         start();
         usertype(dialog, IDC_WORD, row.typed);
-        if (row.shown) EXPECT_EQ(textof(dialog, IDC_ENTRYNO), std::to_string(row.shown)) << row.name;
+        if (row.shown) {
+            EXPECT_EQ(textof(dialog, IDC_ENTRYNO), std::to_string(row.shown)) << row.name;
+        }
         if (row.behind) row.behind();
-        string before = readwholefile("dicbin.txt");
+        string before = readwholefile(STOREFILE);
         vector<int> levels = checkedlevels(dialog);
         if (row.shown) userclick(dialog, IDC_REVISION);
         if (row.acted) {
             EXPECT_EQ(storedrecord(row.acted).mark, row.markafter) << row.name;
-            EXPECT_TRUE(onlythefieldchanged(before, readwholefile("dicbin.txt"), row.acted, offsetof(DictEntry, mark)))
+            EXPECT_TRUE(sameoutsidefield(before, readwholefile(STOREFILE), row.acted, offsetof(DictEntry, mark)))
                 << row.name;
-            EXPECT_EQ(textof(dialog, IDC_REVISION), row.markafter ? "Unmark from &revision" : "Mark for &revision")
+            EXPECT_EQ(textof(dialog, IDC_REVISION), row.markafter ? UNMARKCAPTION : MARKCAPTION)
                 << row.name;
-            before = readwholefile("dicbin.txt");
+            before = readwholefile(STOREFILE);
         }
         userclick(dialog, IDC_LEVEL_UNKNOWN);
         if (row.acted) {
             EXPECT_EQ(storedrecord(row.acted).level, LevelUnknown) << row.name;
-            EXPECT_TRUE(onlythefieldchanged(before, readwholefile("dicbin.txt"), row.acted, offsetof(DictEntry, level)))
+            EXPECT_TRUE(sameoutsidefield(before, readwholefile(STOREFILE), row.acted, offsetof(DictEntry, level)))
                 << row.name;
-            EXPECT_EQ(textof(dialog, IDC_STATUS), "Difficulty level changed.") << row.name;
+            EXPECT_EQ(textof(dialog, IDC_STATUS), LEVELCHANGED) << row.name;
         } else {
-            EXPECT_TRUE(readwholefile("dicbin.txt") == before) << row.name << ": nothing is written";
+            EXPECT_TRUE(readwholefile(STOREFILE) == before) << row.name << ": nothing is written";
             EXPECT_EQ(checkedlevels(dialog), levels) << row.name << ": the radios show again what they showed";
         }
         EXPECT_TRUE(shownmessages().empty()) << row.name;
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }
 
@@ -160,12 +151,12 @@ TEST_F(Revision, EachLevelRadioStoresItsOwnIdentifierAndSaysSo)
     vector<string> listed = listitems(dialog, IDC_WORDLIST);
     int quay = (int)(std::find(listed.begin(), listed.end(), "quay") - listed.begin());
     for (const LevelClick &click : clicks) {
-        string before = readwholefile("dicbin.txt");
+        string before = readwholefile(STOREFILE);
         userpick(dialog, IDC_WORDLIST, quay);  // looks quay up and empties the status line
         EXPECT_EQ(textof(dialog, IDC_STATUS), "");
         userclick(dialog, click.radio);
         EXPECT_EQ(storedrecord(8).level, click.stored) << click.radio;
-        EXPECT_TRUE(onlythefieldchanged(before, readwholefile("dicbin.txt"), 8, offsetof(DictEntry, level)))
+        EXPECT_TRUE(sameoutsidefield(before, readwholefile(STOREFILE), 8, offsetof(DictEntry, level)))
             << click.radio;
         EXPECT_EQ(textof(dialog, IDC_STATUS), "Difficulty level changed.") << click.radio;
         EXPECT_EQ(tkgetfocus(dialog), IDC_WORDLIST) << click.radio;
@@ -177,14 +168,14 @@ TEST_F(Revision, EachLevelRadioStoresItsOwnIdentifierAndSaysSo)
 TEST_F(Revision, ALevelClickWithAnEmptyWordBoxUnchecksEveryRadioAndWritesNothing)
 {
     writestore(harbourglossary());
-    string before = readwholefile("dicbin.txt");
+    string before = readwholefile(STOREFILE);
     start();
     usertype(dialog, IDC_WORD, "anchor");
     usertype(dialog, IDC_WORD, "");
     userclick(dialog, IDC_LEVEL_EASY);
     EXPECT_TRUE(checkedlevels(dialog).empty());
     EXPECT_EQ(textof(dialog, IDC_STATUS), "");
-    EXPECT_TRUE(readwholefile("dicbin.txt") == before);
+    EXPECT_TRUE(readwholefile(STOREFILE) == before);
     EXPECT_TRUE(shownmessages().empty());
 }
 
@@ -211,20 +202,20 @@ TEST_F(Revision, AStoreThatIsGoneIsReportedByBothAndChangesNothing)
     writestore(harbourglossary());
     start();
     usertype(dialog, IDC_WORD, "anchor");
-    std::filesystem::remove("dicbin.txt");
+    std::filesystem::remove(STOREFILE);
     userclick(dialog, IDC_REVISION);
     EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision");
     userclick(dialog, IDC_LEVEL_EASY);
-    EXPECT_EQ(messagetexts(), (vector<string>{MISSING, MISSING}));
+    EXPECT_EQ(messagetexts(), (vector<string>{STOREMISSINGBOX, STOREMISSINGBOX}));
     EXPECT_EQ(checkedlevels(dialog), vector<int>{IDC_LEVEL_EASY});
-    EXPECT_FALSE(std::filesystem::exists("dicbin.txt")) << "nothing created";
+    EXPECT_FALSE(std::filesystem::exists(STOREFILE)) << "nothing created";
 }
 
 TEST_F(Revision, AReadOnlyStoreIsLookedUpButNeitherToggledNorGraded)
 {
     writestore(harbourglossary());
-    string before = readwholefile("dicbin.txt");
-    filefaults.path = "dicbin.txt";
+    string before = readwholefile(STOREFILE);
+    filefaults.path = STOREFILE;
     filefaults.readonly = true;
     start();
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST).size(), 38u) << "the list is filled from a read-only store";
@@ -234,8 +225,8 @@ TEST_F(Revision, AReadOnlyStoreIsLookedUpButNeitherToggledNorGraded)
     EXPECT_EQ(textof(dialog, IDC_REVISION), "Unmark from &revision");
     userclick(dialog, IDC_LEVEL_EASY);
     EXPECT_EQ(textof(dialog, IDC_STATUS), "");
-    EXPECT_EQ(messagetexts(), (vector<string>{MISSING, MISSING}));
-    EXPECT_TRUE(readwholefile("dicbin.txt") == before);
+    EXPECT_EQ(messagetexts(), (vector<string>{STOREMISSINGBOX, STOREMISSINGBOX}));
+    EXPECT_TRUE(readwholefile(STOREFILE) == before);
 }
 
 struct FailedRewrite {
@@ -255,30 +246,28 @@ TEST_F(Revision, AFailedRewriteIsReportedAndTheCaptionAndStatusLineStay)
     };
     for (const FailedRewrite &c : cases) {
         writestore(harbourglossary());
-        string before = readwholefile("dicbin.txt");
+        string before = readwholefile(STOREFILE);
         start();
         userclick(dialog, IDC_SHOW_ALL);  // the status line shows the count
         usertype(dialog, IDC_WORD, "anchor");
         clearmessages();
         clearfilefaults();
-        filefaults.path = "dicbin.txt";
+        filefaults.path = STOREFILE;
         c.inject();
         userclick(dialog, IDC_REVISION);
-        EXPECT_EQ(messagetexts(), vector<string>{MISSING}) << c.name;
+        EXPECT_EQ(messagetexts(), vector<string>{STOREMISSINGBOX}) << c.name;
         EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision") << c.name;
 
         clearfilefaults();
-        writewholefile("dicbin.txt", before);
-        filefaults.path = "dicbin.txt";
+        writewholefile(STOREFILE, before);
+        filefaults.path = STOREFILE;
         c.inject();
         userclick(dialog, IDC_LEVEL_EASY);
         clearfilefaults();
-        EXPECT_EQ(messagetexts(), (vector<string>{MISSING, MISSING})) << c.name;
+        EXPECT_EQ(messagetexts(), (vector<string>{STOREMISSINGBOX, STOREMISSINGBOX})) << c.name;
         EXPECT_EQ(textof(dialog, IDC_STATUS), "38") << c.name;
         if (c.storeunchanged) {
-            EXPECT_TRUE(readwholefile("dicbin.txt") == before) << c.name;
+            EXPECT_TRUE(readwholefile(STOREFILE) == before) << c.name;
         }
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }

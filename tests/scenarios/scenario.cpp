@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "dictionary/store.h"
 #include "ui/layout.h"
 
 std::vector<TestEntry> harbourglossary()
@@ -27,7 +28,18 @@ std::vector<TestEntry> harbourglossary()
 
 Dialog DialogTest::start(const char *tail)
 {
+    if (dialog) closedialog(dialog);
     dialog = startdialog(tail);
+    return dialog;
+}
+
+Dialog DialogTest::startonthreewords()
+{
+    writestore({{"harbour", "Sheltered water.", 0, LevelEasy},
+                {"Harbour master", "Keeps the harbour.", 0, LevelHard},
+                {"quay", "A landing place.", 0, LevelEasy}});
+    start("");
+    clearraised();
     return dialog;
 }
 
@@ -93,6 +105,9 @@ std::vector<std::string> messagetexts()
     for (const ShownMessage &m : shownmessages()) texts.push_back(m.caption + ": " + m.text);
     return texts;
 }
+
+std::string errortext(const char *text) { return std::string(ERRORCAPTION) + ": " + text; }
+const std::string STOREMISSINGBOX = errortext(STOREMISSING);
 
 std::vector<int> placeof(Dialog d, int id)
 {

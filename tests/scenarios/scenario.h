@@ -17,7 +17,10 @@ std::vector<TestEntry> harbourglossary();
 class DialogTest : public ScratchTest {
 protected:
     void TearDown() override;
+    // Starts the dialog, closing the one the test started before.
     Dialog start(const char *tail = "");
+    // The dialog started on a store of three words, with no command logged yet.
+    Dialog startonthreewords();
     Dialog dialog = nullptr;
 };
 
@@ -27,7 +30,12 @@ std::string selecteditem(Dialog d, int id);
 std::string topitem(Dialog d, int id);
 // the identifiers of the checked level radios, in the order 3, 114, 115, 116, 117
 std::vector<int> checkedlevels(Dialog d);
+// "caption: text" of every box shown
 std::vector<std::string> messagetexts();
+// "ERROR: text", as messagetexts gives an error box
+std::string errortext(const char *text);
+// the box of a store that cannot be opened, as messagetexts gives it
+extern const std::string STOREMISSINGBOX;
 // x, y, width, height of a control in the client area
 std::vector<int> placeof(Dialog d, int id);
 // Sizes the client area to what 1000 x 600 is at 96 DPI, scaled to the

@@ -11,7 +11,6 @@ using std::vector;
 static const char NOSEARCH[] =
     "Vantrel: No Search can be performed\n\n"
     "Reasons this can happen: You typed only numbers or spaces or special characters";
-static const char MISSING[] = "ERROR: The file wl.dic was not found or is unaccessible";
 
 // Entries that hold harbour and wall in every way the two searches tell apart.
 static vector<TestEntry> wallglossary()
@@ -175,7 +174,7 @@ TEST_F(Search, AStoreThatCannotBeSearchedIsReportedAndTheResultListStaysAsItWas)
     start("anchor");
     clearmessages();
     userclick(dialog, IDC_SEARCH);
-    EXPECT_EQ(messagetexts(), vector<string>{MISSING});
+    EXPECT_EQ(messagetexts(), vector<string>{STOREMISSINGBOX});
     EXPECT_FALSE(tkisenabled(dialog, IDC_RESULTS)) << "a missing store enables nothing";
 
     writestore(harbourglossary());
@@ -185,7 +184,7 @@ TEST_F(Search, AStoreThatCannotBeSearchedIsReportedAndTheResultListStaysAsItWas)
     vector<string> previous = listitems(dialog, IDC_RESULTS);
     writestore({});
     userclick(dialog, IDC_SEARCH);
-    EXPECT_EQ(messagetexts(), vector<string>{MISSING});
+    EXPECT_EQ(messagetexts(), vector<string>{STOREMISSINGBOX});
     EXPECT_EQ(listitems(dialog, IDC_RESULTS), previous);
 }
 
@@ -239,7 +238,5 @@ TEST_F(Search, AQueryOverNinetyNineCharactersIsSearchedWholeAndCutOnlyInTheHeade
         ASSERT_FALSE(results.empty()) << c.name;
         EXPECT_EQ(results[0], c.header) << c.name;
         EXPECT_EQ(std::count(results.begin(), results.end(), "qanat"), c.header[0] == 'R' ? 1 : 0) << c.name;
-        closedialog(dialog);
-        dialog = nullptr;
     }
 }

@@ -65,7 +65,7 @@ TEST_F(Startup, APartialRecordIsReportedOnceAndTheWholeRecordsWork)
 TEST_F(Startup, AMissingStoreIsReportedAndTheWindowIsStillFinished)
 {
     start("anchor");
-    EXPECT_EQ(messagetexts(), vector<string>{"ERROR: The file wl.dic was not found or is unaccessible"});
+    EXPECT_EQ(messagetexts(), vector<string>{STOREMISSINGBOX});
     EXPECT_EQ(textof(dialog, IDC_WORD), "anchor");
     for (int id : {IDC_PREFIX, IDC_CONTAINS, IDC_SUFFIX, IDC_REVISION})
         EXPECT_FALSE(tkisenabled(dialog, id)) << id;
@@ -81,7 +81,6 @@ TEST_F(Startup, ExitAndEscapeEndTheDialogWithZero)
     userescape(dialog);
     EXPECT_TRUE(dialogended(dialog, &result));
     EXPECT_EQ(result, 0);
-    closedialog(dialog);
     start();
     usermenu(dialog, IDM_EXIT);
     EXPECT_TRUE(dialogended(dialog, &result));

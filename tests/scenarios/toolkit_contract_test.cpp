@@ -4,6 +4,7 @@
 // notification rules, the bounded reads, the sorted list's order and its
 // prefix selection, the Enter key, and the placement at each size.
 #include "tests/scenarios/scenario.h"
+#include "tests/support/maintemplate.h"
 #include "ui/layout.h"
 
 using std::string;
@@ -22,44 +23,16 @@ int raised(int id, int code)
 
 vector<int> firstthree(const vector<int> &place) { return vector<int>(place.begin(), place.begin() + 3); }
 
-class ToolkitContract : public DialogTest {
-protected:
-    Dialog open()
-    {
-        writestore({{"harbour", "Sheltered water.", 0, LevelEasy},
-                    {"Harbour master", "Keeps the harbour.", 0, LevelHard},
-                    {"quay", "A landing place.", 0, LevelEasy}});
-        Dialog d = start("");
-        clearraised();
-        return d;
-    }
-};
-
-struct Made {
-    int id;
-    const char *caption;
-};
-
-// Template order, which is also the focus order.
-const Made TEMPLATE[] = {
-    {IDC_GO, "GO"}, {IDC_WORDLABEL, "&Word"}, {IDC_QUERY, ""}, {IDC_WORD, ""}, {IDC_LISTLABEL, "&List"},
-    {IDC_WORDLIST, ""}, {IDC_MEANINGLABEL, "Meaning"}, {IDC_MEANING, ""}, {IDC_SEARCH, "&Search"},
-    {IDC_WORDCOUNT, ""}, {IDC_ENTRYNO, ""}, {IDC_LEVELGROUP, "Set level"}, {IDC_LEVEL_UNKNOWN, "????&/"},
-    {IDC_LEVEL_VERYHARD, "Very &Hard"}, {IDC_LEVEL_HARD, "Hard"}, {IDC_LEVEL_EASY, "Eas&y"},
-    {IDC_LEVEL_VERYEASY, "Very &Easy"}, {IDC_STATUS, ""}, {IDC_PREFIXON, ""}, {IDC_PREFIX, ""},
-    {IDC_CONTAINSON, ""}, {IDC_CONTAINS, ""}, {IDC_SUFFIXON, ""}, {IDC_SUFFIX, ""}, {IDC_SHOWGROUP, "Show"},
-    {IDC_SHOW_UNKNOWN, "???? only"}, {IDC_SHOW_HARD, "Hard words only"}, {IDC_SHOW_ALL, "All Words"},
-    {IDC_RESULTS, ""}, {IDC_REVISION, "Unmark from &Revision"}, {IDC_MARKEDONLY, "marked words only"},
-};
+using ToolkitContract = DialogTest;
 
 TEST_F(ToolkitContract, TheTemplateMakesEveryControlEnabledButTheResultListAndNothingChecked)
 {
     Dialog d = templatedialog();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(dialogtitle(d), "orlavex dictionary");
-    for (const Made &made : TEMPLATE) {
+    for (const TemplateControl &made : MAINTEMPLATE) {
         EXPECT_EQ(textof(d, made.id), made.caption) << made.id;
-        EXPECT_EQ(tkisenabled(d, made.id), made.id != IDC_RESULTS) << made.id;
+        EXPECT_EQ(tkisenabled(d, made.id), made.enabled) << made.id;
         EXPECT_FALSE(tkischecked(d, made.id)) << made.id;
     }
     closedialog(d);
@@ -67,7 +40,7 @@ TEST_F(ToolkitContract, TheTemplateMakesEveryControlEnabledButTheResultListAndNo
 
 TEST_F(ToolkitContract, WritingTheWordBoxRaisesItsChangeAtOnceEvenWhenUnchanged)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     tksettext(d, IDC_WORD, "quay");
     EXPECT_EQ(raised(IDC_WORD, NOTIFY_CHANGE), 1);
     tksettext(d, IDC_WORD, "quay");
@@ -82,7 +55,7 @@ TEST_F(ToolkitContract, WritingTheWordBoxRaisesItsChangeAtOnceEvenWhenUnchanged)
 
 TEST_F(ToolkitContract, SelectionsChecksAndOtherTextsSetByTheProgramRaiseNothing)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     tksettext(d, IDC_STATUS, "12");
     tksettext(d, IDC_MEANING, "A multi-line box raises nothing.");
     tklistsetsel(d, IDC_WORDLIST, 1);
@@ -106,7 +79,7 @@ TEST_F(ToolkitContract, SelectionsChecksAndOtherTextsSetByTheProgramRaiseNothing
 
 TEST_F(ToolkitContract, ReadsAreCutToTheBufferAndAMissingItemReadsAsNone)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     char small[6] = "#####";
     tklistreset(d, IDC_WORDLIST);
     tklistadd(d, IDC_WORDLIST, "harbour wall");
@@ -131,33 +104,34 @@ TEST_F(ToolkitContract, ReadsAreCutToTheBufferAndAMissingItemReadsAsNone)
     EXPECT_STREQ(missing, "");
 }
 
+struct SortedAdds {
+    vector<string> added;  // in this order
+    vector<string> listed;
+};
+
+// Case is ignored and hyphens and apostrophes nearly so; items equal but for
+// case are placed by the order they came.
 TEST_F(ToolkitContract, TheSortedListIgnoresCaseAndNearlyIgnoresHyphensAndApostrophes)
 {
-    Dialog d = open();
-    tklistreset(d, IDC_WORDLIST);
-    for (const char *w : {"quay", "'tis", "dry-dock", "drydock", "Harbour", "harbour wall", "_x", "anchor", "harbour"})
-        tklistadd(d, IDC_WORDLIST, w);
-    EXPECT_EQ(listitems(d, IDC_WORDLIST), (vector<string>{"_x", "anchor", "drydock", "dry-dock", "harbour",
-                                                           "Harbour", "harbour wall", "quay", "'tis"}));
-}
-
-TEST_F(ToolkitContract, TheSortedListPlacesItemsEqualButForCaseByTheOrderTheyCame)
-{
-    Dialog d = open();
-    tklistreset(d, IDC_WORDLIST);
-    for (const char *w : {"Harbour", "harbour", "harbour wall", "dry dock", "dry-dock", "drydock", "'tis", "quay",
-                          "_x", "Quay", "harbour-wall", "harbourwall", "Dry dock", "dry Dock", "anchor", "yawl 01",
-                          "yawl 10", "yawl 2"})
-        tklistadd(d, IDC_WORDLIST, w);
-    EXPECT_EQ(listitems(d, IDC_WORDLIST),
-              (vector<string>{"_x", "anchor", "Dry dock", "dry Dock", "dry dock", "drydock", "dry-dock", "harbour",
-                              "Harbour", "harbour wall", "harbourwall", "harbour-wall", "Quay", "quay", "'tis",
-                              "yawl 01", "yawl 10", "yawl 2"}));
+    const SortedAdds rows[] = {
+        {{"quay", "'tis", "dry-dock", "drydock", "Harbour", "harbour wall", "_x", "anchor", "harbour"},
+         {"_x", "anchor", "drydock", "dry-dock", "harbour", "Harbour", "harbour wall", "quay", "'tis"}},
+        {{"Harbour", "harbour", "harbour wall", "dry dock", "dry-dock", "drydock", "'tis", "quay", "_x", "Quay",
+          "harbour-wall", "harbourwall", "Dry dock", "dry Dock", "anchor", "yawl 01", "yawl 10", "yawl 2"},
+         {"_x", "anchor", "Dry dock", "dry Dock", "dry dock", "drydock", "dry-dock", "harbour", "Harbour",
+          "harbour wall", "harbourwall", "harbour-wall", "Quay", "quay", "'tis", "yawl 01", "yawl 10", "yawl 2"}},
+    };
+    Dialog d = startonthreewords();
+    for (const SortedAdds &row : rows) {
+        tklistreset(d, IDC_WORDLIST);
+        for (const string &w : row.added) tklistadd(d, IDC_WORDLIST, w.c_str());
+        EXPECT_EQ(listitems(d, IDC_WORDLIST), row.listed);
+    }
 }
 
 TEST_F(ToolkitContract, PrefixSelectionIgnoresCaseAndAnEmptyOrUnknownTextKeepsTheSelection)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     tklistadd(d, IDC_WORDLIST, "harbour wall");
     tklistadd(d, IDC_WORDLIST, "Harbour");
     tklistadd(d, IDC_WORDLIST, "berth");
@@ -177,7 +151,7 @@ TEST_F(ToolkitContract, PrefixSelectionIgnoresCaseAndAnEmptyOrUnknownTextKeepsTh
 // box, a focused push button instead of GO, and nothing in the meaning box.
 TEST_F(ToolkitContract, EnterPressesGoButInTheMeaningBoxAndOnAPushButton)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     userclick(d, IDC_PREFIXON);  // enables the prefix box
     usertype(d, IDC_WORD, "quay");
     for (int id : {IDC_WORD, IDC_WORDLIST, IDC_PREFIXON, IDC_PREFIX}) {

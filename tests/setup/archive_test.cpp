@@ -27,10 +27,10 @@ static int pack(const string &loc, const string &name, const Names &names, const
 
 TEST_F(Archive, OneThreeByteFileIs263BytesLaidOutAsDocumented)
 {
-    writefile("abc.src", "abc");
+    writewholefile("abc.src", "abc");
     ASSERT_EQ(pack("C:\\Prog", "Prog", {"abc.txt"}, {"abc.src"}), 1);
-    EXPECT_EQ(readfile(ARCHIVE), archive("C:\\Prog", "Prog", {{"abc.txt", "abc"}}));
-    EXPECT_EQ(readfile(ARCHIVE).size(), 263u);
+    EXPECT_EQ(readwholefile(ARCHIVE), archive("C:\\Prog", "Prog", {{"abc.txt", "abc"}}));
+    EXPECT_EQ(readwholefile(ARCHIVE).size(), 263u);
 }
 
 TEST_F(Archive, PackedFilesListAndExtractInArchiveOrderWithTheRecord)
@@ -38,9 +38,9 @@ TEST_F(Archive, PackedFilesListAndExtractInArchiveOrderWithTheRecord)
     string big(20000, '\0');
     for (size_t i = 0; i < big.size(); ++i) big[i] = (char)(i * 7);
     string longname(49, 'L');  // the longest name, used whole
-    writefile("a.src", string("\xFF\x00\x01", 3));
-    writefile("empty.src", "");
-    writefile("big.src", big);
+    writewholefile("a.src", string("\xFF\x00\x01", 3));
+    writewholefile("empty.src", "");
+    writewholefile("big.src", big);
     ASSERT_EQ(pack("C:\\Prog", "Prog", {"first.bin", "empty.txt", longname}, {"a.src", "empty.src", "big.src"}), 1);
 
     EXPECT_EQ(listarchive(), INSTALLDONE);
@@ -49,10 +49,10 @@ TEST_F(Archive, PackedFilesListAndExtractInArchiveOrderWithTheRecord)
     string locn;
     EXPECT_EQ(extractinto("out", &locn), INSTALLDONE);
     EXPECT_EQ(listlog, (Names{"select 0", "select 1", "select 2"})) << "one selection per file";
-    EXPECT_EQ(readfile("out/first.bin"), string("\xFF\x00\x01", 3));
+    EXPECT_EQ(readwholefile("out/first.bin"), string("\xFF\x00\x01", 3));
     EXPECT_TRUE(exists("out/empty.txt"));
-    EXPECT_EQ(readfile("out/empty.txt"), "");
-    EXPECT_EQ(readfile("out/" + longname), big);
+    EXPECT_EQ(readwholefile("out/empty.txt"), "");
+    EXPECT_EQ(readwholefile("out/" + longname), big);
     EXPECT_EQ(locn, "out\\");
     EXPECT_EQ(modelstring("Software\\Marvoc\\Prog", "locn"), string("out\\") + '\0');
     EXPECT_EQ(modeldword(PARENT, "Prog"), 20030111);
@@ -60,7 +60,7 @@ TEST_F(Archive, PackedFilesListAndExtractInArchiveOrderWithTheRecord)
 
 TEST_F(Archive, CountZeroListsNothingButStillCreatesTheFolderAndTheRecord)
 {
-    writefile(ARCHIVE, header("", "Prog", 0));
+    writewholefile(ARCHIVE, header("", "Prog", 0));
     EXPECT_EQ(listarchive(), INSTALLDONE);
     EXPECT_TRUE(listlog.empty());
     EXPECT_EQ(extractinto("out"), INSTALLDONE);
@@ -70,7 +70,7 @@ TEST_F(Archive, CountZeroListsNothingButStillCreatesTheFolderAndTheRecord)
 
 TEST_F(Archive, FolderWithOrWithoutItsBackslashIsTheSamePlace)
 {
-    writefile(ARCHIVE, archive("", "Prog", {{"a.txt", "1"}}));
+    writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", "1"}}));
     string first, second;
     EXPECT_EQ(extractinto("out", &first), INSTALLDONE);
     EXPECT_EQ(extractinto("out\\", &second), INSTALLDONE);
@@ -81,31 +81,31 @@ TEST_F(Archive, FolderWithOrWithoutItsBackslashIsTheSamePlace)
 
 TEST_F(Archive, ReinstallKeepsEachChangedFileAsBakAndNoCopyOfTheSame)
 {
-    writefile(ARCHIVE, archive("", "Prog", {{"orlavexdic.txt", "harbour\n"}, {"dicbin.txt", "NEWBIN"},
+    writewholefile(ARCHIVE, archive("", "Prog", {{"orlavexdic.txt", "harbour\n"}, {"dicbin.txt", "NEWBIN"},
                                             {"same.txt", "same"}, {"fresh.txt", "f"}}));
     std::filesystem::create_directory("out");
-    writefile("out/orlavexdic.txt", "harbour\nmy own word\n");
-    writefile("out/orlavexdic.txt.bak", "an older copy");
-    writefile("out/dicbin.txt", "MARKED");  // the same size, other bytes
-    writefile("out/same.txt", "same");
-    writefile("out/notes.txt", "the user's own");
+    writewholefile("out/orlavexdic.txt", "harbour\nmy own word\n");
+    writewholefile("out/orlavexdic.txt.bak", "an older copy");
+    writewholefile("out/dicbin.txt", "MARKED");  // the same size, other bytes
+    writewholefile("out/same.txt", "same");
+    writewholefile("out/notes.txt", "the user's own");
     EXPECT_EQ(extractinto("out"), INSTALLDONE);
     EXPECT_EQ(tree(), (Names{"data", "out", "out/dicbin.txt", "out/dicbin.txt.bak", "out/fresh.txt",
                              "out/notes.txt", "out/orlavexdic.txt", "out/orlavexdic.txt.bak", "out/same.txt"}));
-    EXPECT_EQ(readfile("out/orlavexdic.txt"), "harbour\n");
-    EXPECT_EQ(readfile("out/orlavexdic.txt.bak"), "harbour\nmy own word\n") << "one generation: the older copy goes";
-    EXPECT_EQ(readfile("out/dicbin.txt"), "NEWBIN");
-    EXPECT_EQ(readfile("out/dicbin.txt.bak"), "MARKED");
-    EXPECT_EQ(readfile("out/notes.txt"), "the user's own");
+    EXPECT_EQ(readwholefile("out/orlavexdic.txt"), "harbour\n");
+    EXPECT_EQ(readwholefile("out/orlavexdic.txt.bak"), "harbour\nmy own word\n") << "one generation: the older copy goes";
+    EXPECT_EQ(readwholefile("out/dicbin.txt"), "NEWBIN");
+    EXPECT_EQ(readwholefile("out/dicbin.txt.bak"), "MARKED");
+    EXPECT_EQ(readwholefile("out/notes.txt"), "the user's own");
     EXPECT_EQ(extractinto("out"), INSTALLDONE) << "once more, over the same bytes";
-    EXPECT_EQ(readfile("out/dicbin.txt.bak"), "MARKED") << "files with the same bytes get no copy";
+    EXPECT_EQ(readwholefile("out/dicbin.txt.bak"), "MARKED") << "files with the same bytes get no copy";
     EXPECT_FALSE(exists("out/fresh.txt.bak"));
 }
 
 TEST_F(Archive, UnterminatedHeaderFieldsAreCutInsideTheirFields)
 {
     string bytes = string(100, 'F') + string(50, 'E') + string(50, 'N') + le32(0);
-    writefile(ARCHIVE, bytes);
+    writewholefile(ARCHIVE, bytes);
     PayloadHeader h;
     ASSERT_EQ(readheader(ARCHIVE, &h), 1);
     EXPECT_EQ(string(h.loc), string(99, 'F'));

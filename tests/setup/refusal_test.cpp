@@ -11,6 +11,7 @@
 #include "inst/paths.h"
 #include "tests/registrymodel.h"
 #include "tests/setup/setupfixture.h"
+#include "tests/support/faultsweep.h"
 #include "tests/support/setupfaults.h"
 
 using Refusal = SetupTest;
@@ -50,12 +51,12 @@ TEST_F(Refusal, HostileNamesAreRefusedBeforeTheFirstFileIsWritten)
         std::filesystem::remove_all("out");
         listlog.clear();
         resetregistry();
-        writefile(ARCHIVE, archive("", "Prog", {{"first.txt", "1"}, {row.name, "2"}}));
+        writewholefile(ARCHIVE, archive("", "Prog", {{"first.txt", "1"}, {row.name, "2"}}));
         SCOPED_TRACE("name \"" + row.name + "\"");
         if (row.accepted) {
             EXPECT_EQ(listarchive(), INSTALLDONE);
             EXPECT_EQ(extractinto("out"), INSTALLDONE);
-            EXPECT_EQ(readfile("out/" + row.name), "2");
+            EXPECT_EQ(readwholefile("out/" + row.name), "2");
             continue;
         }
         EXPECT_EQ(listarchive(), INSTALLFAILED);
@@ -103,21 +104,19 @@ TEST_F(Refusal, SelfOverwriteIsRefused)
     char program[FULLPATHSIZE];
     ASSERT_TRUE(programpathname(program, sizeof program));
     std::filesystem::path self(program);
-    if (folderfits(self.parent_path().string().c_str()))
-        rows.push_back({self.parent_path().string(), uppercase(self.filename().string()), "the running setup"});
-    else
-        printf("[ skipped  ] the test program's folder is too long to install into\n");
+    const bool selffits = folderfits(self.parent_path().string().c_str());
+    if (selffits) rows.push_back({self.parent_path().string(), uppercase(self.filename().string()), "the running setup"});
     for (const GuardRow &row : rows) {
         SCOPED_TRACE("folder \"" + row.folder + "\", name \"" + row.name + "\"");
         std::filesystem::remove_all("out");
         resetregistry();
         const string bytes = archive("", "Prog", {{"first.txt", "1"}, {row.name, "abc"}});
-        writefile(ARCHIVE, bytes);
+        writewholefile(ARCHIVE, bytes);
         EXPECT_EQ(listarchive(), INSTALLDONE) << "the name alone is sound";
         int result = extractinto(row.folder);
         if (row.over.empty()) {
             EXPECT_EQ(result, INSTALLDONE);
-            EXPECT_EQ(readfile((row.folder == "." ? "" : row.folder + "/") + row.name), "abc");
+            EXPECT_EQ(readwholefile((row.folder == "." ? "" : row.folder + "/") + row.name), "abc");
             EXPECT_EQ(installreason, string());
             if (row.folder == ".") {
                 std::filesystem::remove(row.name);
@@ -129,16 +128,17 @@ TEST_F(Refusal, SelfOverwriteIsRefused)
         EXPECT_EQ(installreason, "The file data holds a file that would be written over " + row.over + ": " +
                                      (row.named.empty() ? row.name : row.named));
         EXPECT_EQ(tree(), (Names{"data"})) << "not even the first file is written";
-        EXPECT_EQ(readfile(ARCHIVE), bytes) << "the archive is whole and may be tried again";
+        EXPECT_EQ(readwholefile(ARCHIVE), bytes) << "the archive is whole and may be tried again";
         EXPECT_TRUE(norecord());
     }
+    if (!selffits) GTEST_SKIP() << "the row of the running setup: the test program's folder is too long to install into";
 }
 
 TEST_F(Refusal, ArchiveCutShortAtAnyByteIsRefusedWithoutWritingFFBytes)
 {
     string whole = archive("", "Prog", {{"a.txt", "abc"}, {"b.txt", ""}});
     for (size_t cut = 0; cut < whole.size(); ++cut) {
-        writefile(ARCHIVE, whole.substr(0, cut));
+        writewholefile(ARCHIVE, whole.substr(0, cut));
         listlog.clear();
         ASSERT_EQ(listarchive(), INSTALLFAILED) << "cut at " << cut;
         ASSERT_TRUE(listlog.empty()) << "cut at " << cut;
@@ -146,7 +146,7 @@ TEST_F(Refusal, ArchiveCutShortAtAnyByteIsRefusedWithoutWritingFFBytes)
         ASSERT_EQ(tree(), (Names{"data"})) << "cut at " << cut;
         ASSERT_TRUE(norecord()) << "cut at " << cut;
     }
-    writefile(ARCHIVE, whole);
+    writewholefile(ARCHIVE, whole);
     EXPECT_EQ(extractinto("out"), INSTALLDONE) << "the whole archive installs";
 }
 
@@ -169,7 +169,7 @@ TEST_F(Refusal, NegativeAndHugeCountsAndSizesAreRefused)
     for (const CountRow &row : rows) {
         std::filesystem::remove_all("out");
         resetregistry();
-        writefile(ARCHIVE, header("", "Prog", row.count) + entry("a.txt", row.size) + "abc");
+        writewholefile(ARCHIVE, header("", "Prog", row.count) + entry("a.txt", row.size) + "abc");
         int expected = row.accepted ? INSTALLDONE : INSTALLFAILED;
         EXPECT_EQ(listarchive(), expected) << row.what;
         EXPECT_EQ(extractinto("out"), expected) << row.what;
@@ -188,9 +188,9 @@ struct FolderRow {
 
 TEST_F(Refusal, EmptyTooLongOrUncreatableFoldersAreNotAcceptableAndMayBeRetried)
 {
-    writefile("afile", "");
+    writewholefile("afile", "");
     const string name49(49, 'n');
-    writefile(ARCHIVE, archive("", "Prog", {{name49, "x"}}));
+    writewholefile(ARCHIVE, archive("", "Prog", {{name49, "x"}}));
     const FolderRow rows[] = {
         {"", INSTALLBADFOLDER, "empty: never the root of the drive"},
         {"   ", INSTALLBADFOLDER, "only spaces"},
@@ -205,7 +205,7 @@ TEST_F(Refusal, EmptyTooLongOrUncreatableFoldersAreNotAcceptableAndMayBeRetried)
         EXPECT_EQ(extractinto(row.folder), row.result) << row.note;
         EXPECT_EQ(norecord(), row.result != INSTALLDONE) << row.note;
     }
-    EXPECT_EQ(readfile(string(98, 'd') + "/" + name49), "x") << "the longest folder and name";
+    EXPECT_EQ(readwholefile(string(98, 'd') + "/" + name49), "x") << "the longest folder and name";
     EXPECT_EQ(tree(), (Names{"afile", "data", string(98, 'd'), string(98, 'd') + "/" + name49,
                              string(98, 'e'), string(98, 'e') + "/" + name49}));
     setupfaults.failfolder = true;
@@ -216,7 +216,7 @@ TEST_F(Refusal, EmptyTooLongOrUncreatableFoldersAreNotAcceptableAndMayBeRetried)
 
 TEST_F(Refusal, UnwritableFolderAnExistingFolderThatTakesNoFileIsNotAcceptableAndMayBeRetried)
 {
-    writefile(ARCHIVE, archive("", "Prog", {{"a.txt", "abc"}}));
+    writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", "abc"}}));
     std::filesystem::create_directory("out");
     setupfaults.readonlyfolder = true;
     string locn;
@@ -244,8 +244,8 @@ static void expectsecondtryinstalls(const string &what)
     clearsetupfaults();
     resetregistry();
     EXPECT_EQ(extractinto("out"), INSTALLDONE) << what << ": a second try";
-    EXPECT_EQ(readfile("out/a.txt"), string(9000, 'a')) << what << ": a second try";
-    EXPECT_EQ(readfile("out/b.txt"), "b") << what << ": a second try";
+    EXPECT_EQ(readwholefile("out/a.txt"), string(9000, 'a')) << what << ": a second try";
+    EXPECT_EQ(readwholefile("out/b.txt"), "b") << what << ": a second try";
     std::filesystem::remove_all("out");
 }
 
@@ -254,57 +254,54 @@ static int injected = 0;  // faults that struck, over every test of this file
 // Runs the extraction with the n-th operation of one kind failing, for every
 // n that happens, and expects each run to end unsuccessful with no record
 // and nothing written but the archive's own files in the folder.
-static void everyfailure(int SetupFaults::*which, const char *path, const char *what, int tried = 3)
+static void everyfailure(int SetupFaults::*which, int SetupFaults::*made, const char *path, const char *what,
+                         int tried = 3)
 {
-    writefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {"b.txt", "b"}}));
-    int n = 1;
-    for (;; ++n) {
+    writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {"b.txt", "b"}}));
+    int struck = sweepfault([&](int n) {
         resetregistry();
         clearsetupfaults();
         setupfaults.path = path;
         setupfaults.*which = n;
         int result = extractinto("out");
-        int happened = which == &SetupFaults::failwrite  ? setupfaults.writes
-                       : which == &SetupFaults::failopen ? setupfaults.opens
-                       : which == &SetupFaults::failskip ? setupfaults.skips
-                                                         : setupfaults.reads;
-        if (happened < n) {
+        if (setupfaults.*made < n) {
             EXPECT_EQ(result, INSTALLDONE) << what << ": with no fault the install succeeds";
-            break;
+            return false;
         }
         string which = what + string(" number ") + std::to_string(n);
         EXPECT_EQ(result, INSTALLFAILED) << which;
         EXPECT_TRUE(norecord()) << which;
         expectnothingelse(which);
         expectsecondtryinstalls(which);
-        ++injected;
-    }
+        return true;
+    });
+    injected += struck;
     clearsetupfaults();
-    EXPECT_GT(n, tried) << what << ": several operations were tried";
+    EXPECT_GE(struck, tried) << what << ": several operations were tried";
     printf("[ figures  ] extraction: %d faults injected so far\n", injected);
 }
 
 TEST_F(Refusal, EveryFailingReadOfTheArchiveEndsUnsuccessfulWithoutARecord)
 {
-    everyfailure(&SetupFaults::failread, ARCHIVE, "failed read");
+    everyfailure(&SetupFaults::failread, &SetupFaults::reads, ARCHIVE, "failed read");
     // the walk over the archive passes each file's bytes by: one skip a file
-    everyfailure(&SetupFaults::failskip, ARCHIVE, "failed skip", 2);
+    everyfailure(&SetupFaults::failskip, &SetupFaults::skips, ARCHIVE, "failed skip", 2);
 }
 
 TEST_F(Refusal, EveryShortReadOfTheArchiveIsDetectedByTheCopy)
 {
-    everyfailure(&SetupFaults::shortread, ARCHIVE, "short read");
+    everyfailure(&SetupFaults::shortread, &SetupFaults::reads, ARCHIVE, "short read");
 }
 
 TEST_F(Refusal, EveryFailingWriteOrOpenEndsUnsuccessfulWithoutARecord)
 {
-    everyfailure(&SetupFaults::failwrite, nullptr, "failed write");
-    everyfailure(&SetupFaults::failopen, nullptr, "failed open");
+    everyfailure(&SetupFaults::failwrite, &SetupFaults::writes, nullptr, "failed write");
+    everyfailure(&SetupFaults::failopen, &SetupFaults::opens, nullptr, "failed open");
 }
 
 TEST_F(Refusal, AFileThatFailsToCloseEndsUnsuccessfulWithoutARecord)
 {
-    writefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {"b.txt", "b"}}));
+    writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {"b.txt", "b"}}));
     for (const char *path : {"out\\a.txt", "out\\b.txt", ARCHIVE}) {
         resetregistry();
         setupfaults.path = path;
@@ -343,9 +340,9 @@ TEST_F(Refusal, ReinstallAnEarlierCopyThatCannotBeKeptAsBakLeavesEveryFileUnrepl
         std::filesystem::create_directory(dir);
         resetregistry();
         clearsetupfaults();
-        writefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {row.name, "b"}}));
-        writefile(dir + "/a.txt", "mine-a");
-        writefile(dir + "/" + row.name, "mine-b");
+        writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {row.name, "b"}}));
+        writewholefile(dir + "/a.txt", "mine-a");
+        writewholefile(dir + "/" + row.name, "mine-b");
         const string aimed = dir + "\\" + row.name + row.aimed;
         setupfaults.path = aimed.c_str();
         if (row.count != nullptr) setupfaults.*row.count = 1;
@@ -353,22 +350,22 @@ TEST_F(Refusal, ReinstallAnEarlierCopyThatCannotBeKeptAsBakLeavesEveryFileUnrepl
         int result = extractinto(dir);
         if (row.installs) {
             EXPECT_EQ(result, INSTALLDONE);
-            EXPECT_EQ(readfile(dir + "/" + row.name + ".bak"), "mine-b");
-            EXPECT_EQ(readfile(dir + "/" + row.name), "b");
+            EXPECT_EQ(readwholefile(dir + "/" + row.name + ".bak"), "mine-b");
+            EXPECT_EQ(readwholefile(dir + "/" + row.name), "b");
             continue;
         }
         EXPECT_EQ(result, INSTALLFAILED);
         EXPECT_EQ(installreason, "The earlier copy of " + row.name + " could not be kept as " + row.name +
                                      ".bak, so nothing was installed");
-        EXPECT_EQ(readfile(dir + "/a.txt"), "mine-a") << "not replaced, though its own copy was kept";
-        EXPECT_EQ(readfile(dir + "/a.txt.bak"), "mine-a");
-        EXPECT_EQ(readfile(dir + "/" + row.name), "mine-b");
+        EXPECT_EQ(readwholefile(dir + "/a.txt"), "mine-a") << "not replaced, though its own copy was kept";
+        EXPECT_EQ(readwholefile(dir + "/a.txt.bak"), "mine-a");
+        EXPECT_EQ(readwholefile(dir + "/" + row.name), "mine-b");
         EXPECT_FALSE(exists(dir + "/" + row.name + ".bak")) << "no half copy is left";
         EXPECT_TRUE(norecord());
         if (row.count == nullptr && row.flag == nullptr) continue;
         clearsetupfaults();
         EXPECT_EQ(extractinto(dir), INSTALLDONE) << "a second try";
-        EXPECT_EQ(readfile(dir + "/" + row.name + ".bak"), "mine-b") << "a second try";
+        EXPECT_EQ(readwholefile(dir + "/" + row.name + ".bak"), "mine-b") << "a second try";
         ++injected;
     }
 }

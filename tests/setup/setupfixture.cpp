@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "common/y.h"
+#include "inst/files.h"
 #include "tests/support/setupfaults.h"
-#include "tests/support/scratchfolder.h"
 #include "inst/install.h"
 #include "tests/registrymodel.h"
 
@@ -16,20 +14,6 @@ std::vector<std::string> listlog;
 
 void listadd(SetupDialog, const char *line) { listlog.push_back(std::string("add ") + line); }
 void listselect(SetupDialog, int i) { listlog.push_back("select " + std::to_string(i)); }
-
-void writefile(const std::string &path, const std::string &bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), (std::streamsize)bytes.size());
-}
-
-std::string readfile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
 
 bool exists(const std::string &path) { return std::filesystem::exists(path); }
 
@@ -60,9 +44,7 @@ int extractinto(const std::string &folder, std::string *locnafter)
 
 void SetupTest::SetUp()
 {
-    previous = std::filesystem::current_path();
-    const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder = enterscratchfolder("setup-tests", std::string(info->test_suite_name()) + "." + info->name());
+    ScratchFolderTest::SetUp();
     resetregistry();
     clearsetupfaults();
     listlog.clear();
@@ -72,5 +54,5 @@ void SetupTest::TearDown()
 {
     clearsetupfaults();
     EXPECT_EQ(openkeys(), 0) << "every registry key opened is closed again";
-    leavescratchfolder(folder, previous);
+    ScratchFolderTest::TearDown();
 }

@@ -3,17 +3,14 @@
 #ifndef VANTREL_SETUPFIXTURE_H
 #define VANTREL_SETUPFIXTURE_H
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "tests/setup/archivebytes.h"
+#include "tests/support/files.h"
+#include "tests/support/scratchtest.h"
 
-void writefile(const std::string &path, const std::string &bytes);
-std::string readfile(const std::string &path);
 bool exists(const std::string &path);
 // Every file and folder under the scratch folder, relative, sorted.
 std::vector<std::string> tree();
@@ -27,14 +24,11 @@ int extractinto(const std::string &folder, std::string *locnafter = nullptr);
 
 extern const char *const PARENT;  // "Software\Marvoc"
 
-class SetupTest : public ::testing::Test {
+class SetupTest : public ScratchFolderTest {
 protected:
+    SetupTest() : ScratchFolderTest("setup-tests") {}
     void SetUp() override;
     void TearDown() override;
-
-private:
-    std::filesystem::path previous;
-    std::filesystem::path folder;
 };
 
 #endif

@@ -2,38 +2,30 @@
 #ifndef VANTREL_SCRATCH_H
 #define VANTREL_SCRATCH_H
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "dictionary/dictentry.h"
+#include "dictionary/store.h"
+#include "tests/support/files.h"
+#include "tests/support/scratchtest.h"
+#include "tests/support/storebytes.h"
 
-struct TestEntry {
-    std::string word;
-    std::string meaning;
-    int mark;
-    int level;
-};
-
-DictEntry makeentry(const TestEntry &e);
 // writes the entries as whole records, then extra bytes of a partial record
 void writestore(const std::vector<TestEntry> &entries, size_t extrabytes = 0,
-                const char *path = "dicbin.txt");
-std::string readwholefile(const char *path);
-void writewholefile(const char *path, const std::string &bytes);
-DictEntry storedrecord(int number, const char *path = "dicbin.txt");
+                const char *path = STOREFILE);
+DictEntry storedrecord(int number, const char *path = STOREFILE);
+// The store as a crash would leave it: snapshotstore, hooked to the moment a
+// write is stopped, keeps its bytes in storeatstop.
+extern std::string storeatstop;
+void snapshotstore();
 
 // Runs each test in a fresh empty working folder with the list settings reset.
-class ScratchTest : public ::testing::Test {
+class ScratchTest : public ScratchFolderTest {
 protected:
+    ScratchTest() : ScratchFolderTest("tests") {}
     void SetUp() override;
     void TearDown() override;
-
-private:
-    std::filesystem::path previous;
-    std::filesystem::path folder;
 };
 
 #endif

@@ -6,46 +6,28 @@
 #include <string>
 #include <vector>
 
+#include "tests/headless.h"
 #include "ui/listorder.h"
 
 using std::string;
 using std::vector;
 
-static int comparenocase(const string &a, const string &b)
-{
-    size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (size_t i = 0; i < n; ++i) {
-        int x = tolower((unsigned char)a[i]), y = tolower((unsigned char)b[i]);
-        if (x != y) return x - y;
-    }
-    return (int)a.size() - (int)b.size();
-}
-
+// The list box's own comparison, as the headless model keeps it.
 static int compareitems(int a, int b, void *context)
 {
     const vector<string> &items = *static_cast<const vector<string> *>(context);
-    return comparenocase(items[(size_t)a], items[(size_t)b]);
+    const string &x = items[(size_t)a], &y = items[(size_t)b];
+    return sortsbefore(x, y) ? -1 : sortsbefore(y, x) ? 1 : 0;
 }
 
-// The list box's own way: halve until the place is found, or until an equal
-// item is met, whose place the new one then takes.
+// The list box's own way, as the headless model adds: halve until the place
+// is found, or until an equal item is met, whose place the new one then takes.
 static vector<string> addonebyone(const vector<string> &items)
 {
-    vector<string> list;
-    for (const string &item : items) {
-        int low = 0, high = (int)list.size() - 1, at = -1;
-        while (low <= high && at < 0) {
-            int middle = (low + high) / 2;
-            int order = comparenocase(list[(size_t)middle], item);
-            if (order == 0)
-                at = middle;
-            else if (order > 0)
-                high = middle - 1;
-            else
-                low = middle + 1;
-        }
-        list.insert(list.begin() + (at < 0 ? low : at), item);
-    }
+    Dialog d = headlesscreate();
+    for (const string &item : items) tklistadd(d, IDC_WORDLIST, item.c_str());
+    vector<string> list = findcontrol(d, IDC_WORDLIST)->items;
+    headlessdestroy(d);
     return list;
 }
 

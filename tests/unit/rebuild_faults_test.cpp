@@ -21,13 +21,11 @@
 #include "tests/headless.h"
 #include "tests/support/scratch.h"
 #include "dictionary/resource.h"
+#include "tests/support/faultsweep.h"
 
 using std::string;
 using std::vector;
 
-static const char SOURCE[] = "orlavexdic.txt";
-static const char NEWSTORE[] = "dicbin.tmp";
-static const char DONE[] = "Rebuilding done!";
 static const char THREEENTRIES[] =
     "Anchor marvoc\nA heavy hook.\nIt holds a vessel.\nberth marvoc\nA ship's place.\n\nquay marvoc\nA landing.";
 
@@ -58,7 +56,7 @@ protected:
         ScratchTest::SetUp();
         writestore({{"harbour", "A haven.", RevisionMark, LevelEasy}, {"berth", "A pier.", RevisionMark, LevelUnknown}});
         oldstore = readwholefile(STOREFILE);
-        writewholefile(SOURCE, THREEENTRIES);
+        writewholefile(SOURCEFILE, THREEENTRIES);
         use(COMMANDS[0]);
         oldlist = {"berth", "harbour"};  // as the start fills it
     }
@@ -94,13 +92,14 @@ protected:
         out.done = !d->messages.empty() && d->messages.back().text.compare(0, strlen(DONE), DONE) == 0;
         for (size_t i = 1; i < d->messages.size(); ++i)
             if (i + 1 < d->messages.size() || !out.done) out.errors.push_back(d->messages[i].text);
-        out.leftover = std::filesystem::exists(NEWSTORE);
+        out.leftover = std::filesystem::exists(NEWSTOREFILE);
         headlessdestroy(d);
         return out;
     }
 
-    // What every rebuild must show, fault or not.
-    void expectoldornew(const Rebuilt &r, bool struck, const string &what)
+    // What every rebuild must show, fault or not; told, when given, is the
+    // one message a rebuild that keeps the old store shows.
+    void expectoldornew(const Rebuilt &r, bool struck, const string &what, const char *told = nullptr)
     {
         bool old = r.store == oldstore;
         bool whole = r.store == newstore;
@@ -109,6 +108,9 @@ protected:
             EXPECT_EQ(r.result, 0) << what;
             EXPECT_FALSE(r.done) << what << ": no success is told";
             EXPECT_FALSE(r.errors.empty()) << what << ": the failure is told";
+            if (told != nullptr) {
+                EXPECT_EQ(r.errors, vector<string>{told}) << what;
+            }
             EXPECT_EQ(r.list, oldlist) << what << ": the list shows the store in use";
             EXPECT_FALSE(r.leftover) << what << ": no half-written store is left";
         } else {
@@ -131,38 +133,40 @@ protected:
     const Command *command = nullptr;
 };
 
-struct Counted {
-    const char *kind;
-    int FileFaults::*nth;
-    int FileFaults::*counter;
+struct SweptFile {
+    const char *path;
+    CountedFault kind;
+    const char *told;  // the message when the old store is kept; null where it varies
 };
 
 // For every file and every kind of counted fault: the first, the second, ...
-// operation fails, until one past the last that happens.
+// operation fails, until one past the last that happens.  The store was once
+// opened for writing, and so emptied, before anything was known to work: any
+// failure after that lost the whole dictionary.
 TEST_F(RebuildFaults, AFailedOpenReadOrWriteOfAnyFileLeavesTheOldStoreOrTheWholeNewOne)
 {
-    const char *const paths[] = {SOURCE, NEWSTORE, STOREFILE};
-    const Counted kinds[] = {
-        {"open", &FileFaults::failopen, &FileFaults::opens},
-        {"read", &FileFaults::failread, &FileFaults::reads},
-        {"write", &FileFaults::failwrite, &FileFaults::writes},
+    const SweptFile rows[] = {
+        {SOURCEFILE, FAILEDOPEN, SOURCEMISSING},     {SOURCEFILE, FAILEDREAD, SOURCEUNREADABLE},
+        {SOURCEFILE, FAILEDWRITE, nullptr},          {NEWSTOREFILE, FAILEDOPEN, STORENOTWRITTEN},
+        {NEWSTOREFILE, FAILEDREAD, nullptr},         {NEWSTOREFILE, FAILEDWRITE, STORENOTWRITTEN},
+        {STOREFILE, FAILEDOPEN, nullptr},            {STOREFILE, FAILEDREAD, nullptr},
+        {STOREFILE, FAILEDWRITE, nullptr},
     };
     int injected = 0;
     for (const Command &c : COMMANDS) {
         use(c);
-        for (const char *path : paths) {
-            for (const Counted &kind : kinds) {
-                for (int n = 1;; ++n) {
-                    Rebuilt r = rebuild([&] {
-                        filefaults.path = path;
-                        filefaults.*kind.nth = n;
-                    });
-                    bool struck = r.faults.*kind.counter >= n;
-                    expectoldornew(r, struck, string(c.name) + ", " + kind.kind + " number " + std::to_string(n) + " of " + path);
-                    if (!struck) break;
-                    ++injected;
-                }
-            }
+        for (const SweptFile &row : rows) {
+            injected += sweepfault([&](int n) {
+                Rebuilt r = rebuild([&] {
+                    filefaults.path = row.path;
+                    filefaults.*row.kind.nth = n;
+                });
+                bool struck = r.faults.*row.kind.made >= n;
+                expectoldornew(r, struck,
+                               string(c.name) + ", " + row.kind.kind + " number " + std::to_string(n) + " of " + row.path,
+                               row.told);
+                return struck;
+            });
         }
     }
     printf("[ figures  ] both rebuilds: %d failed opens, reads and writes injected\n", injected);
@@ -188,19 +192,20 @@ struct Switched {
     bool FileFaults::*fault;
     bool keepsold;
     bool keepsoldkeeping;  // the rebuild that keeps marks and levels reads the old store first
+    const char *told;      // the message when the old store is kept; null where it varies
 };
 
 TEST_F(RebuildFaults, AFailedCloseReplaceOrAReadOnlyFileIsToldAndLeavesTheOldStoreWhereItMatters)
 {
     const Switched rows[] = {
-        {"the new store fails to close", NEWSTORE, &FileFaults::failclose, true, true},
-        {"the new store cannot be created", NEWSTORE, &FileFaults::readonly, true, true},
-        {"the new store cannot be put on the disk", NEWSTORE, &FileFaults::failflush, true, true},
-        {"the replace fails", STOREFILE, &FileFaults::failreplace, true, true},
-        {"the store has become read-only", STOREFILE, &FileFaults::readonly, true, true},
-        {"the source fails to close after its last line", SOURCE, &FileFaults::failclose, false, false},
-        {"the source is read-only", SOURCE, &FileFaults::readonly, false, false},
-        {"the store fails to close after the list is refilled", STOREFILE, &FileFaults::failclose, false, true},
+        {"the new store fails to close", NEWSTOREFILE, &FileFaults::failclose, true, true, STORENOTWRITTEN},
+        {"the new store cannot be created", NEWSTOREFILE, &FileFaults::readonly, true, true, STORENOTWRITTEN},
+        {"the new store cannot be put on the disk", NEWSTOREFILE, &FileFaults::failflush, true, true, STORENOTWRITTEN},
+        {"the replace fails", STOREFILE, &FileFaults::failreplace, true, true, STORENOTWRITTEN},
+        {"the store has become read-only", STOREFILE, &FileFaults::readonly, true, true, STORENOTWRITTEN},
+        {"the source fails to close after its last line", SOURCEFILE, &FileFaults::failclose, false, false, nullptr},
+        {"the source is read-only", SOURCEFILE, &FileFaults::readonly, false, false, nullptr},
+        {"the store fails to close after the list is refilled", STOREFILE, &FileFaults::failclose, false, true, nullptr},
     };
     for (const Command &c : COMMANDS) {
         use(c);
@@ -209,7 +214,7 @@ TEST_F(RebuildFaults, AFailedCloseReplaceOrAReadOnlyFileIsToldAndLeavesTheOldSto
                 filefaults.path = row.path;
                 filefaults.*row.fault = true;
             });
-            expectoldornew(r, true, string(c.name) + ", " + row.what);
+            expectoldornew(r, true, string(c.name) + ", " + row.what, row.told);
             EXPECT_EQ(r.store == oldstore, c.carriedbytes ? row.keepsoldkeeping : row.keepsold) << c.name << ", " << row.what;
         }
     }
@@ -230,9 +235,6 @@ static vector<long long> stoppoints(const Command &c)
     return points;
 }
 
-static string storeatstop;
-static void snapshotstore() { storeatstop = readwholefile(STOREFILE); }
-
 // A crash freezes the files as they are when writing stops: the store on
 // disk at that moment, and after the rebuild has given up, is the old one.
 TEST_F(RebuildFaults, StoppedAfterAnyNumberOfBytesTheStoreIsTheWholeOldOne)
@@ -243,18 +245,18 @@ TEST_F(RebuildFaults, StoppedAfterAnyNumberOfBytesTheStoreIsTheWholeOldOne)
         for (long long limit : stoppoints(c)) {
             storeatstop = "never stopped";
             Rebuilt r = rebuild([&] {
-                filefaults.path = NEWSTORE;
+                filefaults.path = NEWSTOREFILE;
                 filefaults.writelimit = limit;
                 filefaults.atstop = snapshotstore;
             });
             string what = string(c.name) + ", stopped after " + std::to_string(limit) + " bytes";
             ASSERT_TRUE(storeatstop == oldstore) << what << ": at the moment of the stop";
-            expectoldornew(r, true, what);
+            expectoldornew(r, true, what, STORENOTWRITTEN);
             EXPECT_TRUE(r.store == oldstore) << what;
             ++stops;
         }
         Rebuilt r = rebuild([&] {
-            filefaults.path = NEWSTORE;
+            filefaults.path = NEWSTOREFILE;
             filefaults.writelimit = 3 * RECORDSIZE + c.carriedbytes;
         });
         expectoldornew(r, false, string(c.name) + ", room for exactly the new store");
@@ -280,7 +282,7 @@ TEST_F(RebuildFaults, ARefilledListThatMissesWordsOfTheNewStoreIsTold)
 // A crash leaves the unfinished new store behind; it is no part of the store.
 TEST_F(RebuildFaults, ANewStoreLeftByACrashIsOverwrittenByTheNextRebuild)
 {
-    writewholefile(NEWSTORE, string(RECORDSIZE * 5 + 17, 'x'));
+    writewholefile(NEWSTOREFILE, string(RECORDSIZE * 5 + 17, 'x'));
     Rebuilt r = rebuild([] {});
     expectoldornew(r, false, "after a crash");
     EXPECT_TRUE(r.store == newstore);

@@ -28,7 +28,7 @@ TEST_F(StoreTest, RecordsAreReadWholeAndAlwaysTerminated)
 {
     DictEntry hostile;
     memset(&hostile, 'z', sizeof hostile);  // no NUL anywhere
-    std::string bytes(reinterpret_cast<const char *>(&hostile), sizeof hostile);
+    std::string bytes = recordbytes(hostile);
     writewholefile(STOREFILE, bytes + bytes.substr(0, 500));
     DataFile *store = fileopen(STOREFILE, "rb");
     ASSERT_NE(store, nullptr);

@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "tests/scenarios/scenario.h"
-#include "tests/wine/capture.h"
+#include "tests/support/pump.h"
+#include "tests/support/capture.h"
 #include "ui/credits.h"
 
 namespace {
@@ -22,7 +23,7 @@ typedef std::function<void(HWND box)> Step;
 std::vector<Step> script;
 size_t nextstep = 0;
 int idleafter = 0;  // idle turns since the last step
-std::vector<int> commands;
+std::vector<RaisedCommand> commands;
 
 HWND creditsbox()
 {
@@ -59,13 +60,6 @@ VOID CALLBACK onidle(HWND, UINT, UINT_PTR timer, DWORD)
     }
 }
 
-INT_PTR CALLBACK recordingproc(HWND box, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    if (message == WM_COMMAND)
-        commands.push_back(LOWORD(wparam));
-    return CreditsFunc(box, message, wparam, lparam);
-}
-
 void presskey(HWND box, UINT down, UINT up, WPARAM key, LPARAM flags)
 {
     UINT scan = MapVirtualKeyA(static_cast<UINT>(key), 0);
@@ -98,7 +92,7 @@ protected:
         commands.clear();
         UINT_PTR timer = SetTimer(nullptr, 0, 1, onidle);
         INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CREDITS),
-                                         owner, recordingproc, picture);
+                                         owner, recordingproc<CreditsFunc, commands>, picture);
         KillTimer(nullptr, timer);
         EXPECT_EQ(nextstep, script.size()) << "every step was played";
         return static_cast<int>(result);
@@ -117,7 +111,9 @@ TEST_F(CreditsBox, EscapeDoesNothingAndEnterClosesItWithZero)
         },
     });
     EXPECT_TRUE(openafterescape);
-    EXPECT_EQ(commands, (std::vector<int>{IDCANCEL, IDC_CREDITSCLOSE})) << "Escape's command was ignored";
+    ASSERT_EQ(commands.size(), 2u) << "Escape's command was ignored, then Enter's";
+    EXPECT_EQ(commands[0].id, IDCANCEL);
+    EXPECT_EQ(commands[1].id, IDC_CREDITSCLOSE);
     EXPECT_EQ(result, 0);
     EXPECT_TRUE(shownmessages().empty()) << "the missing font file reports nothing";
     EXPECT_EQ(tkgetfocus(dialog), IDC_WORDLIST) << "the focus is back where it was";

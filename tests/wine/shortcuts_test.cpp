@@ -18,28 +18,20 @@
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
 #include "tests/scenarios/scenario.h"
+#include "tests/support/capture.h"
+#include "tests/support/pump.h"
 #include "ui/mainwindow.h"
 #include "tests/toolkithooks.h"
 
 namespace {
 
 HWND shown = nullptr;   // the dialog under test
-std::string commands;  // "id:code " of every WM_COMMAND since the last step
+std::vector<RaisedCommand> commands;  // every WM_COMMAND since the last step
 // Other codes than EN_VSCROLL from the meaning box.  Setting a multi-line
 // edit's text raises nothing else, and that one only as the box scrolls back
 // to its top, so it comes once per write that moves the box and fewer times
 // when the box is written fewer times; the dispatch has no row for the box.
 std::string meaningcodes;
-
-INT_PTR CALLBACK recordingproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    if (message == WM_COMMAND && LOWORD(wparam) == IDC_MEANING) {
-        if (HIWORD(wparam) != EN_VSCROLL) meaningcodes += std::to_string(HIWORD(wparam)) + " ";
-    } else if (message == WM_COMMAND) {
-        commands += std::to_string(LOWORD(wparam)) + ":" + std::to_string(HIWORD(wparam)) + " ";
-    }
-    return DialogFunc(window, message, wparam, lparam);
-}
 
 // How often the word list was asked to find a prefix and the meaning box
 // was written, seen by subclassing the two controls.
@@ -62,12 +54,7 @@ LRESULT CALLBACK countingmeaning(HWND window, UINT message, WPARAM wparam, LPARA
 
 void pump()
 {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (!IsDialogMessageA(shown, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+    pumpmessages(shown);
     RedrawWindow(shown, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -115,23 +102,11 @@ std::string pixels(int id)
 {
     RECT r;
     GetWindowRect(control(id), &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB};
-    void *bits = nullptr;
-    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    unsigned long long hash = 1469598103934665603ull;
-    const unsigned char *b = static_cast<const unsigned char *>(bits);
-    for (int i = 0; i < w * h * 4; ++i) hash = (hash ^ b[i]) * 1099511628211ull;
-    SelectObject(memory, old);
-    DeleteObject(picture);
-    DeleteDC(memory);
+    Picture painted = capturedc(screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
     ReleaseDC(nullptr, screen);
+    unsigned long long hash = 1469598103934665603ull;
+    for (unsigned char b : painted.bgr) hash = (hash ^ b) * 1099511628211ull;
     return std::to_string(hash);
 }
 
@@ -165,7 +140,14 @@ std::string state()
                  " dropped=" + std::to_string(SendMessageW(c, CB_GETDROPPEDWIDTH, 0, 0)) + " items=" + items(c, true);
         s += "\n";
     }
-    s += "focus " + std::to_string(GetDlgCtrlID(GetFocus())) + "\ncommands " + commands + "\nmessages";
+    s += "focus " + std::to_string(GetDlgCtrlID(GetFocus())) + "\ncommands ";
+    for (const RaisedCommand &c : commands) {
+        if (c.id != IDC_MEANING)
+            s += std::to_string(c.id) + ":" + std::to_string(c.code) + " ";
+        else if (c.code != EN_VSCROLL)
+            meaningcodes += std::to_string(c.code) + " ";
+    }
+    s += "\nmessages";
     for (const std::string &m : messagetexts()) s += " [" + m + "]";
     s += "\npixels " + pixels(IDC_WORDLIST) + " " + pixels(IDC_MEANING) + "\n";
     commands.clear();
@@ -275,11 +257,10 @@ protected:
         MarkedOnlyFilter = 0;
         states.clear();
         steps.clear();
-        if (dialog != nullptr) closedialog(dialog);
         writestore(hardwords(brackets));
         Dialog d = start("");
         shown = reinterpret_cast<HWND>(d);
-        SetWindowLongPtrA(shown, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(recordingproc));
+        SetWindowLongPtrA(shown, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(recordingproc<DialogFunc, commands>));
         listproc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
             control(IDC_WORDLIST), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(countinglist)));
         meaningproc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(

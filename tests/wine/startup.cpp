@@ -14,90 +14,24 @@
 
 #include "dictionary/resource.h"
 #include "tests/setup/wine/realregistry.h"
-#include "tests/wine/otherprocess.h"
+#include "tests/support/files.h"
+#include "tests/support/storebytes.h"
+#include "tests/support/otherprocess.h"
 
 namespace {
 
-const int RECORDSIZE = 8104;
-const DWORD PATIENCE = 20000;  // ms allowed for a window to appear or a process to end
-
-struct Entry {
-    const char *word;
-    const char *meaning;
-    short level;
-    short mark;
-};
-
-const Entry ENTRIES[] = {
-    {"harbour", "A sheltered place where ships lie.", 115, 0},
-    {"harbour wall", "The wall that shelters a harbour from the sea.", 114, 148},
-    {"quay", "A landing place built along the water.", 116, 0},
-};
-
-// The store as the program keeps it: whole 8104-byte records, mark at 0,
-// word at 2, meaning at 102, level at 8102, then `extra` stray bytes.
+// The store as the program keeps it, then `extra` stray bytes.
 void writestore(const std::string &path, int extra)
 {
-    FILE *f = fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    for (const Entry &entry : ENTRIES) {
-        unsigned char record[RECORDSIZE] = {};
-        memcpy(record, &entry.mark, 2);
-        strncpy(reinterpret_cast<char *>(record + 2), entry.word, 99);
-        strncpy(reinterpret_cast<char *>(record + 102), entry.meaning, 7999);
-        memcpy(record + 8102, &entry.level, 2);
-        ASSERT_EQ(fwrite(record, 1, RECORDSIZE, f), static_cast<size_t>(RECORDSIZE));
-    }
-    std::vector<unsigned char> stray(static_cast<size_t>(extra), 'x');
-    if (extra > 0) {
-        ASSERT_EQ(fwrite(stray.data(), 1, stray.size(), f), stray.size());
-    }
-    ASSERT_EQ(fclose(f), 0);
+    const std::vector<TestEntry> entries = {
+        {"harbour", "A sheltered place where ships lie.", 0, 115},
+        {"harbour wall", "The wall that shelters a harbour from the sea.", 148, 114},
+        {"quay", "A landing place built along the water.", 0, 116},
+    };
+    ASSERT_TRUE(writewholefile(path, storebytes(entries, (size_t)extra))) << path;
 }
 
-std::string folderof(const std::string &path)
-{
-    return path.substr(0, path.find_last_of('\\') + 1);
-}
-
-std::string thisfolder()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return folderof(std::string(path, length));
-}
-
-std::string controltext(HWND dialog, int id) { return windowtext(GetDlgItem(dialog, id)); }
-
-// The program as a running process, ended by the test if it is still there.
-struct Program {
-    PROCESS_INFORMATION info = {};
-    std::string folder;
-
-    ~Program()
-    {
-        if (info.hProcess != nullptr) {
-            if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
-                TerminateProcess(info.hProcess, 99);
-            CloseHandle(info.hProcess);
-            CloseHandle(info.hThread);
-        }
-    }
-
-    // A visible dialog of the program with this title; null if none came
-    // while the program was running.
-    HWND waitwindow(const char *title) { return awaitdialog(info, title, 0, nullptr, PATIENCE); }
-
-    // The exit code, or -1 if the program didn't end in time.
-    long waitexit()
-    {
-        if (WaitForSingleObject(info.hProcess, PATIENCE) != WAIT_OBJECT_0)
-            return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(info.hProcess, &code);
-        return static_cast<long>(code);
-    }
-};
+using Program = OtherProcess;
 
 class StartUp : public ::testing::Test {
 public:
@@ -113,7 +47,7 @@ public:
         CreateDirectoryA(folder.c_str(), nullptr);
         DeleteFileA((folder + "dicbin.txt").c_str());
         program = folder + "vantrel.exe";
-        ASSERT_TRUE(CopyFileA((thisfolder() + "vantrel.exe").c_str(), program.c_str(), FALSE))
+        ASSERT_TRUE(CopyFileA((programfolder() + "vantrel.exe").c_str(), program.c_str(), FALSE))
             << "vantrel.exe is built beside this test";
     }
 
@@ -128,14 +62,7 @@ public:
     // quoted program name.
     void start(Program *running, const std::string &after)
     {
-        std::string line = "\"" + program + "\"" + after;
-        std::vector<char> commandline(line.begin(), line.end());
-        commandline.push_back('\0');
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        ASSERT_TRUE(CreateProcessA(nullptr, commandline.data(), nullptr, nullptr, FALSE, 0,
-                                   nullptr, folder.c_str(), &startup, &running->info))
-            << line;
+        ASSERT_TRUE(running->start(program, after, folder)) << after;
     }
 };
 
@@ -158,14 +85,14 @@ TEST_F(StartUp, QuotedNameWithSpacesPassesTwoWordTailThatIsLookedUp)
     Program running;
     start(&running, "   harbour wall");
 
-    HWND dialog = running.waitwindow("Orlavex Dictionary");
+    HWND dialog = running.await("Orlavex Dictionary");
     ASSERT_NE(dialog, nullptr) << "the main dialog did not appear";
     EXPECT_EQ(controltext(dialog, IDC_WORD), "harbour wall");
     EXPECT_EQ(controltext(dialog, IDC_MEANING), "The wall that shelters a harbour from the sea.");
     EXPECT_EQ(controltext(dialog, IDC_ENTRYNO), "2");
 
     pressescape(dialog);
-    EXPECT_EQ(running.waitexit(), 0);
+    EXPECT_EQ(running.exitcode(), 0);
 }
 
 // Runs the program to its end with this tail and returns how much the usage
@@ -174,39 +101,36 @@ long long countgrowth(StartUp *test, Program *running, const std::string &after,
 {
     long long before = usagecount();
     test->start(running, after);
-    HWND dialog = running->waitwindow("Orlavex Dictionary");
+    HWND dialog = running->await("Orlavex Dictionary");
     EXPECT_NE(dialog, nullptr);
     if (dialog == nullptr)
         return 0;
     EXPECT_EQ(controltext(dialog, IDC_WORD), wordbox);
     pressescape(dialog);
-    EXPECT_EQ(running->waitexit(), 0);
+    EXPECT_EQ(running->exitcode(), 0);
     return usagecount() - before;
 }
 
-TEST_F(StartUp, NoCountTailStillGoesIntoTheWordBox)
-{
-    writestore(folder + "dicbin.txt", 0);
-    Program running;
-    start(&running, " \\NOCOUNT");
+struct CountedStart {
+    const char *tail;
+    const char *wordbox;
+    long long growth;
+};
 
-    HWND dialog = running.waitwindow("Orlavex Dictionary");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(controltext(dialog, IDC_WORD), "\\NOCOUNT");
-
-    pressescape(dialog);
-    EXPECT_EQ(running.waitexit(), 0);
-}
-
+// The switch alone, in any case, is not counted and still goes into the word box.
 TEST_F(StartUp, OrdinaryStartIsCountedNoCountStartIsNot)
 {
     writestore(folder + "dicbin.txt", 0);
-    Program first;
-    EXPECT_EQ(countgrowth(this, &first, " harbour", "harbour"), 1);
-    Program second;
-    EXPECT_EQ(countgrowth(this, &second, " \\nocount", "\\nocount"), 0);
-    Program third;
-    EXPECT_EQ(countgrowth(this, &third, " \\NOCOUNT harbour", "\\NOCOUNT harbour"), 1);
+    const CountedStart rows[] = {
+        {" harbour", "harbour", 1},
+        {" \\nocount", "\\nocount", 0},
+        {" \\NOCOUNT", "\\NOCOUNT", 0},
+        {" \\NOCOUNT harbour", "\\NOCOUNT harbour", 1},
+    };
+    for (const CountedStart &row : rows) {
+        Program running;
+        EXPECT_EQ(countgrowth(this, &running, row.tail, row.wordbox), row.growth) << row.tail;
+    }
 }
 
 TEST_F(StartUp, PartialRecordShowsIntegrityMessageBeforeTheDialog)
@@ -215,7 +139,7 @@ TEST_F(StartUp, PartialRecordShowsIntegrityMessageBeforeTheDialog)
     Program running;
     start(&running, " quay");
 
-    HWND box = running.waitwindow("ERROR");
+    HWND box = running.await("ERROR");
     ASSERT_NE(box, nullptr) << "no integrity message";
     EXPECT_EQ(controltext(box, MESSAGEBOXTEXT),
               "The file dicbin.txt has failed integrity check.\nMay need to be rebuilt.");
@@ -225,13 +149,13 @@ TEST_F(StartUp, PartialRecordShowsIntegrityMessageBeforeTheDialog)
 
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-    HWND dialog = running.waitwindow("Orlavex Dictionary");
+    HWND dialog = running.await("Orlavex Dictionary");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(controltext(dialog, IDC_WORD), "quay");
     EXPECT_EQ(controltext(dialog, IDC_MEANING), "A landing place built along the water.");
 
     pressescape(dialog);
-    EXPECT_EQ(running.waitexit(), 0);
+    EXPECT_EQ(running.exitcode(), 0);
 }
 
 TEST_F(StartUp, CloseBoxEndsWithZero)
@@ -240,11 +164,11 @@ TEST_F(StartUp, CloseBoxEndsWithZero)
     Program running;
     start(&running, "");
 
-    HWND dialog = running.waitwindow("Orlavex Dictionary");
+    HWND dialog = running.await("Orlavex Dictionary");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(controltext(dialog, IDC_WORD), "");
     PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(running.waitexit(), 0);
+    EXPECT_EQ(running.exitcode(), 0);
 }
 
 } // namespace

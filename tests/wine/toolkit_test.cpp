@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/scenarios/scenario.h"
+#include "tests/support/pump.h"
 #include "ui/toolkitwin32.h"
 
 namespace {
@@ -22,34 +23,20 @@ std::vector<int> tabpath(Dialog d, int presses)
         HWND focus = GetFocus();
         PostMessageA(focus, WM_KEYDOWN, VK_TAB, 0x000F0001);
         PostMessageA(focus, WM_KEYUP, VK_TAB, static_cast<LPARAM>(0xC00F0001u));
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (!IsDialogMessageA(dialog, &msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
+        pumpmessages(dialog);
         path.push_back(tkgetfocus(d));
     }
     return path;
 }
 
-class Win32Toolkit : public DialogTest {
-protected:
-    Dialog open()
-    {
-        writestore({{"harbour", "Sheltered water.", 0, LevelEasy},
-                    {"Harbour master", "Keeps the harbour.", 0, LevelHard},
-                    {"quay", "A landing place.", 0, LevelEasy}});
-        return start("");
-    }
-};
+using Win32Toolkit = DialogTest;
 
 // Template order, through the enabled controls that are tab stops, and of
 // each radio group the checked button (a radio button takes the tab stop
 // when it is checked); never a label, a group box or the hidden GO.
 TEST_F(Win32Toolkit, TabWalksTheEnabledTabStopsInTemplateOrder)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     usertype(d, IDC_WORD, "quay");  // enables Search and the revision button, checks Easy
     userfocus(d, IDC_WORD);
     EXPECT_EQ(tabpath(d, 11), (std::vector<int>{IDC_WORDLIST, IDC_MEANING, IDC_SEARCH, IDC_LEVEL_EASY, IDC_PREFIXON,
@@ -65,7 +52,7 @@ TEST_F(Win32Toolkit, TabWalksTheEnabledTabStopsInTemplateOrder)
 
 TEST_F(Win32Toolkit, FocusOutsideTheDialogIsNoControl)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     tksetfocus(d, IDC_WORDLIST);
     EXPECT_EQ(tkgetfocus(d), IDC_WORDLIST);
     HWND other = CreateWindowA("Edit", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr,
@@ -78,7 +65,7 @@ TEST_F(Win32Toolkit, FocusOutsideTheDialogIsNoControl)
 
 TEST_F(Win32Toolkit, PicturesLoadAtTheirSizesAndAreReleased)
 {
-    Dialog d = open();
+    Dialog d = startonthreewords();
     BITMAP logo = {};
     BITMAP band = {};
     ASSERT_NE(logobitmap(), nullptr);

@@ -13,7 +13,8 @@
 #include <vector>
 
 #include "tests/scenarios/scenario.h"
-#include "tests/wine/capture.h"
+#include "tests/support/pump.h"
+#include "tests/support/capture.h"
 #include "ui/layout.h"
 #include "ui/toolkitwin32.h"
 
@@ -88,8 +89,7 @@ protected:
     // Lets everything that became invalid paint; nothing is invalidated here.
     void settle()
     {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        pumpmessages(nullptr);
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
 };

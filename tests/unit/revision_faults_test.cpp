@@ -19,13 +19,10 @@
 #include "tests/headless.h"
 #include "tests/support/scratch.h"
 #include "dictionary/resource.h"
+#include "tests/support/faultsweep.h"
 
 using std::string;
 using std::vector;
-
-static const char MARKCAPTION[] = "Mark for &revision";
-static const char UNMARKCAPTION[] = "Unmark from &revision";
-static const char LEVELCHANGED[] = "Difficulty level changed.";
 
 struct Rewrite {
     const char *what;
@@ -89,7 +86,7 @@ protected:
         out.store = readwholefile(STOREFILE);
         out.shown = w.toggle ? findcontrol(d, IDC_REVISION)->text == (w.newvalue == RevisionMark ? UNMARKCAPTION : MARKCAPTION)
                              : findcontrol(d, IDC_STATUS)->text == LEVELCHANGED;
-        for (const ShownMessage &m : d->messages) out.messages.push_back(m.text);
+        out.messages = messagesof(d);
         headlessdestroy(d);
         return out;
     }
@@ -97,12 +94,8 @@ protected:
     // The field's value in store, and whether every other byte is the old one.
     int fieldof(const Rewrite &w, const string &store, bool *restunchanged)
     {
-        size_t at = (size_t)(w.record - 1) * RECORDSIZE + w.field;
-        *restunchanged = store.size() == oldstore.size() &&
-                         store.compare(0, at, oldstore, 0, at) == 0 &&
-                         store.compare(at + 2, string::npos, oldstore, at + 2, string::npos) == 0;
-        if (store.size() < at + 2) return -1;
-        return (int)(int16_t)((unsigned char)store[at] | (unsigned char)store[at + 1] << 8);
+        *restunchanged = sameoutsidefield(store, oldstore, w.record, w.field);
+        return storedfield(store, w.record, w.field);
     }
 
     void expectoldornew(const Rewrite &w, const string &store, const string &what)
@@ -146,29 +139,17 @@ protected:
     string oldstore;
 };
 
-struct Counted {
-    const char *kind;
-    int FileFaults::*nth;
-    int FileFaults::*counter;
-};
-
 TEST_F(RewriteFaults, AFailedOpenReadOrWriteChangesTheFieldWholeOrNotAtAllAndIsTold)
 {
-    const Counted kinds[] = {
-        {"open", &FileFaults::failopen, &FileFaults::opens},
-        {"read", &FileFaults::failread, &FileFaults::reads},
-        {"write", &FileFaults::failwrite, &FileFaults::writes},
-    };
     int injected = 0;
     for (const Rewrite &w : REWRITES) {
-        for (const Counted &kind : kinds) {
-            for (int n = 1;; ++n) {
+        for (const CountedFault &kind : {FAILEDOPEN, FAILEDREAD, FAILEDWRITE}) {
+            injected += sweepfault([&](int n) {
                 Rewritten r = run(w, [&] { filefaults.*kind.nth = n; });
-                bool struck = r.faults.*kind.counter >= n;
+                bool struck = r.faults.*kind.made >= n;
                 expectsound(w, r, struck, string(w.what) + ", " + kind.kind + " number " + std::to_string(n));
-                if (!struck) break;
-                ++injected;
-            }
+                return struck;
+            });
         }
     }
     printf("[ figures  ] toggle and level: %d failed opens, reads and writes injected\n", injected);
@@ -192,9 +173,6 @@ TEST_F(RewriteFaults, AReadOnlyStoreOrAFailedFlushOrCloseIsToldAndNeverShownAsAC
         EXPECT_EQ(r.faults.flushes, 1) << w.what << ": the change is put on the disk";
     }
 }
-
-static string storeatstop;
-static void snapshotstore() { storeatstop = readwholefile(STOREFILE); }
 
 // The field as a write of it cut after `bytes` bytes leaves it: the first
 // bytes of the new value, little-endian, over the old one.

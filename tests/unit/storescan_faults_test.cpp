@@ -15,6 +15,7 @@
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
 #include "tests/headless.h"
+#include "tests/support/faultsweep.h"
 #include "tests/support/scratch.h"
 
 using std::string;
@@ -48,12 +49,6 @@ static const Scan SCANS[] = {
 
 using ScanFaults = ScratchTest;
 
-struct Counted {
-    const char *kind;
-    int FileFaults::*nth;
-    int FileFaults::*counter;
-};
-
 // These scans once stopped at a failed read as at the end of the store: the
 // list or the results showed part of the store as the whole of it, and the
 // lookup "<<SEARCHING>>" for a word it had not looked for in every entry.
@@ -65,37 +60,31 @@ TEST_F(ScanFaults, AReadThatFailsHalfwayThroughTheStoreIsTold)
                 {"berth", "A ship's place.", 0, LevelHard},
                 {"quay", "A landing.", 0, LevelHard}});
     string before = readwholefile(STOREFILE);
-    const Counted kinds[] = {
-        {"read", &FileFaults::failread, &FileFaults::reads},
-        {"part-read", &FileFaults::failpart, &FileFaults::parts},
-        {"skip", &FileFaults::failskip, &FileFaults::skips},
-    };
     int injected = 0;
     for (bool fromthenon : {false, true}) {
         for (const Scan &scan : SCANS) {
-            for (const Counted &kind : kinds) {
-                for (int n = 1;; ++n) {
+            for (const CountedFault &kind : {FAILEDREAD, FAILEDPART, FAILEDSKIP}) {
+                injected += sweepfault([&](int n) {
                     Dialog d = headlesscreate();
                     clearfilefaults();
                     filefaults.path = STOREFILE;
                     filefaults.fromthenon = fromthenon;
                     filefaults.*kind.nth = n;
                     scan.run(d);
-                    bool struck = filefaults.*kind.counter >= n;
+                    bool struck = filefaults.*kind.made >= n;
                     clearfilefaults();
-                    vector<string> shown;
-                    for (const ShownMessage &m : d->messages) shown.push_back(m.text);
+                    vector<string> shown = messagesof(d);
                     headlessdestroy(d);
                     string what = string(scan.what) + ", " + kind.kind + " number " + std::to_string(n) +
                                   (fromthenon ? " and on" : "");
                     EXPECT_TRUE(readwholefile(STOREFILE) == before) << what;
                     if (!struck) {
                         EXPECT_TRUE(shown.empty()) << what << ": with no fault nothing is told";
-                        break;
+                        return false;
                     }
                     EXPECT_EQ(shown, vector<string>{STOREMISSING}) << what;
-                    ++injected;
-                }
+                    return true;
+                });
             }
         }
     }

@@ -18,7 +18,7 @@ using SourceLines = ScratchTest;
 // Rebuilds from the source, answering Yes, and returns every stored record.
 static std::vector<DictEntry> rebuiltfrom(const string &source)
 {
-    writewholefile("orlavexdic.txt", source);
+    writewholefile(SOURCEFILE, source);
     Dialog d = headlesscreate();
     d->answers.push_back(ANSWER_YES);
     rebuildstore(d);
@@ -83,6 +83,11 @@ TEST_F(SourceLines, ALongHeadwordOrMeaningIsCutAtItsFieldAndTheRecordStaysWhole)
          string(7998, 'm'), false},
         {"meaning of 7998 at a line end: the next line once glued on", "w marvoc\n" + string(7998, 'm') + "\nxy\n",
          "w", string(7998, 'm'), false},
+        // a meaning line of 8000 bytes or more arrives in pieces
+        {"meaning line of 8000: its line feed arrives alone and no longer fits",
+         "w marvoc\n" + string(7999, 'm') + "\n", "w", string(7999, 'm'), false},
+        {"meaning line of 8001: \"m\" and its line feed arrive alone", "w marvoc\n" + string(8000, 'm') + "\n", "w",
+         string(7999, 'm'), false},
         {"last line of 7999, exact fit", "w marvoc\n" + string(7999, 'm'), "w", string(7999, 'm'), true},
         {"last line of 8000, one over", "w marvoc\n" + string(8000, 'm'), "w", string(7999, 'm'), true},
         {"three lines over the field", "w marvoc\n" + string(3000, 'a') + "\n" + string(3000, 'b') + "\n" +

@@ -24,8 +24,7 @@ TEST_F(RevisionResult, AToggleWhoseWriteFailedReturnsTheOldMark)
     filefaults.failwrite = 1;
     EXPECT_EQ(togglemark(d, "berth"), RevisionMark);
     EXPECT_EQ(storedrecord(2).mark, RevisionMark);
-    ASSERT_EQ(d->messages.size(), 1u);
-    EXPECT_STREQ(d->messages[0].text.c_str(), STOREMISSING);
+    EXPECT_EQ(messagesof(d), std::vector<std::string>{STOREMISSING});
     headlessdestroy(d);
 }
 

@@ -12,11 +12,6 @@ using std::string;
 
 using RecordParts = ScratchTest;
 
-static string recordbytes(const DictEntry &entry)
-{
-    return string(reinterpret_cast<const char *>(&entry), sizeof entry);
-}
-
 // A record with no NUL in its word or meaning, as a damaged store may hold.
 static DictEntry unterminated()
 {
