@@ -115,7 +115,9 @@ TEST_F(Revision, ToggleAndLevelActOnTheEntryTheLookupShowsAsItsCaptionOffers)
         writestore(entries);
         start();
         usertype(dialog, IDC_WORD, row.typed);
-        if (row.shown) EXPECT_EQ(textof(dialog, IDC_ENTRYNO), std::to_string(row.shown)) << row.name;
+        if (row.shown) {
+            EXPECT_EQ(textof(dialog, IDC_ENTRYNO), std::to_string(row.shown)) << row.name;
+        }
         if (row.behind) row.behind();
         string before = readwholefile("dicbin.txt");
         vector<int> levels = checkedlevels(dialog);
