@@ -43,7 +43,8 @@ set(SETUPCORE_SOURCES
     inst/paths.cpp
     inst/payload.cpp)
 set(SETUPLOGIC_SOURCES
-    inst/extract.cpp)
+    inst/extract.cpp
+    inst/record.cpp)
 set(Y_SOURCES
     common/y.cpp)
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #ifdef _WIN32
 #include <windows.h>
+#include <io.h>
 #else
 #include <cstdlib>
 #include <unistd.h>
@@ -34,7 +35,7 @@ static bool nativepath(const char *path, char *out)
 }
 
 #ifdef SETUP_FAULTS
-SetupFaults setupfaults = {{}, 0, false, false, false};
+SetupFaults setupfaults = {{}, 0, false, false, false, 0, 0, 0, 0};
 
 void clearsetupfaults() { memset(&setupfaults, 0, sizeof setupfaults); }
 
@@ -144,6 +145,34 @@ bool sfremove(const char *path)
 {
     char native[NATIVEPATHSIZE];
     return nativepath(path, native) && remove(native) == 0;
+}
+
+bool sfsync(SetupFile *f)
+{
+#ifdef SETUP_FAULTS
+    if (strikes(f, &setupfaults.syncs, setupfaults.failsync)) return false;
+#endif
+    if (f->failed || ferror(f->stream) || fflush(f->stream) != 0) return false;
+#ifdef _WIN32
+    return _commit(_fileno(f->stream)) == 0;
+#else
+    return fsync(fileno(f->stream)) == 0;
+#endif
+}
+
+bool sfreplace(const char *source, const char *target)
+{
+#ifdef SETUP_FAULTS
+    if (aimedat(target) && faultstrikes(setupfaults, &setupfaults.replaces, setupfaults.failreplace)) return false;
+#endif
+    char from[NATIVEPATHSIZE];
+    char to[NATIVEPATHSIZE];
+    if (!nativepath(source, from) || !nativepath(target, to)) return false;
+#ifdef _WIN32
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return rename(from, to) == 0;
+#endif
 }
 
 bool makefolder(const char *folder)

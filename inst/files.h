@@ -24,6 +24,10 @@ long long sflength(SetupFile *f);
 // Closes and frees; false when a read or write had failed or the close did.
 bool sfclose(SetupFile *f);
 bool sfremove(const char *path);
+// Hands what was written to the disk; false when it cannot, or a write failed.
+bool sfsync(SetupFile *f);
+// Puts the file source in the place of target in one step (target may exist).
+bool sfreplace(const char *source, const char *target);
 
 // Creates the last level of folder (the result of that is not needed) and
 // returns true when folder is a directory afterwards.
@@ -51,6 +55,10 @@ struct SetupFaults : FaultCore {
     bool failclose;       // closing a matching file reports a failure
     bool failfolder;      // makefolder creates nothing and fails
     bool readonlyfolder;  // the folder takes no new file: no file opens for writing
+    int failsync;         // the n-th handing of a matching file to the disk fails
+    int failreplace;      // the n-th putting of a file in the place of a matching target fails
+    int syncs;            // counted as they happen
+    int replaces;
 };
 
 #ifdef SETUP_FAULTS

@@ -63,7 +63,7 @@ TEST_F(Archive, CountZeroListsNothingButStillCreatesTheFolderAndTheRecord)
     EXPECT_EQ(listarchive(), INSTALLDONE);
     EXPECT_TRUE(listlog.empty());
     EXPECT_EQ(extractinto("out"), INSTALLDONE);
-    EXPECT_EQ(tree(), (Names{"data", "out"}));
+    EXPECT_EQ(tree(), (Names{"data", "out", "out/install.lst"}));
     EXPECT_EQ(modelstring("Software\\Marvoc\\Prog", "locn"), string("out\\") + '\0');
 }
 
@@ -75,30 +75,72 @@ TEST_F(Archive, FolderWithOrWithoutItsBackslashIsTheSamePlace)
     EXPECT_EQ(extractinto("out\\", &second), INSTALLDONE);
     EXPECT_EQ(first, "out\\");
     EXPECT_EQ(second, "out\\");
-    EXPECT_EQ(tree(), (Names{"data", "out", "out/a.txt"}));
+    EXPECT_EQ(tree(), (Names{"data", "out", "out/a.txt", "out/install.lst"}));
 }
 
-TEST_F(Archive, ReinstallKeepsEachChangedFileAsBakAndNoCopyOfTheSame)
+struct ReinstallRow {
+    const char *what;
+    string name;
+    bool installed;       // an earlier install of "one" recorded it
+    const char *disk;     // its bytes before the reinstall of "two"; null for none
+    const char *usernew;  // the user's own NAME.new; null for none
+    const char *between;  // an archive installed in between; null for none
+    string after;         // NAME's bytes afterwards
+    string copy;          // where the archive's "two" went beside it; empty for nowhere
+};
+
+TEST_F(Archive, ReinstallReplacesOnlyWhatSetupInstalledAndKeepsTheUsersWorkInUse)
 {
-    writefile(ARCHIVE, archive("", "Prog", {{"orlavexdic.txt", "harbour\n"}, {"dicbin.txt", "NEWBIN"},
-                                            {"same.txt", "same"}, {"fresh.txt", "f"}}));
-    std::filesystem::create_directory("out");
-    writefile("out/orlavexdic.txt", "harbour\nmy own word\n");
-    writefile("out/orlavexdic.txt.bak", "an older copy");
-    writefile("out/dicbin.txt", "MARKED");  // the same size, other bytes
-    writefile("out/same.txt", "same");
-    writefile("out/notes.txt", "the user's own");
-    EXPECT_EQ(extractinto("out"), INSTALLDONE);
-    EXPECT_EQ(tree(), (Names{"data", "out", "out/dicbin.txt", "out/dicbin.txt.bak", "out/fresh.txt",
-                             "out/notes.txt", "out/orlavexdic.txt", "out/orlavexdic.txt.bak", "out/same.txt"}));
-    EXPECT_EQ(readfile("out/orlavexdic.txt"), "harbour\n");
-    EXPECT_EQ(readfile("out/orlavexdic.txt.bak"), "harbour\nmy own word\n") << "one generation: the older copy goes";
-    EXPECT_EQ(readfile("out/dicbin.txt"), "NEWBIN");
-    EXPECT_EQ(readfile("out/dicbin.txt.bak"), "MARKED");
-    EXPECT_EQ(readfile("out/notes.txt"), "the user's own");
-    EXPECT_EQ(extractinto("out"), INSTALLDONE) << "once more, over the same bytes";
-    EXPECT_EQ(readfile("out/dicbin.txt.bak"), "MARKED") << "files with the same bytes get no copy";
-    EXPECT_FALSE(exists("out/fresh.txt.bak"));
+    const string n45(45, 'n'), n46(46, 'm');
+    const ReinstallRow rows[] = {
+        {"unchanged since installed: replaced", "a.txt", true, "one", nullptr, nullptr, "two", ""},
+        {"changed by the user: kept, the copy beside it", "a.txt", true, "mine", nullptr, nullptr, "mine", "a.txt.new"},
+        {"already the archive's: left alone", "a.txt", true, "two", nullptr, nullptr, "two", ""},
+        {"unrecorded and different: kept", "a.txt", false, "mine", nullptr, nullptr, "mine", "a.txt.new"},
+        {"unrecorded and the same: left alone", "a.txt", false, "two", nullptr, nullptr, "two", ""},
+        {"NAME.new is the user's: a free name", "a.txt", true, "mine", "notes", nullptr, "mine", "a.txt.new2"},
+        {"NAME.new is setup's copy: replaced", "a.txt", true, "mine", nullptr, "early", "mine", "a.txt.new"},
+        {"45 characters: NAME.new is 49", n45, true, "mine", nullptr, nullptr, "mine", n45 + ".new"},
+        {"46 characters: no room for NAME.new", n46, true, "mine", nullptr, nullptr, "mine", "-"},
+    };
+    for (const ReinstallRow &row : rows) {
+        SCOPED_TRACE(row.what);
+        std::filesystem::remove_all("out");
+        std::filesystem::create_directory("out");
+        const string path = "out/" + row.name;
+        if (row.installed) {
+            writefile(ARCHIVE, archive("", "Prog", {{row.name, "one"}}));
+            ASSERT_EQ(extractinto("out"), INSTALLDONE);
+        }
+        if (row.disk != nullptr) writefile(path, row.disk);
+        if (row.usernew != nullptr) writefile(path + ".new", row.usernew);
+        if (row.between != nullptr) {
+            writefile(ARCHIVE, archive("", "Prog", {{row.name, row.between}}));
+            ASSERT_EQ(extractinto("out"), INSTALLDONE);
+        }
+        writefile(ARCHIVE, archive("", "Prog", {{row.name, "two"}, {"fresh.txt", "f"}}));
+        resetregistry();
+        int result = extractinto("out");
+        EXPECT_EQ(readfile(path), row.after);
+        if (row.usernew != nullptr) EXPECT_EQ(readfile(path + ".new"), row.usernew) << "the user's NAME.new is kept";
+        if (row.copy == "-") {
+            EXPECT_EQ(result, INSTALLFAILED);
+            EXPECT_EQ(installreason, "Your changed file " + row.name +
+                                         " is kept, but there is no free name beside it for the new copy, so "
+                                         "nothing was installed");
+            EXPECT_FALSE(exists("out/fresh.txt")) << "refused before the first file is written";
+            continue;
+        }
+        EXPECT_EQ(result, INSTALLDONE);
+        EXPECT_EQ(readfile("out/fresh.txt"), "f");
+        if (row.copy.empty()) {
+            EXPECT_FALSE(exists(path + ".new2"));
+            EXPECT_EQ(installkept, string());
+            continue;
+        }
+        EXPECT_EQ(readfile("out/" + row.copy), "two");
+        EXPECT_EQ(installkept, "\n" + row.name + ": " + row.copy) << "the completion names it";
+    }
 }
 
 TEST_F(Archive, UnterminatedHeaderFieldsAreCutInsideTheirFields)
