@@ -43,8 +43,10 @@ set(SETUPCORE_SOURCES
     inst/paths.cpp
     inst/payload.cpp)
 set(SETUPLOGIC_SOURCES
+    inst/appentry.cpp
     inst/extract.cpp
-    inst/record.cpp)
+    inst/record.cpp
+    inst/uninstall.cpp)
 set(Y_SOURCES
     common/y.cpp)
 

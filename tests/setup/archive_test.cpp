@@ -1,10 +1,13 @@
 // The archive as the packer writes it, listed and extracted.
 #include <cstring>
 
+#include "inst/appentry.h"
 #include "inst/install.h"
+#include "inst/uninstall.h"
 #include "inst/payload.h"
 #include "tests/registrymodel.h"
 #include "tests/setup/setupfixture.h"
+#include "tests/setup/shellmodel.h"
 
 using Archive = SetupTest;
 using std::string;
@@ -122,7 +125,9 @@ TEST_F(Archive, ReinstallReplacesOnlyWhatSetupInstalledAndKeepsTheUsersWorkInUse
         resetregistry();
         int result = extractinto("out");
         EXPECT_EQ(readfile(path), row.after);
-        if (row.usernew != nullptr) EXPECT_EQ(readfile(path + ".new"), row.usernew) << "the user's NAME.new is kept";
+        if (row.usernew != nullptr) {
+            EXPECT_EQ(readfile(path + ".new"), row.usernew) << "the user's NAME.new is kept";
+        }
         if (row.copy == "-") {
             EXPECT_EQ(result, INSTALLFAILED);
             EXPECT_EQ(installreason, "Your changed file " + row.name +
@@ -153,4 +158,66 @@ TEST_F(Archive, UnterminatedHeaderFieldsAreCutInsideTheirFields)
     EXPECT_EQ(string(h.name), string(49, 'N'));
     EXPECT_EQ(extractinto("out"), INSTALLDONE);
     EXPECT_TRUE(modelhasvalue(PARENT, string(49, 'N'))) << "the record's name is the cut name";
+}
+
+struct UninstallRow {
+    const char *what;
+    std::vector<bool> answers;
+    const char *busy;  // a file in use, or null
+    bool quiet;
+    int result;
+    Names left;  // in the folder afterwards; empty for the folder gone
+};
+
+TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsked)
+{
+    const Names mine = {"notes.txt", "store.bin", "store.bin.new"};
+    const Names all = {"install.lst", "notes.txt", "prog.exe", "store.bin", "store.bin.new", "uninstall.exe", "words.txt"};
+    const UninstallRow rows[] = {
+        {"No at the first question", {false}, nullptr, false, UNINSTALLDECLINED, all},
+        {"the user's files kept", {true, false}, nullptr, false, UNINSTALLDONE, mine},
+        {"the user's files removed too", {true, true}, nullptr, false, UNINSTALLDONE, {}},
+        {"the program in use", {true, false}, "out\\prog.exe", false, UNINSTALLFAILED, all},
+        {"quiet", {}, nullptr, true, UNINSTALLDONE, mine},
+    };
+    const string entry = UNINSTALLPARENT "Prog";
+    for (const UninstallRow &row : rows) {
+        SCOPED_TRACE(row.what);
+        std::filesystem::remove_all("out");
+        resetregistry();
+        resetshellmodel();
+        writefile(ARCHIVE, archive("", "Prog", {{"prog.exe", "P"}, {"words.txt", "W"}, {"store.bin", "S"}}));
+        ASSERT_EQ(extractinto("out"), INSTALLDONE);
+        ASSERT_EQ(finishinstall("out\\"), 1);
+        EXPECT_EQ(modelstring(entry, "DisplayName"), string("Orlavex Dictionary") + '\0');
+        EXPECT_EQ(modelstring(entry, "UninstallString"), string("\"out\\uninstall.exe\" /uninstall") + '\0');
+        EXPECT_EQ(modelstring(entry, "InstallDate"), string("20030111") + '\0');
+        EXPECT_EQ(modeldword(entry, "NoModify"), 1);
+        EXPECT_EQ(readfile("startmenu/Orlavex Dictionary.lnk"), "out\\prog.exe|out\\") << "program and working folder";
+        writefile("out/store.bin", "marked");
+        writefile("out/notes.txt", "mine");
+        ASSERT_EQ(extractinto("out"), INSTALLDONE);
+        ASSERT_EQ(finishinstall("out\\"), 1) << "a reinstall rewrites the one entry";
+        answers = row.answers;
+        if (row.busy != nullptr) busyfiles.insert(row.busy);
+        EXPECT_EQ(uninstall("out\\", row.quiet), row.result);
+        Names left;
+        for (const string &item : tree())
+            if (item.rfind("out/", 0) == 0) left.push_back(item.substr(4));
+        EXPECT_EQ(left, row.left);
+        EXPECT_EQ(exists("out"), !row.left.empty()) << "the folder goes when nothing is left in it";
+        bool removed = row.result == UNINSTALLDONE;
+        EXPECT_EQ(modelhaskey(entry), !removed);
+        EXPECT_EQ(modelhaskey(string(PARENT) + "\\Prog"), !removed);
+        EXPECT_EQ(exists("startmenu/Orlavex Dictionary.lnk"), !removed);
+        if (row.quiet) {
+            EXPECT_TRUE(uninstalllog.empty());
+        } else if (row.busy != nullptr) {
+            EXPECT_EQ(uninstalllog.back(), "tell out\\prog.exe cannot be removed now: it is in use, perhaps by the "
+                                           "dictionary still open. Close it and try again. Nothing was removed.");
+        } else if (row.left == mine) {
+            EXPECT_EQ(uninstalllog.back(), "tell Orlavex Dictionary was removed.\n\nThese files of yours were kept "
+                                           "in out\\:\nnotes.txt\nstore.bin\nstore.bin.new");
+        }
+    }
 }

@@ -10,6 +10,7 @@
 #include "tests/support/scratchfolder.h"
 #include "inst/install.h"
 #include "tests/registrymodel.h"
+#include "tests/setup/shellmodel.h"
 
 const char *const PARENT = "Software\\Marvoc";
 std::vector<std::string> listlog;
@@ -65,6 +66,7 @@ void SetupTest::SetUp()
     folder = enterscratchfolder("setup-tests", std::string(info->test_suite_name()) + "." + info->name());
     resetregistry();
     clearsetupfaults();
+    resetshellmodel();
     listlog.clear();
 }
 

@@ -1,0 +1,89 @@
+#include "tests/setup/shellmodel.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "inst/shell.h"
+#include "inst/uninstall.h"
+
+std::set<std::string> busyfiles;
+std::vector<bool> answers;
+std::vector<std::string> uninstalllog;
+
+void resetshellmodel()
+{
+    busyfiles.clear();
+    answers.clear();
+    uninstalllog.clear();
+}
+
+static std::string native(const char *path)
+{
+    std::string out = path;
+    for (char &c : out)
+        if (c == '\\') c = '/';
+    return out;
+}
+
+static bool put(const char *path, const std::string &bytes)
+{
+    std::ofstream out(native(path), std::ios::binary | std::ios::trunc);
+    out << bytes;
+    return out.good();
+}
+
+bool startmenufolder(char *folder, size_t size)
+{
+    std::filesystem::create_directory("startmenu");
+    return snprintf(folder, size, "startmenu\\") < (int)size;
+}
+
+bool makeshortcut(const char *link, const char *program, const char *folder)
+{
+    return put(link, std::string(program) + "|" + folder);
+}
+
+bool copyprogram(const char *target) { return put(target, "uninstaller"); }
+
+struct RemovalClaim {
+    std::string path;
+};
+
+RemovalClaim *claimremoval(const char *path)
+{
+    if (busyfiles.count(path) != 0 || !std::filesystem::is_regular_file(native(path))) return nullptr;
+    return new RemovalClaim{native(path)};
+}
+
+bool endclaim(RemovalClaim *claim, bool remove)
+{
+    std::error_code failed;
+    bool removed = !remove || std::filesystem::remove(claim->path, failed);
+    delete claim;
+    return removed;
+}
+
+bool listfolder(const char *folder, void (*each)(const char *name, void *context), void *context)
+{
+    std::error_code failed;
+    for (const auto &item : std::filesystem::directory_iterator(native(folder), failed))
+        if (item.is_regular_file()) each(item.path().filename().string().c_str(), context);
+    return !failed;
+}
+
+bool removefolder(const char *folder)
+{
+    std::error_code failed;
+    return std::filesystem::remove(native(folder), failed);
+}
+
+bool askyesno(const char *text, bool nodefault)
+{
+    uninstalllog.push_back(std::string(nodefault ? "ask no-default " : "ask ") + text);
+    bool yes = !answers.empty() && answers.front();
+    if (!answers.empty()) answers.erase(answers.begin());
+    return yes;
+}
+
+void tell(const char *text) { uninstalllog.push_back(std::string("tell ") + text); }
