@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -238,30 +239,13 @@ bool readshortcut(const string &link, string *program, string *folder)
     return read;
 }
 
-// What a program prints, run to its end with its output in a pipe.
-string outputof(const string &commandline)
+// What a command prints, run to its end.
+string outputof(const string &command)
 {
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE readend = nullptr, writeend = nullptr;
-    if (!CreatePipe(&readend, &writeend, &inherit, 0)) return "no pipe";
-    SetHandleInformation(readend, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeend;
-    startup.hStdError = writeend;
-    PROCESS_INFORMATION run = {};
-    string line = commandline, out;
-    bool started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &run);
-    CloseHandle(writeend);
-    char buffer[4096];
-    DWORD got = 0;
-    while (started && ReadFile(readend, buffer, sizeof buffer, &got, nullptr) && got > 0) out.append(buffer, got);
-    CloseHandle(readend);
-    if (!started) return "not started";
-    WaitForSingleObject(run.hProcess, PATIENCE);
-    CloseHandle(run.hProcess);
-    CloseHandle(run.hThread);
+    string out;
+    FILE *pipe = _popen(command.c_str(), "rb");
+    for (int c; pipe != nullptr && (c = fgetc(pipe)) != EOF;) out += static_cast<char>(c);
+    if (pipe != nullptr) _pclose(pipe);
     return out;
 }
 

@@ -1,11 +1,13 @@
 #include "tests/setup/shellmodel.h"
 
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "inst/shell.h"
 #include "inst/uninstall.h"
+
+namespace fs = std::filesystem;
 
 std::set<std::string> busyfiles;
 std::vector<bool> answers;
@@ -18,24 +20,21 @@ void resetshellmodel()
     uninstalllog.clear();
 }
 
-static std::string native(const char *path)
+static std::string native(std::string path)
 {
-    std::string out = path;
-    for (char &c : out)
+    for (char &c : path)
         if (c == '\\') c = '/';
-    return out;
+    return path;
 }
 
 static bool put(const char *path, const std::string &bytes)
 {
-    std::ofstream out(native(path), std::ios::binary | std::ios::trunc);
-    out << bytes;
-    return out.good();
+    return (bool)(std::ofstream(native(path), std::ios::binary | std::ios::trunc) << bytes);
 }
 
 bool startmenufolder(char *folder, size_t size)
 {
-    std::filesystem::create_directory("startmenu");
+    fs::create_directory("startmenu");
     return snprintf(folder, size, "startmenu\\") < (int)size;
 }
 
@@ -52,14 +51,14 @@ struct RemovalClaim {
 
 RemovalClaim *claimremoval(const char *path)
 {
-    if (busyfiles.count(path) != 0 || !std::filesystem::is_regular_file(native(path))) return nullptr;
+    if (busyfiles.count(path) != 0 || !fs::is_regular_file(native(path))) return nullptr;
     return new RemovalClaim{native(path)};
 }
 
 bool endclaim(RemovalClaim *claim, bool remove)
 {
     std::error_code failed;
-    bool removed = !remove || std::filesystem::remove(claim->path, failed);
+    bool removed = !remove || fs::remove(claim->path, failed);
     delete claim;
     return removed;
 }
@@ -67,7 +66,7 @@ bool endclaim(RemovalClaim *claim, bool remove)
 bool listfolder(const char *folder, void (*each)(const char *name, void *context), void *context)
 {
     std::error_code failed;
-    for (const auto &item : std::filesystem::directory_iterator(native(folder), failed))
+    for (const auto &item : fs::directory_iterator(native(folder), failed))
         if (item.is_regular_file()) each(item.path().filename().string().c_str(), context);
     return !failed;
 }
@@ -75,7 +74,7 @@ bool listfolder(const char *folder, void (*each)(const char *name, void *context
 bool removefolder(const char *folder)
 {
     std::error_code failed;
-    return std::filesystem::remove(native(folder), failed);
+    return fs::remove(native(folder), failed);
 }
 
 bool askyesno(const char *text, bool nodefault)
