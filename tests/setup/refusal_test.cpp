@@ -366,7 +366,9 @@ TEST_F(Refusal, AReinstallThatFailsAnywhereLeavesNoPartialFileAndASecondTryInsta
             EXPECT_EQ(result, INSTALLFAILED);
             EXPECT_TRUE(readfile(dir + "/a.txt") == a1 || readfile(dir + "/a.txt") == a2) << "old or whole new";
             EXPECT_EQ(readfile(dir + "/b.txt"), "mine") << "the user's file is untouched";
-            if (exists(dir + "/b.txt.new")) EXPECT_EQ(readfile(dir + "/b.txt.new"), "b2") << "whole or none";
+            if (exists(dir + "/b.txt.new")) {
+                EXPECT_EQ(readfile(dir + "/b.txt.new"), "b2") << "whole or none";
+            }
             string record = readfile(dir + "/install.lst");
             EXPECT_TRUE(record.size() >= before.size()) << "the record is whole";
             EXPECT_TRUE(norecord());
