@@ -115,7 +115,7 @@ static int uninstalling(Sorting *s, bool quiet)
     listnames(kept, "", s->keep, s->keepcount);
     if (!quiet && s->keepcount > 0) {
         snprintf(text, sizeof text,
-                 "These files in %s were changed or made by you, or are new copies kept beside them:\n%s\n\n"
+                 "These files in %s were changed or made by you, or are new copies kept beside them:%s\n\n"
                  "Remove them too?",
                  s->folder, kept);
         if (askyesno(text, true)) {

@@ -213,6 +213,8 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
             EXPECT_EQ(uninstalllog.back(), "tell out\\prog.exe cannot be removed now: it is in use, perhaps by the "
                                            "dictionary still open. Close it and try again. Nothing was removed.");
         } else if (row.left == mine) {
+            EXPECT_EQ(uninstalllog[1], "ask no-default These files in out\\ were changed or made by you, or are new "
+                                       "copies kept beside them:\nnotes.txt\nstore.bin\nstore.bin.new\n\nRemove them too?");
             EXPECT_EQ(uninstalllog.back(), "tell Orlavex Dictionary was removed.\n\nThese files of yours were kept "
                                            "in out\\:\nnotes.txt\nstore.bin\nstore.bin.new");
         }
