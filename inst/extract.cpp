@@ -299,10 +299,15 @@ static bool carrying(SetupDialog hdlg, InstallRecord *record, const char *locn, 
         Fingerprint f = plan.bytes;
         char path[PATHSIZE];
         filepath(path, locn, plan.action == KEEP ? plan.copy : spec.name);
-        if (plan.action == LEAVE)
+        if (plan.action == LEAVE) {
             sound = sfskip(data, spec.size);
-        else
-            sound = placefile(data, locn, path, &f);
+        } else if (!placefile(data, locn, path, &f)) {
+            snprintf(installreason, sizeof installreason,
+                     "%s could not be put in place (is the dictionary running?) and is as it was: close the "
+                     "dictionary and install again",
+                     plan.action == KEEP ? plan.copy : spec.name);
+            sound = false;
+        }
         if (!sound) break;
         if (plan.action == KEEP) {
             sound = recordput(record, plan.copy, RECORDCOPY, f);

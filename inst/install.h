@@ -38,7 +38,8 @@ int install(SetupDialog hdlg, char *locn, int flag);
 
 // Why the last extraction failed, for the dialog to tell the user, when the
 // reason is one the user can act on (a file that would be written over the
-// archive or setup, an earlier copy that could not be kept); empty otherwise.
+// archive or setup, a file in the folder that cannot be read, a changed file
+// with no free name for its new copy); empty otherwise.
 enum { REASONSIZE = 200 };
 extern char installreason[REASONSIZE];
 
