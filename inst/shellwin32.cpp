@@ -78,8 +78,16 @@ struct RemovalClaim {
 
 RemovalClaim *claimremoval(const char *path)
 {
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    // a program that has just ended may hold its file a moment longer
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int tries = 0; tries < 5 && file == INVALID_HANDLE_VALUE; ++tries) {
+        if (tries > 0) Sleep(200);
+        file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_SHARING_VIOLATION &&
+            GetLastError() != ERROR_ACCESS_DENIED)
+            break;
+    }
     if (file == INVALID_HANDLE_VALUE) return nullptr;
     RemovalClaim *claim = new RemovalClaim;
     claim->file = file;

@@ -19,11 +19,11 @@
 
 bool askyesno(const char *text, bool nodefault)
 {
-    UINT style = MB_YESNO | MB_ICONQUESTION | (nodefault ? MB_DEFBUTTON2 : MB_DEFBUTTON1);
+    UINT style = MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND | (nodefault ? MB_DEFBUTTON2 : MB_DEFBUTTON1);
     return MessageBoxA(nullptr, text, VERSION_PRODUCT, style) == IDYES;
 }
 
-void tell(const char *text) { MessageBoxA(nullptr, text, VERSION_PRODUCT, MB_OK); }
+void tell(const char *text) { MessageBoxA(nullptr, text, VERSION_PRODUCT, MB_OK | MB_SETFOREGROUND); }
 
 // The command line after the program's name and the spaces that follow it.
 static const char *tailof(const char *line)
