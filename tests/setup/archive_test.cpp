@@ -219,4 +219,8 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
                                            "in out\\:\nnotes.txt\nstore.bin\nstore.bin.new");
         }
     }
+    writefile(ARCHIVE, archive("", "Prog", {{"words.txt", "W"}}));  // its header names prog.exe
+    ASSERT_EQ(extractinto("out"), INSTALLDONE);
+    EXPECT_EQ(finishinstall("out\\"), 1);
+    EXPECT_FALSE(exists("startmenu/Orlavex Dictionary.lnk")) << "no shortcut to a program the archive lacks";
 }
