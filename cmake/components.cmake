@@ -49,7 +49,10 @@ set(SETUPCORE_SOURCES
     inst/paths.cpp
     inst/payload.cpp)
 set(SETUPLOGIC_SOURCES
-    inst/extract.cpp)
+    inst/appentry.cpp
+    inst/extract.cpp
+    inst/record.cpp
+    inst/uninstall.cpp)
 set(PACKER_SOURCES
     inst/payloadwriter.cpp)
 set(Y_SOURCES
@@ -119,7 +122,7 @@ endfunction()
 # one (see dictionary/fileio.h, inst/files.h).
 set(FILEFAULTS_WRAPPED fileopen fileread filereadmore fileskip filewrite filereadline
     fileflush fileerror fileclose filereplace)
-set(SETUPFAULTS_WRAPPED sfopen sfread sfwrite sfskip sfclose makefolder folderwritable)
+set(SETUPFAULTS_WRAPPED sfopen sfread sfwrite sfskip sfclose sfsync sfreplace makefolder folderwritable)
 
 # add_testsupport(SUFFIX GTEST target): object libraries of the tests' own
 # code, compiled once and linked into each test program that names them:

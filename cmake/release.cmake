@@ -103,7 +103,7 @@ set_tests_properties(rebuilt-store-wine shipped-store-as-rebuilt PROPERTIES
 # As a new user does it, under Wine: setup.exe from the release folder, then
 # the installed program.  Screenshots go to screenshots/.
 add_executable(releasetest ${CMAKE_SOURCE_DIR}/tests/release/release_wine_test.cpp)
-target_link_libraries(releasetest PRIVATE gtest_main user32 gdi32 advapi32 version)
+target_link_libraries(releasetest PRIVATE gtest_main user32 gdi32 advapi32 version ole32 uuid shell32)
 add_dependencies(releasetest release)
 add_test(NAME release-wine COMMAND releasetest)
 set_tests_properties(release-wine PROPERTIES

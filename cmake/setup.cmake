@@ -25,8 +25,9 @@ if(WIN32)
     set(SETUP_RESOURCES ${CMAKE_SOURCE_DIR}/inst/setup.rc)
     set_source_files_properties(${SETUP_RESOURCES} PROPERTIES OBJECT_DEPENDS
         "${CMAKE_SOURCE_DIR}/inst/resource.h;${CMAKE_SOURCE_DIR}/inst/setup.manifest;${CMAKE_SOURCE_DIR}/inst/pictures/corner.bmp;${CMAKE_SOURCE_DIR}/inst/pictures/setup.ico")
-    add_executable(setup WIN32 ${CMAKE_SOURCE_DIR}/inst/inst.cpp ${CMAKE_SOURCE_DIR}/common/picture.cpp ${SETUP_RESOURCES})
-    target_link_libraries(setup PRIVATE setuplogic y registrywin32 comctl32 shell32 gdi32 user32 advapi32)
+    add_executable(setup WIN32 ${CMAKE_SOURCE_DIR}/inst/inst.cpp ${CMAKE_SOURCE_DIR}/common/picture.cpp ${SETUP_RESOURCES}
+        ${CMAKE_SOURCE_DIR}/inst/shellwin32.cpp ${CMAKE_SOURCE_DIR}/inst/uninstallwin32.cpp)
+    target_link_libraries(setup PRIVATE setuplogic y registrywin32 comctl32 shell32 ole32 uuid gdi32 user32 advapi32)
 
     # Module y on the real registry, and setup.exe driven from another process.
     # The archives it installs are made by mkpayload.exe.

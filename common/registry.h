@@ -32,6 +32,12 @@ void regsetvalue(RegHandle key, const char *name, unsigned long type,
 
 void regclosekey(RegHandle key);
 
+// Removes the value name of the open key; does nothing on a null handle.
+void regdeletevalue(RegHandle key, const char *name);
+// Removes the key path under the current user's hive with its values (it
+// must have no subkeys); false when it is not there afterwards.
+bool regdeletekey(const char *path);
+
 // Today's date in UTC: year (four digits), month 1..12, day 1..31.
 void utcdate(int *y, int *m, int *d);
 

@@ -40,6 +40,17 @@ void regclosekey(RegHandle key)
     if (key != nullptr) RegCloseKey(reinterpret_cast<HKEY>(key));
 }
 
+void regdeletevalue(RegHandle key, const char *name)
+{
+    if (key != nullptr) RegDeleteValueA(reinterpret_cast<HKEY>(key), name);
+}
+
+bool regdeletekey(const char *path)
+{
+    LONG status = RegDeleteKeyA(HKEY_CURRENT_USER, path);
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
 void utcdate(int *y, int *m, int *d)
 {
     SYSTEMTIME now;

@@ -93,3 +93,14 @@ int installreg(const char *name, const char *locn)
     regclosekey(key);
     return 1;
 }
+
+int uninstallreg(const char *name)
+{
+    buildnames(name);
+    if (name[0] != '\0') regdeletekey(fullname);  // never the parent key itself
+    unsigned long disposition = 0;
+    RegHandle parent = regcreatekey(parentname, &disposition);
+    regdeletevalue(parent, name);
+    regclosekey(parent);
+    return 1;
+}

@@ -33,4 +33,8 @@ int countusage(const char *name);
 // characters with the NUL; a longer text is cut there).
 int installreg(const char *name, const char *locn);
 
+// Removes the install record of the program name, as the uninstaller does:
+// its date value and its specific key with the usage count.
+int uninstallreg(const char *name);
+
 #endif

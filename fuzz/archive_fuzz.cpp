@@ -5,8 +5,8 @@
 // listing that fails lists nothing, and then the extraction fails too,
 // before the folder is made and without an install record; an archive that
 // lists extracts every file it lists with exactly its bytes (the last of two
-// equal names wins) and writes the record, unless it holds a file NAME and a
-// file NAME.bak, which would be written over the copy kept of NAME.
+// equal names wins) and writes the record, unless it holds a file by the
+// name of setup's own record of the files or its uninstaller.
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -74,18 +74,15 @@ static std::map<std::string, std::string> filesof(const std::string &archive)
     return files;
 }
 
-// Whether the archive holds a file NAME and a file NAME.bak, case aside: the
-// copy kept of NAME would be written over, so such an archive is refused.
-static bool holdsnameandbak(const std::map<std::string, std::string> &files)
+// Whether the archive holds a file by the name of setup's own record or
+// uninstaller, case aside: such an archive is refused.
+static bool holdssetupsown(const std::map<std::string, std::string> &files)
 {
-    std::set<std::string> lowered;
     for (const auto &file : files) {
         std::string name = file.first;
         for (char &c : name) c = lowerascii(c);
-        lowered.insert(name);
+        if (name == "install.lst" || name == "uninstall.exe") return true;
     }
-    for (const std::string &name : lowered)
-        if (lowered.count(name + ".bak")) return true;
     return false;
 }
 
@@ -114,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     strcpy(locn, "out");
     int extraction = install(nullptr, locn, 1);
-    bool clash = listing == INSTALLDONE && holdsnameandbak(filesof(archive));
+    bool clash = listing == INSTALLDONE && holdssetupsown(filesof(archive));
     REQUIRE(extraction == (clash ? INSTALLFAILED : listing), "what lists, extracts; what is refused, is refused");
     REQUIRE(modelhaskey("Software\\Marvoc") == (extraction == INSTALLDONE),
             "the install record is written exactly when the extraction succeeded");
@@ -123,6 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::set<std::string> expected = {"work", "work/data"};
     if (extraction == INSTALLDONE) {
         expected.insert("work/out");
+        expected.insert("work/out/install.lst");
         std::map<std::string, std::string> files = filesof(archive);
         REQUIRE(files.size() <= listed.size(), "every file was listed");
         for (const auto &file : files) {

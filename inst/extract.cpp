@@ -9,6 +9,7 @@
 #include "inst/install.h"
 #include "inst/paths.h"
 #include "inst/payload.h"
+#include "inst/record.h"
 
 char installreason[REASONSIZE];
 
@@ -77,34 +78,6 @@ static bool writesover(const char *target, const char *guard, const char *guardf
     return onefile(target, guard);
 }
 
-static int comparekeys(const void *a, const void *b)
-{
-    return strcmp(static_cast<const char *>(a), static_cast<const char *>(b));
-}
-
-// Walks the archive for the first file NAME whose NAME.bak, lower-cased, is
-// among the count sorted keys, and names it in installreason.
-static int findcopyclash(const char (*keys)[NAMESIZE], int32_t count)
-{
-    int32_t no = 0;
-    SetupFile *data = openarchive(&no);
-    if (data == nullptr) return INSTALLFAILED;
-    bool sound = true;
-    for (int32_t i = 0; sound && i < no; ++i) {
-        sound = passentry(data);
-        char bak[NAMESIZE];
-        if (!sound || !backupname(spec.name, bak)) continue;
-        lowercase(bak);
-        if (bsearch(bak, keys, (size_t)count, NAMESIZE, comparekeys) == nullptr) continue;
-        snprintf(installreason, sizeof installreason,
-                 "The file data holds a file that would be written over the earlier copy of %s: %s.bak", spec.name,
-                 spec.name);
-        sound = false;
-    }
-    if (!sfclose(data)) sound = false;
-    return sound ? INSTALLDONE : INSTALLFAILED;
-}
-
 // What the file of the entry in spec would be written over in the folder
 // locn: the archive while it is read, or the running program; null for
 // neither.  A full path name that could not be told is empty.
@@ -114,15 +87,14 @@ static const char *writtenover(const char *locn, const char *archivefull, const 
     filepath(path, locn, spec.name);
     if (writesover(path, ARCHIVE, archivefull)) return "the file data itself";
     if (programfull[0] != '\0' && writesover(path, programfull, programfull)) return "the running setup";
+    if (samepathname(spec.name, RECORDNAME)) return "the record of what setup installed";
+    if (samepathname(spec.name, UNINSTALLERNAME)) return "the uninstaller";
     return nullptr;
 }
 
 // Refuses an archive that holds a file which, in the folder locn, would be
-// written over the archive while it is read or over the running program, and
-// one that holds, besides some file NAME, a file NAME.bak (in any case): the
-// earlier copy of NAME kept as NAME.bak would be written over by the
-// archive's own.  For that the names are held lower-cased and sorted,
-// NAMESIZE bytes each, which is never more than the archive's own length.
+// written over the archive while it is read, over the running program, or
+// over setup's own record or uninstaller.
 static int guarding(const char *locn)
 {
     char archivefull[FULLPATHSIZE] = "";
@@ -132,7 +104,6 @@ static int guarding(const char *locn)
     int32_t no = 0;
     SetupFile *data = openarchive(&no);
     if (data == nullptr) return INSTALLFAILED;
-    char (*keys)[NAMESIZE] = no > 0 ? new (std::nothrow) char[no][NAMESIZE] : nullptr;
     bool sound = true;
     for (int32_t i = 0; sound && i < no; ++i) {
         sound = passentry(data);
@@ -142,137 +113,244 @@ static int guarding(const char *locn)
             snprintf(installreason, sizeof installreason,
                      "The file data holds a file that would be written over %s: %s", over, spec.name);
             sound = false;
-        } else if (keys != nullptr) {
-            copytext(keys[i], NAMESIZE, spec.name);
-            lowercase(keys[i]);
         }
     }
-    if (!sfclose(data) || (no > 0 && keys == nullptr)) sound = false;
-    if (sound && no > 0) {
-        qsort(keys, (size_t)no, NAMESIZE, comparekeys);
-        sound = findcopyclash(keys, no) == INSTALLDONE;
-    }
-    delete[] keys;
+    if (!sfclose(data)) sound = false;
     return sound ? INSTALLDONE : INSTALLFAILED;
 }
 
-enum Keeping { KEPT, ARCHIVEBROKEN, NOTKEPT };
+// What the extraction does with each file of the archive, decided for all of
+// them before the first is written.
+enum Action : unsigned char {
+    PUTNEW,    // not in the folder: written
+    LEAVE,     // already the archive's bytes: left alone
+    REPLACE,   // still the bytes setup installed: replaced
+    KEEP       // changed by the user, or not setup's and different: kept, the archive's copy beside it
+};
 
-// Compares the next count bytes of the archive with the file old, and passes
-// over all of them.
-static Keeping samebytes(SetupFile *data, SetupFile *old, long long count, bool *same)
+struct Plan {
+    Action action;
+    char copy[NAMESIZE];  // KEEP: the name the archive's copy goes to
+    Fingerprint bytes;    // LEAVE: the archive's bytes
+};
+
+char installkept[KEPTSIZE];
+char installprogram[NAMESIZE];
+long long installbytes;
+
+enum Compared { DIFFERENT, SAME, ARCHIVEBROKEN, UNREADABLE };
+
+// Whether the next count bytes of the archive are the bytes of the file at
+// path; all of them are passed over either way and fingerprinted into f.
+static Compared archivematches(SetupFile *data, const char *path, long long count, Fingerprint *f)
 {
+    fingerprintstart(f);
+    SetupFile *old = sfopen(path, "rb");
+    if (old == nullptr) return UNREADABLE;
+    long long length = sflength(old);
+    Compared result = length < 0 ? UNREADABLE : length == count ? SAME : DIFFERENT;
     unsigned char archived[8192];
     unsigned char present[8192];
-    *same = true;
     while (count > 0) {
         size_t want = count < (long long)sizeof archived ? (size_t)count : sizeof archived;
-        if (sfread(data, archived, want) != want) return ARCHIVEBROKEN;
-        if (sfread(old, present, want) != want) return NOTKEPT;
-        count -= (long long)want;
-        if (memcmp(archived, present, want) != 0) {
-            *same = false;
-            return sfskip(data, count) ? KEPT : ARCHIVEBROKEN;
+        if (sfread(data, archived, want) != want) {
+            sfclose(old);
+            return ARCHIVEBROKEN;
         }
+        fingerprintadd(f, archived, want);
+        if (result == SAME && sfread(old, present, want) != want) result = UNREADABLE;
+        if (result == SAME && memcmp(archived, present, want) != 0) result = DIFFERENT;
+        count -= (long long)want;
     }
-    return KEPT;
+    if (!sfclose(old) && result == SAME) result = UNREADABLE;
+    return result;
 }
 
-// Copies the file path whole to bak; false, with no bak left, when any part fails.
-static bool copyfile(const char *path, const char *bak)
+// Whether the file at path is one setup wrote: its bytes what the record
+// says for name of this kind.
+static Compared setupsown(InstallRecord *record, const char *path, const char *name, char kind)
 {
-    SetupFile *from = sfopen(path, "rb");
-    if (from == nullptr) return false;
-    long long length = sflength(from);
-    SetupFile *to = length < 0 ? nullptr : sfopen(bak, "wb");
-    if (to == nullptr) {
-        sfclose(from);
-        return false;
-    }
-    bool copied = copybytes(from, to, length);
-    bool readwhole = sfclose(from);
-    bool written = sfclose(to);
-    if (copied && readwhole && written) return true;
-    sfremove(bak);
+    RecordedFile *recorded = recordfind(record, name, kind);
+    if (recorded == nullptr) return DIFFERENT;
+    Fingerprint present;
+    if (!fingerprintfile(path, &present)) return UNREADABLE;
+    return samefingerprint(present, recorded->size, recorded->sum) ? SAME : DIFFERENT;
+}
+
+static bool unreadable(const char *name)
+{
+    snprintf(installreason, sizeof installreason,
+             "The file %s in the folder could not be read, so nothing was installed", name);
     return false;
 }
 
-// The file of the entry in spec, when it is in the folder already and its
-// bytes differ from the entry's, is copied to its NAME.bak.  The entry's bytes
-// in the archive are passed over either way.
-static Keeping keepearlier(SetupFile *data, const char *locn)
+// The name for the archive's copy of the kept file name: NAME.new, or where
+// that is a file setup did not write, NAME.new2 up to NAME.new99.
+static bool copyname(InstallRecord *record, const char *locn, const char *name, char *copy)
+{
+    for (int n = 1; n < 100; ++n) {
+        char suffix[8];
+        snprintf(suffix, sizeof suffix, n == 1 ? ".new" : ".new%d", n);
+        copy[0] = '\0';
+        if (!appendtext(copy, NAMESIZE, name) || !appendtext(copy, NAMESIZE, suffix) || !safename(copy)) break;
+        char path[PATHSIZE];
+        filepath(path, locn, copy);
+        if (!sfexists(path)) return true;
+        Compared own = setupsown(record, path, copy, RECORDCOPY);
+        if (own == UNREADABLE) return unreadable(copy);
+        if (own == SAME) return true;
+    }
+    snprintf(installreason, sizeof installreason,
+             "Your changed file %s is kept, but there is no free name beside it for the new copy, so "
+             "nothing was installed",
+             name);
+    return false;
+}
+
+// Decides the action for the entry in spec, whose bytes are next in the
+// archive and are passed over.  A file in the folder that cannot be read
+// fails the install, since what it holds cannot be told.
+static bool planentry(SetupFile *data, InstallRecord *record, const char *locn, Plan *plan)
 {
     char path[PATHSIZE];
     filepath(path, locn, spec.name);
-    if (!sfexists(path)) return sfskip(data, spec.size) ? KEPT : ARCHIVEBROKEN;
-    SetupFile *old = sfopen(path, "rb");
-    if (old == nullptr) return NOTKEPT;
-    long long length = sflength(old);
-    bool same = length == spec.size;
-    Keeping compared = KEPT;
-    if (length < 0)
-        compared = NOTKEPT;
-    else if (same)
-        compared = samebytes(data, old, spec.size, &same);
-    else if (!sfskip(data, spec.size))
-        compared = ARCHIVEBROKEN;
-    if (!sfclose(old) && compared == KEPT) compared = NOTKEPT;
-    if (compared != KEPT || same) return compared;
-    char bakname[NAMESIZE];
-    char bak[PATHSIZE];
-    if (!backupname(spec.name, bakname)) return NOTKEPT;
-    filepath(bak, locn, bakname);
-    return copyfile(path, bak) ? KEPT : NOTKEPT;
+    memset(plan, 0, sizeof *plan);
+    if (!sfexists(path)) {
+        plan->action = PUTNEW;
+        return sfskip(data, spec.size);
+    }
+    Compared same = archivematches(data, path, spec.size, &plan->bytes);
+    if (same == ARCHIVEBROKEN) return false;
+    if (same == UNREADABLE) return unreadable(spec.name);
+    if (same == SAME) {
+        plan->action = LEAVE;
+        return true;
+    }
+    Compared own = setupsown(record, path, spec.name, RECORDINSTALLED);
+    if (own == UNREADABLE) return unreadable(spec.name);
+    plan->action = own == SAME ? REPLACE : KEEP;
+    return own == SAME || copyname(record, locn, spec.name, plan->copy);
 }
 
-// Keeps the earlier copy of every file that the extraction will change.  It
-// writes nothing but NAME.bak files, so when one cannot be made, no file of
-// the archive has been written yet.
-static int keeping(const char *locn)
+static Plan *planning(InstallRecord *record, const char *locn, int32_t *count)
 {
     int32_t no = 0;
     SetupFile *data = openarchive(&no);
-    if (data == nullptr) return INSTALLFAILED;
-    for (int32_t i = 0; i < no; ++i) {
-        Keeping kept = readentry(data) ? keepearlier(data, locn) : ARCHIVEBROKEN;
-        if (kept == KEPT) continue;
-        if (kept == NOTKEPT)
-            snprintf(installreason, sizeof installreason,
-                     "The earlier copy of %s could not be kept as %s.bak, so nothing was installed",
-                     spec.name, spec.name);
-        sfclose(data);
-        return INSTALLFAILED;
+    if (data == nullptr) return nullptr;
+    Plan *plans = new (std::nothrow) Plan[no > 0 ? no : 1];
+    bool sound = plans != nullptr;
+    for (int32_t i = 0; sound && i < no; ++i) sound = readentry(data) && planentry(data, record, locn, &plans[i]);
+    if (!sfclose(data)) sound = false;
+    if (sound) {
+        *count = no;
+        return plans;
     }
-    return sfclose(data) ? INSTALLDONE : INSTALLFAILED;
+    delete[] plans;
+    return nullptr;
 }
 
+// Writes the next spec.size bytes of the archive whole to target through a
+// temporary file in locn, fingerprinted into f.
+static bool placefile(SetupFile *data, const char *locn, const char *target, Fingerprint *f)
+{
+    char temp[PATHSIZE];
+    SetupFile *file = placebegin(locn, temp, sizeof temp);
+    if (file == nullptr) return false;
+    fingerprintstart(f);
+    unsigned char buffer[8192];
+    for (long long left = spec.size; left > 0;) {
+        size_t want = left < (long long)sizeof buffer ? (size_t)left : sizeof buffer;
+        if (sfread(data, buffer, want) != want || sfwrite(file, buffer, want) != want) {
+            placeabandon(file, temp);
+            return false;
+        }
+        fingerprintadd(f, buffer, want);
+        left -= (long long)want;
+    }
+    return placefinish(file, temp, target);
+}
+
+// Names a kept file and its copy in installkept.
+static void tellkept(const char *name, const char *copy)
+{
+    char line[2 * NAMESIZE + 8];
+    snprintf(line, sizeof line, "\n%s: %s", name, copy);
+    if (strlen(installkept) + strlen(line) + 4 < sizeof installkept)
+        appendtext(installkept, sizeof installkept, line);
+    else if (strstr(installkept, "\n...") == nullptr)
+        appendtext(installkept, sizeof installkept, "\n...");
+}
+
+// Carries out the plans in archive order; the record follows each file put
+// in place and is written at the end, or when a file fails, as far as it got.
+static bool carrying(SetupDialog hdlg, InstallRecord *record, const char *locn, const Plan *plans, int32_t count)
+{
+    int32_t no = 0;
+    SetupFile *data = openarchive(&no);
+    if (data == nullptr) return false;
+    bool sound = no == count;
+    for (int32_t i = 0; sound && i < no; ++i) {
+        sound = readentry(data);
+        if (!sound) break;
+        listselect(hdlg, i);
+        installbytes += spec.size;
+        if (def.exe[0] != '\0' && samepathname(def.exe, spec.name)) copytext(installprogram, NAMESIZE, spec.name);
+        const Plan &plan = plans[i];
+        Fingerprint f = plan.bytes;
+        char path[PATHSIZE];
+        filepath(path, locn, plan.action == KEEP ? plan.copy : spec.name);
+        if (plan.action == LEAVE) {
+            sound = sfskip(data, spec.size);
+        } else if (!placefile(data, locn, path, &f)) {
+            snprintf(installreason, sizeof installreason,
+                     "%s could not be put in place (is the dictionary running?) and is as it was: close the "
+                     "dictionary and install again",
+                     plan.action == KEEP ? plan.copy : spec.name);
+            sound = false;
+        }
+        if (!sound) break;
+        if (plan.action == KEEP) {
+            sound = recordput(record, plan.copy, RECORDCOPY, f);
+            tellkept(spec.name, plan.copy);
+        } else {
+            sound = recordput(record, spec.name, RECORDINSTALLED, f);
+        }
+    }
+    if (!sfclose(data)) sound = false;
+    copytext(record->product, sizeof record->product, def.name);
+    return recordsave(record, locn) && sound;
+}
+
+// Every file of the archive into the folder locn, which exists and takes new
+// files.  A file already there is replaced only when its bytes are what setup
+// recorded installing; one the user changed, or one setup has no record of
+// that differs, stays in use and the archive's copy goes beside it.  Each
+// file is put in place whole: written to a temporary name, handed to the
+// disk, and only then moved to its name.
 static int extraction(SetupDialog hdlg, const char *locn)
 {
-    int32_t no = 0;
-    SetupFile *data = openarchive(&no);
-    if (data == nullptr) return INSTALLFAILED;
-    for (int32_t i = 0; i < no; ++i) {
-        char path[PATHSIZE];
-        if (!readentry(data)) {
-            sfclose(data);
-            return INSTALLFAILED;
-        }
-        filepath(path, locn, spec.name);
-        listselect(hdlg, i);
-        SetupFile *file = sfopen(path, "wb");
-        if (file == nullptr) {
-            sfclose(data);
-            return INSTALLFAILED;
-        }
-        bool copied = copybytes(data, file, spec.size);
-        bool closed = sfclose(file);
-        if (!copied || !closed) {
-            sfclose(data);
-            return INSTALLFAILED;
-        }
+    installkept[0] = '\0';
+    installprogram[0] = '\0';
+    installbytes = 0;
+    InstallRecord record;
+    recordstart(&record);
+    // a damaged record counts as none: nothing is then replaced unasked
+    if (recordload(&record, locn) < 0) {
+        unreadable(RECORDNAME);
+        return INSTALLFAILED;
     }
-    if (!sfclose(data)) return INSTALLFAILED;
+    int32_t count = 0;
+    Plan *plans = planning(&record, locn, &count);
+    bool done = plans != nullptr && carrying(hdlg, &record, locn, plans, count);
+    delete[] plans;
+    if (!done) {
+        recordfree(&record);
+        installkept[0] = '\0';
+        return INSTALLFAILED;
+    }
+    // the shortcut is kept in the record as the finishing step makes it
     installreg(def.name, locn);
+    recordfree(&record);
     return INSTALLDONE;
 }
 
@@ -291,6 +369,5 @@ int install(SetupDialog hdlg, char *locn, int flag)
     if (guarding(folder) != INSTALLDONE) return INSTALLFAILED;
     if (!makefolder(folder) || !folderwritable(folder)) return INSTALLBADFOLDER;
     memcpy(locn, folder, LOCNSIZE);
-    if (keeping(locn) != INSTALLDONE) return INSTALLFAILED;
     return extraction(hdlg, locn);
 }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #ifdef _WIN32
 #include <windows.h>
+#include <io.h>
 #else
 #include <cstdlib>
 #include <unistd.h>
@@ -97,6 +98,28 @@ bool sfremove(const char *path)
 {
     char native[NATIVEPATHSIZE];
     return nativepath(path, native) && remove(native) == 0;
+}
+
+bool sfsync(SetupFile *f)
+{
+    if (f->failed || ferror(f->stream) || fflush(f->stream) != 0) return false;
+#ifdef _WIN32
+    return _commit(_fileno(f->stream)) == 0;
+#else
+    return fsync(fileno(f->stream)) == 0;
+#endif
+}
+
+bool sfreplace(const char *source, const char *target)
+{
+    char from[NATIVEPATHSIZE];
+    char to[NATIVEPATHSIZE];
+    if (!nativepath(source, from) || !nativepath(target, to)) return false;
+#ifdef _WIN32
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return rename(from, to) == 0;
+#endif
 }
 
 bool makefolder(const char *folder)

@@ -25,6 +25,10 @@ long long sflength(SetupFile *f);
 // Closes and frees; false when a read or write had failed or the close did.
 bool sfclose(SetupFile *f);
 bool sfremove(const char *path);
+// Hands what was written to the disk; false when it cannot, or a write failed.
+bool sfsync(SetupFile *f);
+// Puts the file source in the place of target in one step (target may exist).
+bool sfreplace(const char *source, const char *target);
 
 // Creates the last level of folder (the result of that is not needed) and
 // returns true when folder is a directory afterwards.

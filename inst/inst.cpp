@@ -11,10 +11,12 @@
 #include "common/picture.h"
 #include "common/text.h"
 #include "common/y.h"
+#include "inst/appentry.h"
 #include "inst/install.h"
 #include "inst/paths.h"
 #include "inst/payload.h"
 #include "inst/resource.h"
+#include "inst/uninstallrun.h"
 
 HINSTANCE hinst;
 HBITMAP hbit;
@@ -107,6 +109,20 @@ static void enablebuttons(HWND hdlg, BOOL on)
     EnableWindow(GetDlgItem(hdlg, IDCANCEL), on);
 }
 
+// "Installation Complete", and the files the user had changed, which stay
+// in use, with where the new copies went.
+static const char *completion()
+{
+    static char text[KEPTSIZE + 300];
+    copytext(text, sizeof text, "Installation Complete");
+    if (installkept[0] == '\0') return text;
+    appendtext(text, sizeof text, "\n\nThese files of yours were kept as they are, in use; the new copies are "
+                                  "beside them:\n");
+    appendtext(text, sizeof text, installkept + 1);
+    appendtext(text, sizeof text, "\n\n\"Read me.htm\" tells what to do with them.");
+    return text;
+}
+
 static void installsequence(HWND hdlg)
 {
     // A box longer than locn holds is refused whole, never cut.
@@ -116,8 +132,9 @@ static void installsequence(HWND hdlg)
     enablebuttons(hdlg, FALSE);
     int result = toolong ? INSTALLBADFOLDER : install(hdlg, locn, 1);
     if (result == INSTALLDONE) {
+        finishinstall(locn);
         ShellExecuteA(hdlg, "explore", locn, "", "", SW_SHOW);
-        MessageBoxA(hdlg, "Installation Complete", CAPTION, MB_OK);
+        MessageBoxA(hdlg, completion(), CAPTION, MB_OK);
         EndDialog(hdlg, 1);
     } else if (result == INSTALLBADFOLDER) {
         MessageBoxA(hdlg, "The address is not acceptable", CAPTION, MB_OK);
@@ -181,6 +198,8 @@ INT_PTR CALLBACK DialogFunc(HWND hdlg, UINT msg, WPARAM wParam, LPARAM lParam)
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    int uninstalled = 0;
+    if (uninstallrun(GetCommandLineA(), &uninstalled)) return uninstalled;
     countusage("inst");
     // the controls of version 6, which the manifest asks for
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};

@@ -52,16 +52,6 @@ bool samepathname(const char *a, const char *b)
     }
 }
 
-bool backupname(const char *name, char *bak)
-{
-    static const char suffix[] = ".bak";
-    size_t length = strnlen(name, NAMESIZE);
-    if (length + sizeof suffix > NAMESIZE) return false;
-    memcpy(bak, name, length);
-    memcpy(bak + length, suffix, sizeof suffix);
-    return safename(bak);
-}
-
 static bool blank(const char *text)
 {
     for (; *text != '\0'; ++text)

@@ -21,11 +21,6 @@ bool safename(const char *name);
 // case of ASCII letters, with / and \ alike.
 bool samepathname(const char *a, const char *b);
 
-// The name that keeps the earlier copy of the file name, in bak (NAMESIZE
-// bytes): name and ".bak".  False when that is not itself a name that
-// safename accepts, which is so for names longer than NAMESIZE - 5.
-bool backupname(const char *name, char *bak);
-
 // Makes locn (LOCNSIZE bytes) an acceptable install folder ending in one
 // backslash.  False, with locn unchanged, when it is empty or only spaces, or
 // when it does not fit in LOCNSIZE with its backslash and NUL.

@@ -103,6 +103,21 @@ void regclosekey(RegHandle key)
     delete key;
 }
 
+void regdeletevalue(RegHandle key, const char *name)
+{
+    if (key == nullptr) return;
+    calls.push_back("delete " + key->path + " " + name);
+    hive[keyof(key->path)].values.erase(lower(name));
+}
+
+bool regdeletekey(const char *path)
+{
+    calls.push_back(std::string("delete ") + path);
+    if (denied) return false;
+    hive.erase(keyof(path));
+    return true;
+}
+
 void utcdate(int *y, int *m, int *d)
 {
     *y = today[0];

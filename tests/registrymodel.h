@@ -19,7 +19,7 @@ void setmodeldate(int y, int m, int d);
 void failkeycreation(bool fail);
 
 // Calls in order: "create PATH", "query PATH NAME", "set PATH NAME DWORD 7",
-// "set PATH NAME SZ text", "close PATH".
+// "set PATH NAME SZ text", "close PATH", "delete PATH [NAME]".
 const std::vector<std::string> &registrylog();
 void clearregistrylog();
 int openkeys();  // created or opened and not yet closed

@@ -12,10 +12,15 @@
 // Screenshots of the installer, the main dialog and the credits box are
 // written to screenshots/ for a person to look at; nothing is asserted on them.
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -66,7 +71,52 @@ vector<string> items(HWND list, UINT countmessage, UINT textmessage)
 struct Process : OtherProcess {
     ~Process()
     {
-        if (!close()) ADD_FAILURE() << "a program was still running at the end";
+        if (info.hProcess == nullptr) return;
+        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(info.hProcess, 99);
+            ADD_FAILURE() << "a program was still running at the end";
+        }
+        CloseHandle(info.hProcess);
+        CloseHandle(info.hThread);
+    }
+
+    // Starts the program with only its quoted name on the command line, in
+    // the folder, as a shortcut or a double-click does.
+    bool start(const string &program, const string &folder)
+    {
+        string line = "\"" + program + "\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        return CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.c_str(), &startup, &info) != 0;
+    }
+
+    // A visible dialog of this process with this title, or holding this
+    // control; null if none came while the process ran.
+    HWND await(const string &title, int control = 0, HWND other = nullptr)
+    {
+        return awaitdialog(info, title.c_str(), control, other, PATIENCE);
+    }
+
+    // "caption: text" of the next message box, which is then answered with
+    // the button (OK, Yes or No).
+    string answerbox(int button = IDOK)
+    {
+        HWND box = await("", MESSAGEBOXTEXT);
+        if (box == nullptr) return "no message box";
+        string said = textof(box) + ": " + controltext(box, MESSAGEBOXTEXT);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+        for (ULONGLONG end = GetTickCount64() + PATIENCE; IsWindow(box) && GetTickCount64() < end;)
+            Sleep(20);
+        return said;
+    }
+
+    long exitcode()
+    {
+        if (WaitForSingleObject(info.hProcess, PATIENCE) != WAIT_OBJECT_0) return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(info.hProcess, &code);
+        return static_cast<long>(code);
     }
 };
 
@@ -142,6 +192,62 @@ string versionvalue(const string &program, const string &name)
     return string(value);
 }
 
+// The shortcut setup makes in the current user's Start menu.
+string startmenulink()
+{
+    char programs[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
+    return string(programs) + "\\Orlavex Dictionary.lnk";
+}
+
+// The program and the working folder of a shortcut, read back through the shell.
+bool readshortcut(const string &link, string *program, string *folder)
+{
+    CoInitialize(nullptr);
+    IShellLinkA *shortcut = nullptr;
+    IPersistFile *file = nullptr;
+    std::wstring wide(link.begin(), link.end());
+    char path[MAX_PATH] = "", work[MAX_PATH] = "";
+    bool read = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                           reinterpret_cast<void **>(&shortcut))) &&
+                SUCCEEDED(shortcut->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&file))) &&
+                SUCCEEDED(file->Load(wide.c_str(), STGM_READ)) &&
+                SUCCEEDED(shortcut->GetPath(path, MAX_PATH, nullptr, 0)) &&
+                SUCCEEDED(shortcut->GetWorkingDirectory(work, MAX_PATH));
+    if (file != nullptr) file->Release();
+    if (shortcut != nullptr) shortcut->Release();
+    CoUninitialize();
+    *program = path;
+    *folder = work;
+    return read;
+}
+
+// What a command prints, run to its end.
+string outputof(const string &command)
+{
+    string out;
+    FILE *pipe = _popen(command.c_str(), "rb");
+    for (int c; pipe != nullptr && (c = fgetc(pipe)) != EOF;) out += static_cast<char>(c);
+    if (pipe != nullptr) _pclose(pipe);
+    return out;
+}
+
+// The process that parent started, once it has; its id, or 0.
+DWORD childof(DWORD parent)
+{
+    for (ULONGLONG end = GetTickCount64() + PATIENCE; GetTickCount64() < end; Sleep(50)) {
+        HANDLE all = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        PROCESSENTRY32 entry = {};
+        entry.dwSize = sizeof entry;
+        DWORD found = 0;
+        for (BOOL more = Process32First(all, &entry); more && found == 0; more = Process32Next(all, &entry))
+            if (entry.th32ParentProcessID == parent && entry.th32ProcessID != parent) found = entry.th32ProcessID;
+        CloseHandle(all);
+        if (found != 0) return found;
+    }
+    return 0;
+}
+
 class Release : public ::testing::Test {
 protected:
     string release = programfolder() + "release\\";
@@ -155,14 +261,15 @@ protected:
         // a machine that has never seen the program
         std::error_code ignored;
         fs::remove_all(INSTALLED, ignored);
+        fs::remove(startmenulink(), ignored);
         forget("VanTrel");
     }
 
-    void install();
+    void install(const string &completion = "ERROR: Installation Complete");
     void checkinstalledfiles();
 };
 
-void Release::install()
+void Release::install(const string &completion)
 {
     Process setup;
     ASSERT_TRUE(setup.start(release + "setup.exe", "", release)) << "setup.exe is in the release folder";
@@ -174,7 +281,7 @@ void Release::install()
     screenshot(dialog, "setup.bmp");
 
     PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_EQ(setup.answerbox(), "ERROR: Installation Complete");
+    EXPECT_EQ(setup.answerbox(), completion);
     EXPECT_EQ(setup.exitcode(), 1);
 }
 
@@ -183,9 +290,10 @@ void Release::checkinstalledfiles()
     vector<string> found;
     for (const auto &item : fs::directory_iterator(INSTALLED)) found.push_back(item.path().filename().string());
     vector<string> shipped = SHIPPED;
+    shipped.insert(shipped.end(), {"install.lst", "uninstall.exe"});
     std::sort(found.begin(), found.end());
     std::sort(shipped.begin(), shipped.end());
-    EXPECT_EQ(found, shipped) << "the install folder holds the four files and nothing else";
+    EXPECT_EQ(found, shipped) << "the install folder holds the four files, setup's record and uninstaller";
     for (const string &name : SHIPPED) {
         string bytes = readwholefile(INSTALLED + name);
         EXPECT_FALSE(bytes.empty()) << name;
@@ -300,6 +408,82 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
     string locn;
     EXPECT_TRUE(readvalue(PARENT + "\\VanTrel", "locn", &type, &locn));
     EXPECT_EQ(locn, INSTALLED + '\0');
+}
+
+
+TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
+{
+    ASSERT_NO_FATAL_FAILURE(install());
+    const string entry = UNINSTALLENTRIES + "VanTrel";
+    EXPECT_NE(outputof("uninstaller.exe --list").find("VanTrel|||Orlavex Dictionary"), string::npos)
+        << "the entry is among the installed programs";
+
+    // the Start menu shortcut starts the program in its folder, on the dictionary
+    string program, folder;
+    ASSERT_TRUE(readshortcut(startmenulink(), &program, &folder)) << "the shortcut is in the Start menu";
+    EXPECT_EQ(lower(program), lower(INSTALLED + "vantrel.exe"));
+    EXPECT_EQ(lower(folder), lower(INSTALLED));
+    const size_t words = readsource(readwholefile(INSTALLED + "orlavexdic.txt")).size();
+    {
+        Process started;
+        ASSERT_TRUE(started.start(program, folder));
+        HWND dialog = started.await("Orlavex Dictionary");
+        ASSERT_NE(dialog, nullptr) << "the main dialog appears with no message before it";
+        EXPECT_EQ(controltext(dialog, 103), std::to_string(words)) << "every word is listed";
+        // mark a word
+        for (char key : string("bollard")) ASSERT_TRUE(deliver(GetDlgItem(dialog, 120), WM_CHAR, key, 1));
+        ASSERT_TRUE(deliver(GetDlgItem(dialog, 148), BM_CLICK, 0, 0));
+        EXPECT_EQ(controltext(dialog, 148), "Unmark from &revision");
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(2, 0), 0);
+        EXPECT_EQ(started.exitcode(), 0);
+    }
+    // and edit the word file
+    const string marked = readwholefile(INSTALLED + "dicbin.txt");
+    const string edited = readwholefile(INSTALLED + "orlavexdic.txt") + "my own word marvoc\r\nwhat it means to me\r\n";
+    std::ofstream(INSTALLED + "orlavexdic.txt", std::ios::binary | std::ios::trunc) << edited;
+    ASSERT_NE(marked, readwholefile(payload + "dicbin.txt"));
+
+    // installing again keeps both in use, the new copies beside them
+    ASSERT_NO_FATAL_FAILURE(install("ERROR: Installation Complete\n\nThese files of yours were kept as they are, in "
+                                    "use; the new copies are beside them:\ndicbin.txt: dicbin.txt.new\n"
+                                    "orlavexdic.txt: orlavexdic.txt.new\n\n\"Read me.htm\" tells what to do with them."));
+    EXPECT_TRUE(readwholefile(INSTALLED + "vantrel.exe") == readwholefile(payload + "vantrel.exe")) << "the program is the new one";
+    EXPECT_TRUE(readwholefile(INSTALLED + "dicbin.txt") == marked) << "the marked store stays in use";
+    EXPECT_TRUE(readwholefile(INSTALLED + "orlavexdic.txt") == edited) << "the edited word file stays in use";
+    EXPECT_TRUE(readwholefile(INSTALLED + "dicbin.txt.new") == readwholefile(payload + "dicbin.txt"));
+    EXPECT_TRUE(readwholefile(INSTALLED + "orlavexdic.txt.new") == readwholefile(payload + "orlavexdic.txt"));
+
+    // removed through the entry: a copy in the temporary folder asks, removes, tells
+    DWORD type = 0;
+    string command;
+    ASSERT_TRUE(readvalue(entry, "UninstallString", &type, &command));
+    command.resize(strlen(command.c_str()));
+    EXPECT_EQ(command, "\"" + INSTALLED + "uninstall.exe\" /uninstall");
+    Process first;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &first.info));
+    Process copy;
+    copy.info.dwProcessId = childof(first.info.dwProcessId);
+    ASSERT_NE(copy.info.dwProcessId, 0u) << "the uninstaller starts its copy";
+    copy.info.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, copy.info.dwProcessId);
+    EXPECT_EQ(first.exitcode(), 1);
+    EXPECT_EQ(copy.answerbox(IDYES), "Orlavex Dictionary: Remove Orlavex Dictionary from " + INSTALLED + "?");
+    const string mine = "\ndicbin.txt\ndicbin.txt.new\norlavexdic.txt\norlavexdic.txt.new";
+    EXPECT_EQ(copy.answerbox(IDNO), "Orlavex Dictionary: These files in " + INSTALLED +
+                                        " were changed or made by you, or are new copies kept beside them:" + mine +
+                                        "\n\nRemove them too?");
+    EXPECT_EQ(copy.answerbox(), "Orlavex Dictionary: Orlavex Dictionary was removed.\n\nThese files of yours were "
+                                "kept in " + INSTALLED + ":" + mine);
+    EXPECT_EQ(copy.exitcode(), 1);
+    vector<string> left;
+    for (const auto &item : fs::directory_iterator(INSTALLED)) left.push_back(item.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (vector<string>{"dicbin.txt", "dicbin.txt.new", "orlavexdic.txt", "orlavexdic.txt.new"}))
+        << "the user's files kept, in the folder kept for them";
+    EXPECT_FALSE(fs::exists(startmenulink())) << "the shortcut is gone";
+    EXPECT_FALSE(readvalue(entry, "DisplayName", &type, &command)) << "the entry is gone";
+    EXPECT_FALSE(readvalue(PARENT + "\\VanTrel", "locn", &type, &command)) << "the install record is gone";
 }
 
 } // namespace

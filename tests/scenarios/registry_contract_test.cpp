@@ -156,6 +156,9 @@ TEST_F(RegistryContract, AnInstallAfterCountedStartsReplacesTheDateAndKeepsTheCo
     ASSERT_TRUE(valueof(KEY, "locn", &type, &locn));
     EXPECT_EQ(type, (unsigned long)REGTYPESZ);
     EXPECT_EQ(locn, string("C:\\Program Files\\VanTrel\\") + '\0') << "the text and its NUL";
+    EXPECT_EQ(uninstallreg(NAME.c_str()), 1);
+    EXPECT_EQ(dwordof(PARENT, NAME), -1) << "the uninstall removes the date";
+    EXPECT_FALSE(valueof(KEY, "locn", &type, &locn)) << "and the install record";
 }
 
 TEST_F(RegistryContract, AnInstallBeforeTheFirstStartLeavesTheCountToTheFirstStart)

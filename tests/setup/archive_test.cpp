@@ -1,11 +1,14 @@
 // The archive as the packer writes it, listed and extracted.
 #include <cstring>
 
+#include "inst/appentry.h"
 #include "inst/install.h"
+#include "inst/uninstall.h"
 #include "inst/payload.h"
 #include "inst/payloadwriter.h"
 #include "tests/registrymodel.h"
 #include "tests/setup/setupfixture.h"
+#include "tests/setup/shellmodel.h"
 
 using Archive = SetupTest;
 using std::string;
@@ -64,7 +67,7 @@ TEST_F(Archive, CountZeroListsNothingButStillCreatesTheFolderAndTheRecord)
     EXPECT_EQ(listarchive(), INSTALLDONE);
     EXPECT_TRUE(listlog.empty());
     EXPECT_EQ(extractinto("out"), INSTALLDONE);
-    EXPECT_EQ(tree(), (Names{"data", "out"}));
+    EXPECT_EQ(tree(), (Names{"data", "out", "out/install.lst"}));
     EXPECT_EQ(modelstring("Software\\Marvoc\\Prog", "locn"), string("out\\") + '\0');
 }
 
@@ -76,30 +79,74 @@ TEST_F(Archive, FolderWithOrWithoutItsBackslashIsTheSamePlace)
     EXPECT_EQ(extractinto("out\\", &second), INSTALLDONE);
     EXPECT_EQ(first, "out\\");
     EXPECT_EQ(second, "out\\");
-    EXPECT_EQ(tree(), (Names{"data", "out", "out/a.txt"}));
+    EXPECT_EQ(tree(), (Names{"data", "out", "out/a.txt", "out/install.lst"}));
 }
 
-TEST_F(Archive, ReinstallKeepsEachChangedFileAsBakAndNoCopyOfTheSame)
+struct ReinstallRow {
+    const char *what;
+    string name;
+    bool installed;       // an earlier install of "one" recorded it
+    const char *disk;     // its bytes before the reinstall of "two"; null for none
+    const char *usernew;  // the user's own NAME.new; null for none
+    const char *between;  // an archive installed in between; null for none
+    string after;         // NAME's bytes afterwards
+    string copy;          // where the archive's "two" went beside it; empty for nowhere
+};
+
+TEST_F(Archive, ReinstallReplacesOnlyWhatSetupInstalledAndKeepsTheUsersWorkInUse)
 {
-    writewholefile(ARCHIVE, archive("", "Prog", {{"orlavexdic.txt", "harbour\n"}, {"dicbin.txt", "NEWBIN"},
-                                            {"same.txt", "same"}, {"fresh.txt", "f"}}));
-    std::filesystem::create_directory("out");
-    writewholefile("out/orlavexdic.txt", "harbour\nmy own word\n");
-    writewholefile("out/orlavexdic.txt.bak", "an older copy");
-    writewholefile("out/dicbin.txt", "MARKED");  // the same size, other bytes
-    writewholefile("out/same.txt", "same");
-    writewholefile("out/notes.txt", "the user's own");
-    EXPECT_EQ(extractinto("out"), INSTALLDONE);
-    EXPECT_EQ(tree(), (Names{"data", "out", "out/dicbin.txt", "out/dicbin.txt.bak", "out/fresh.txt",
-                             "out/notes.txt", "out/orlavexdic.txt", "out/orlavexdic.txt.bak", "out/same.txt"}));
-    EXPECT_EQ(readwholefile("out/orlavexdic.txt"), "harbour\n");
-    EXPECT_EQ(readwholefile("out/orlavexdic.txt.bak"), "harbour\nmy own word\n") << "one generation: the older copy goes";
-    EXPECT_EQ(readwholefile("out/dicbin.txt"), "NEWBIN");
-    EXPECT_EQ(readwholefile("out/dicbin.txt.bak"), "MARKED");
-    EXPECT_EQ(readwholefile("out/notes.txt"), "the user's own");
-    EXPECT_EQ(extractinto("out"), INSTALLDONE) << "once more, over the same bytes";
-    EXPECT_EQ(readwholefile("out/dicbin.txt.bak"), "MARKED") << "files with the same bytes get no copy";
-    EXPECT_FALSE(exists("out/fresh.txt.bak"));
+    const string n45(45, 'n'), n46(46, 'm');
+    const ReinstallRow rows[] = {
+        {"unchanged since installed: replaced", "a.txt", true, "one", nullptr, nullptr, "two", ""},
+        {"changed by the user: kept, the copy beside it", "a.txt", true, "mine", nullptr, nullptr, "mine", "a.txt.new"},
+        {"already the archive's: left alone", "a.txt", true, "two", nullptr, nullptr, "two", ""},
+        {"unrecorded and different: kept", "a.txt", false, "mine", nullptr, nullptr, "mine", "a.txt.new"},
+        {"unrecorded and the same: left alone", "a.txt", false, "two", nullptr, nullptr, "two", ""},
+        {"NAME.new is the user's: a free name", "a.txt", true, "mine", "notes", nullptr, "mine", "a.txt.new2"},
+        {"NAME.new is setup's copy: replaced", "a.txt", true, "mine", nullptr, "early", "mine", "a.txt.new"},
+        {"45 characters: NAME.new is 49", n45, true, "mine", nullptr, nullptr, "mine", n45 + ".new"},
+        {"46 characters: no room for NAME.new", n46, true, "mine", nullptr, nullptr, "mine", "-"},
+    };
+    for (const ReinstallRow &row : rows) {
+        SCOPED_TRACE(row.what);
+        std::filesystem::remove_all("out");
+        std::filesystem::create_directory("out");
+        const string path = "out/" + row.name;
+        if (row.installed) {
+            writewholefile(ARCHIVE, archive("", "Prog", {{row.name, "one"}}));
+            ASSERT_EQ(extractinto("out"), INSTALLDONE);
+        }
+        if (row.disk != nullptr) writewholefile(path, row.disk);
+        if (row.usernew != nullptr) writewholefile(path + ".new", row.usernew);
+        if (row.between != nullptr) {
+            writewholefile(ARCHIVE, archive("", "Prog", {{row.name, row.between}}));
+            ASSERT_EQ(extractinto("out"), INSTALLDONE);
+        }
+        writewholefile(ARCHIVE, archive("", "Prog", {{row.name, "two"}, {"fresh.txt", "f"}}));
+        resetregistry();
+        int result = extractinto("out");
+        EXPECT_EQ(readwholefile(path), row.after);
+        if (row.usernew != nullptr) {
+            EXPECT_EQ(readwholefile(path + ".new"), row.usernew) << "the user's NAME.new is kept";
+        }
+        if (row.copy == "-") {
+            EXPECT_EQ(result, INSTALLFAILED);
+            EXPECT_EQ(installreason, "Your changed file " + row.name +
+                                         " is kept, but there is no free name beside it for the new copy, so "
+                                         "nothing was installed");
+            EXPECT_FALSE(exists("out/fresh.txt")) << "refused before the first file is written";
+            continue;
+        }
+        EXPECT_EQ(result, INSTALLDONE);
+        EXPECT_EQ(readwholefile("out/fresh.txt"), "f");
+        if (row.copy.empty()) {
+            EXPECT_FALSE(exists(path + ".new2"));
+            EXPECT_EQ(installkept, string());
+            continue;
+        }
+        EXPECT_EQ(readwholefile("out/" + row.copy), "two");
+        EXPECT_EQ(installkept, "\n" + row.name + ": " + row.copy) << "the completion names it";
+    }
 }
 
 TEST_F(Archive, UnterminatedHeaderFieldsAreCutInsideTheirFields)
@@ -112,4 +159,69 @@ TEST_F(Archive, UnterminatedHeaderFieldsAreCutInsideTheirFields)
     EXPECT_EQ(string(h.name), string(49, 'N'));
     EXPECT_EQ(extractinto("out"), INSTALLDONE);
     EXPECT_TRUE(modelhasvalue(PARENT, string(49, 'N'))) << "the record's name is the cut name";
+}
+
+struct UninstallRow {
+    const char *what;
+    std::vector<bool> answers;
+    const char *busy;  // a file in use, or null
+    bool quiet;
+    int result;
+    Names left;  // in the folder afterwards; empty for the folder gone
+};
+
+TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsked)
+{
+    const Names mine = {"notes.txt", "store.bin", "store.bin.new"};
+    const Names all = {"install.lst", "notes.txt", "prog.exe", "store.bin", "store.bin.new", "uninstall.exe", "words.txt"};
+    const UninstallRow rows[] = {
+        {"No at the first question", {false}, nullptr, false, UNINSTALLDECLINED, all},
+        {"the user's files kept", {true, false}, nullptr, false, UNINSTALLDONE, mine},
+        {"the user's files removed too", {true, true}, nullptr, false, UNINSTALLDONE, {}},
+        {"the program in use", {true, false}, "out\\prog.exe", false, UNINSTALLFAILED, all},
+        {"quiet", {}, nullptr, true, UNINSTALLDONE, mine},
+    };
+    const string entry = UNINSTALLPARENT "Prog";
+    for (const UninstallRow &row : rows) {
+        SCOPED_TRACE(row.what);
+        std::filesystem::remove_all("out");
+        resetregistry();
+        resetshellmodel();
+        writewholefile(ARCHIVE, archive("", "Prog", {{"prog.exe", "P"}, {"words.txt", "W"}, {"store.bin", "S"}}));
+        ASSERT_EQ(extractinto("out"), INSTALLDONE);
+        ASSERT_EQ(finishinstall("out\\"), 1);
+        EXPECT_EQ(modelstring(entry, "UninstallString"), string("\"out\\uninstall.exe\" /uninstall") + '\0');
+        EXPECT_EQ(readwholefile("startmenu/Orlavex Dictionary.lnk"), "out\\prog.exe|out\\") << "program and working folder";
+        writewholefile("out/store.bin", "marked");
+        writewholefile("out/notes.txt", "mine");
+        ASSERT_EQ(extractinto("out"), INSTALLDONE);
+        ASSERT_EQ(finishinstall("out\\"), 1) << "a reinstall rewrites the one entry";
+        answers = row.answers;
+        if (row.busy != nullptr) busyfiles.insert(row.busy);
+        EXPECT_EQ(uninstall("out\\", row.quiet), row.result);
+        Names left;
+        for (const string &item : tree())
+            if (item.rfind("out/", 0) == 0) left.push_back(item.substr(4));
+        EXPECT_EQ(left, row.left);
+        EXPECT_EQ(exists("out"), !row.left.empty()) << "the folder goes when nothing is left in it";
+        bool removed = row.result == UNINSTALLDONE;
+        EXPECT_EQ(modelhaskey(entry), !removed);
+        EXPECT_EQ(modelhaskey(string(PARENT) + "\\Prog"), !removed);
+        EXPECT_EQ(exists("startmenu/Orlavex Dictionary.lnk"), !removed);
+        if (row.quiet) {
+            EXPECT_TRUE(uninstalllog.empty());
+        } else if (row.busy != nullptr) {
+            EXPECT_EQ(uninstalllog.back(), "tell out\\prog.exe cannot be removed now: it is in use, perhaps by the "
+                                           "dictionary still open. Close it and try again. Nothing was removed.");
+        } else if (row.left == mine) {
+            EXPECT_EQ(uninstalllog[1], "ask no-default These files in out\\ were changed or made by you, or are new "
+                                       "copies kept beside them:\nnotes.txt\nstore.bin\nstore.bin.new\n\nRemove them too?");
+            EXPECT_EQ(uninstalllog.back(), "tell Orlavex Dictionary was removed.\n\nThese files of yours were kept "
+                                           "in out\\:\nnotes.txt\nstore.bin\nstore.bin.new");
+        }
+    }
+    writewholefile(ARCHIVE, archive("", "Prog", {{"words.txt", "W"}}));  // its header names prog.exe
+    ASSERT_EQ(extractinto("out"), INSTALLDONE);
+    EXPECT_EQ(finishinstall("out\\"), 1);
+    EXPECT_FALSE(exists("startmenu/Orlavex Dictionary.lnk")) << "no shortcut to a program the archive lacks";
 }

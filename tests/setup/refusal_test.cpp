@@ -95,11 +95,13 @@ TEST_F(Refusal, SelfOverwriteIsRefused)
         {"out", "data", ""},
         {".", "data.txt", ""},
         {".", "setup.exe", ""},  // the running program lies elsewhere
-        // the copy kept of first.txt would be written over by the archive's own
-        {"out", "first.txt.bak", "the earlier copy of first.txt", "first.txt.bak"},
-        {"out", "First.TXT.Bak", "the earlier copy of first.txt", "first.txt.bak"},
-        {"out", "first.bak", ""},
-        {"out", "first.txt.bak.bak", ""},
+        // setup's own files beside the program
+        {"out", "install.lst", "the record of what setup installed"},
+        {"out", "Uninstall.EXE", "the uninstaller"},
+        {"out", "install.lst.txt", ""},
+        // a reinstall writes over nothing it did not write: NAME.bak is a name like any other
+        {"out", "first.txt.bak", ""},
+        {"out", "first.txt.new", ""},
     };
     char program[FULLPATHSIZE];
     ASSERT_TRUE(programpathname(program, sizeof program));
@@ -121,6 +123,7 @@ TEST_F(Refusal, SelfOverwriteIsRefused)
             if (row.folder == ".") {
                 std::filesystem::remove(row.name);
                 std::filesystem::remove("first.txt");
+                std::filesystem::remove("install.lst");
             }
             continue;
         }
@@ -206,8 +209,9 @@ TEST_F(Refusal, EmptyTooLongOrUncreatableFoldersAreNotAcceptableAndMayBeRetried)
         EXPECT_EQ(norecord(), row.result != INSTALLDONE) << row.note;
     }
     EXPECT_EQ(readwholefile(string(98, 'd') + "/" + name49), "x") << "the longest folder and name";
-    EXPECT_EQ(tree(), (Names{"afile", "data", string(98, 'd'), string(98, 'd') + "/" + name49,
-                             string(98, 'e'), string(98, 'e') + "/" + name49}));
+    EXPECT_EQ(tree(), (Names{"afile", "data", string(98, 'd'), string(98, 'd') + "/install.lst",
+                             string(98, 'd') + "/" + name49, string(98, 'e'), string(98, 'e') + "/install.lst",
+                             string(98, 'e') + "/" + name49}));
     setupfaults.failfolder = true;
     EXPECT_EQ(extractinto("other"), INSTALLBADFOLDER) << "a folder the system refuses";
     setupfaults.failfolder = false;
@@ -226,13 +230,15 @@ TEST_F(Refusal, UnwritableFolderAnExistingFolderThatTakesNoFileIsNotAcceptableAn
     EXPECT_EQ(tree(), (Names{"data", "out"}));
     setupfaults.readonlyfolder = false;
     EXPECT_EQ(extractinto("out"), INSTALLDONE) << "the user may try again";
-    EXPECT_EQ(tree(), (Names{"data", "out", "out/a.txt"})) << "the test of the folder leaves no file behind";
+    EXPECT_EQ(tree(), (Names{"data", "out", "out/a.txt", "out/install.lst"}))
+        << "the test of the folder leaves no file behind";
 }
 
-// Nothing but the archive, the folder and the files the archive holds.
+// Nothing but the archive, the folder, the files the archive holds and the
+// record of those put in place: no temporary file is left.
 static void expectnothingelse(const string &what)
 {
-    const Names allowed = {"data", "out", "out/a.txt", "out/b.txt"};
+    const Names allowed = {"data", "out", "out/a.txt", "out/b.txt", "out/install.lst"};
     for (const string &item : tree())
         EXPECT_NE(std::find(allowed.begin(), allowed.end(), item), allowed.end()) << what << " wrote " << item;
 }
@@ -302,7 +308,8 @@ TEST_F(Refusal, EveryFailingWriteOrOpenEndsUnsuccessfulWithoutARecord)
 TEST_F(Refusal, AFileThatFailsToCloseEndsUnsuccessfulWithoutARecord)
 {
     writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {"b.txt", "b"}}));
-    for (const char *path : {"out\\a.txt", "out\\b.txt", ARCHIVE}) {
+    // each file is written to a temporary name first: the first is ~setup0.tmp
+    for (const char *path : {"out\\~setup0.tmp", ARCHIVE}) {
         resetregistry();
         setupfaults.path = path;
         setupfaults.failclose = true;
@@ -314,60 +321,65 @@ TEST_F(Refusal, AFileThatFailsToCloseEndsUnsuccessfulWithoutARecord)
     }
 }
 
-struct KeepRow {
+struct RetryRow {
     const char *what;
-    string name;                // of the second file, whose earlier copy is at stake
-    int SetupFaults::*count;    // this fails the first time ...
-    bool SetupFaults::*flag;    // ... or this is set
-    const char *aimed;          // at the second file ("") or at its .bak (".bak")
-    bool installs;
+    int SetupFaults::*count;    // the n-th of these fails, for every n that happens
+    int SetupFaults::*counted;  // where they are counted
 };
 
-TEST_F(Refusal, ReinstallAnEarlierCopyThatCannotBeKeptAsBakLeavesEveryFileUnreplaced)
+// A reinstall over the user's changed b.txt fails at each point in turn: no
+// real name ever holds part of a file, the user's file is untouched, and a
+// second try installs whole.
+TEST_F(Refusal, AReinstallThatFailsAnywhereLeavesNoPartialFileAndASecondTryInstallsWhole)
 {
-    const string dir(98, 'd');  // the longest folder, so the .bak paths are the longest too
-    const KeepRow rows[] = {
-        {"the .bak cannot be created", "b.txt", &SetupFaults::failopen, nullptr, ".bak", false},
-        {"a write of the .bak fails", "b.txt", &SetupFaults::failwrite, nullptr, ".bak", false},
-        {"the .bak fails to close", "b.txt", nullptr, &SetupFaults::failclose, ".bak", false},
-        {"the earlier file cannot be read", "b.txt", &SetupFaults::failread, nullptr, "", false},
-        {"45 characters: the .bak name is 49", string(45, 'n'), nullptr, nullptr, "", true},
-        {"46 characters: the .bak name would be 50", string(46, 'm'), nullptr, nullptr, "", false},
+    const string dir(98, 'd');  // the longest folder, so the temporary paths are the longest too
+    const string a1(9000, '1'), a2(9000, '2');
+    const RetryRow rows[] = {
+        {"failed open", &SetupFaults::failopen, &SetupFaults::opens},
+        {"failed write", &SetupFaults::failwrite, &SetupFaults::writes},
+        {"failed read", &SetupFaults::failread, &SetupFaults::reads},
+        {"failed flush", &SetupFaults::failsync, &SetupFaults::syncs},
+        {"failed replace", &SetupFaults::failreplace, &SetupFaults::replaces},
     };
-    for (const KeepRow &row : rows) {
-        SCOPED_TRACE(row.what);
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directory(dir);
-        resetregistry();
-        clearsetupfaults();
-        writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {row.name, "b"}}));
-        writewholefile(dir + "/a.txt", "mine-a");
-        writewholefile(dir + "/" + row.name, "mine-b");
-        const string aimed = dir + "\\" + row.name + row.aimed;
-        setupfaults.path = aimed.c_str();
-        if (row.count != nullptr) setupfaults.*row.count = 1;
-        if (row.flag != nullptr) setupfaults.*row.flag = true;
-        int result = extractinto(dir);
-        if (row.installs) {
-            EXPECT_EQ(result, INSTALLDONE);
-            EXPECT_EQ(readwholefile(dir + "/" + row.name + ".bak"), "mine-b");
-            EXPECT_EQ(readwholefile(dir + "/" + row.name), "b");
-            continue;
+    for (const RetryRow &row : rows) {
+        for (int n = 1; n < 100; ++n) {
+            const string which = row.what + string(" number ") + std::to_string(n);
+            SCOPED_TRACE(which);
+            std::filesystem::remove_all(dir);
+            writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", a1}, {"b.txt", "b1"}}));
+            ASSERT_EQ(extractinto(dir), INSTALLDONE);
+            writewholefile(dir + "/b.txt", "mine");
+            const string before = readwholefile(dir + "/install.lst");
+            writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", a2}, {"b.txt", "b2"}}));
+            resetregistry();
+            clearsetupfaults();
+            setupfaults.*row.count = n;
+            int result = extractinto(dir);
+            int happened = setupfaults.*row.counted;
+            clearsetupfaults();
+            if (happened < n) {
+                EXPECT_EQ(result, INSTALLDONE) << "with no fault the reinstall succeeds";
+                break;
+            }
+            EXPECT_EQ(result, INSTALLFAILED);
+            EXPECT_TRUE(readwholefile(dir + "/a.txt") == a1 || readwholefile(dir + "/a.txt") == a2) << "old or whole new";
+            EXPECT_EQ(readwholefile(dir + "/b.txt"), "mine") << "the user's file is untouched";
+            if (exists(dir + "/b.txt.new")) {
+                EXPECT_EQ(readwholefile(dir + "/b.txt.new"), "b2") << "whole or none";
+            }
+            string record = readwholefile(dir + "/install.lst");
+            EXPECT_TRUE(record.size() >= before.size()) << "the record is whole";
+            EXPECT_TRUE(norecord());
+            for (const string &item : tree())
+                EXPECT_EQ(item.find("~setup"), string::npos) << "a temporary file is left: " << item;
+            EXPECT_EQ(extractinto(dir), INSTALLDONE) << "a second try";
+            EXPECT_EQ(readwholefile(dir + "/a.txt"), a2) << "a second try";
+            EXPECT_EQ(readwholefile(dir + "/b.txt"), "mine") << "a second try";
+            EXPECT_EQ(readwholefile(dir + "/b.txt.new"), "b2") << "a second try";
+            ++injected;
         }
-        EXPECT_EQ(result, INSTALLFAILED);
-        EXPECT_EQ(installreason, "The earlier copy of " + row.name + " could not be kept as " + row.name +
-                                     ".bak, so nothing was installed");
-        EXPECT_EQ(readwholefile(dir + "/a.txt"), "mine-a") << "not replaced, though its own copy was kept";
-        EXPECT_EQ(readwholefile(dir + "/a.txt.bak"), "mine-a");
-        EXPECT_EQ(readwholefile(dir + "/" + row.name), "mine-b");
-        EXPECT_FALSE(exists(dir + "/" + row.name + ".bak")) << "no half copy is left";
-        EXPECT_TRUE(norecord());
-        if (row.count == nullptr && row.flag == nullptr) continue;
-        clearsetupfaults();
-        EXPECT_EQ(extractinto(dir), INSTALLDONE) << "a second try";
-        EXPECT_EQ(readwholefile(dir + "/" + row.name + ".bak"), "mine-b") << "a second try";
-        ++injected;
     }
+    printf("[ figures  ] reinstall: %d faults injected so far\n", injected);
 }
 
 TEST(SetupTitle, NamesAreCutToTwentyCharactersAndAnEmptyNameSaysInstallation)

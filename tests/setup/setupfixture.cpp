@@ -8,6 +8,7 @@
 #include "tests/support/setupfaults.h"
 #include "inst/install.h"
 #include "tests/registrymodel.h"
+#include "tests/setup/shellmodel.h"
 
 const char *const PARENT = "Software\\Marvoc";
 std::vector<std::string> listlog;
@@ -47,6 +48,7 @@ void SetupTest::SetUp()
     ScratchFolderTest::SetUp();
     resetregistry();
     clearsetupfaults();
+    resetshellmodel();
     listlog.clear();
 }
 

@@ -8,7 +8,7 @@
 
 #include "inst/files.h"
 
-SetupFaults setupfaults = {{}, 0, false, false, false};
+SetupFaults setupfaults = {{}, 0, false, false, false, 0, 0, 0, 0};
 
 static AimedFiles aimed;
 
@@ -30,6 +30,8 @@ size_t __real_sfread(SetupFile *f, void *buffer, size_t size);
 size_t __real_sfwrite(SetupFile *f, const void *buffer, size_t size);
 bool __real_sfskip(SetupFile *f, long long bytes);
 bool __real_sfclose(SetupFile *f);
+bool __real_sfsync(SetupFile *f);
+bool __real_sfreplace(const char *source, const char *target);
 bool __real_makefolder(const char *folder);
 bool __real_folderwritable(const char *folder);
 
@@ -72,6 +74,19 @@ bool __wrap_sfclose(SetupFile *f)
     bool ok = a == nullptr || (!a->failed && !setupfaults.failclose);
     forgetfile(aimed, f);
     return __real_sfclose(f) && ok;
+}
+
+bool __wrap_sfsync(SetupFile *f)
+{
+    if (strikes(f, &setupfaults.syncs, setupfaults.failsync)) return false;
+    return __real_sfsync(f);
+}
+
+bool __wrap_sfreplace(const char *source, const char *target)
+{
+    if (faultaimedat(setupfaults, target) && faultstrikes(setupfaults, &setupfaults.replaces, setupfaults.failreplace))
+        return false;
+    return __real_sfreplace(source, target);
 }
 
 bool __wrap_makefolder(const char *folder)

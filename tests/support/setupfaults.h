@@ -12,6 +12,10 @@ struct SetupFaults : FaultCore {
     bool failclose;       // closing a matching file reports a failure
     bool failfolder;      // makefolder creates nothing and fails
     bool readonlyfolder;  // the folder takes no new file: no file opens for writing
+    int failsync;         // the n-th handing of a matching file to the disk fails
+    int failreplace;      // the n-th putting of a file in the place of a matching target fails
+    int syncs;            // counted as they happen
+    int replaces;
 };
 
 extern SetupFaults setupfaults;

@@ -32,10 +32,14 @@ inline long long readdword(const std::string &path, const std::string &name)
            (long long)(unsigned char)data[2] << 16 | (long long)(unsigned char)data[3] << 24;
 }
 
-// Removes the records of name, so that a test starts from nothing.
+static const std::string UNINSTALLENTRIES = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+
+// Removes the records of name and its entry among the installed programs, so
+// that a test starts from nothing.
 inline void forget(const std::string &name)
 {
     RegDeleteKeyA(HKEY_CURRENT_USER, (PARENT + "\\" + name.substr(0, 50)).c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, (UNINSTALLENTRIES + name).c_str());
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, PARENT.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
         RegDeleteValueA(key, name.c_str());

@@ -210,29 +210,29 @@ TEST_F(SetupRun, SelfOverwriteAFileOverTheArchiveOrOverSetupIsRefusedAndTheArchi
     if (!fits) GTEST_SKIP() << "the row of the running setup: " << besidesetup << " is too long to install into";
 }
 
-TEST_F(SetupRun, ReinstallKeepsTheUsersChangedFilesAsBakAndReplacesThem)
+TEST_F(SetupRun, ReinstallKeepsTheUsersChangedFilesInUseAndNamesTheNewCopies)
 {
     const string dest = folder + "dest\\";
     fs::create_directories(dest);
     writewholefile(dest + "orlavexdic.txt", "harbour marvoc\nmy own word marvoc\n");
-    writewholefile(dest + "orlavexdic.txt.bak", "an older copy");
-    writewholefile(dest + "dicbin.txt", "MARKED");
+    writewholefile(dest + "orlavexdic.txt.new", "the user's own");
     writewholefile(dest + "same.txt", "same");
-    writewholefile(folder + "data", archive(dest, "E2ETest", {{"orlavexdic.txt", "harbour marvoc\n"},
-                                                         {"dicbin.txt", "NEWBIN"}, {"same.txt", "same"}}));
+    writewholefile(folder + "data", archive(dest, "E2ETest", {{"orlavexdic.txt", "harbour marvoc\n"}, {"same.txt", "same"}}));
     start();
     HWND d = dialog();
     ASSERT_NE(d, nullptr);
     press(d, IDOK);
-    EXPECT_EQ(answerbox(), "ERROR: Installation Complete");
+    EXPECT_EQ(answerbox(), "ERROR: Installation Complete\n\nThese files of yours were kept as they are, in use; the "
+                           "new copies are beside them:\norlavexdic.txt: orlavexdic.txt.new2\n\n\"Read me.htm\" "
+                           "tells what to do with them.");
     EXPECT_EQ(exitcode(), 1u);
-    EXPECT_EQ(readwholefile(dest + "orlavexdic.txt"), "harbour marvoc\n");
-    EXPECT_EQ(readwholefile(dest + "orlavexdic.txt.bak"), "harbour marvoc\nmy own word marvoc\n");
-    EXPECT_EQ(readwholefile(dest + "dicbin.txt"), "NEWBIN");
-    EXPECT_EQ(readwholefile(dest + "dicbin.txt.bak"), "MARKED");
-    EXPECT_EQ(contents(), (std::vector<string>{"data", "dest", "dest/dicbin.txt", "dest/dicbin.txt.bak",
-                                               "dest/orlavexdic.txt", "dest/orlavexdic.txt.bak", "dest/same.txt"}))
-        << "no copy of the same file, and nothing left of the test of the folder";
+    EXPECT_EQ(readwholefile(dest + "orlavexdic.txt"), "harbour marvoc\nmy own word marvoc\n");
+    EXPECT_EQ(readwholefile(dest + "orlavexdic.txt.new"), "the user's own");
+    EXPECT_EQ(readwholefile(dest + "orlavexdic.txt.new2"), "harbour marvoc\n");
+    EXPECT_EQ(contents(), (std::vector<string>{"data", "dest", "dest/install.lst", "dest/orlavexdic.txt",
+                                               "dest/orlavexdic.txt.new", "dest/orlavexdic.txt.new2", "dest/same.txt",
+                                               "dest/uninstall.exe"}))
+        << "nothing left of the test of the folder or of a temporary file";
 }
 
 TEST_F(SetupRun, CancellingTheFolderBrowserLeavesTheTypedFolder)

@@ -1,0 +1,79 @@
+// The record of what setup wrote into the install folder, kept beside the
+// files as the text file "install.lst":
+//
+//   product NAME                        the header's name (install record, entry)
+//   shortcut PATH                       the Start menu shortcut setup made
+//   installed SIZE CHECKSUM NAME        a file of the archive, as setup put it in place
+//   copy SIZE CHECKSUM NAME             the archive's copy of a kept file (NAME.new)
+//
+// SIZE in decimal, CHECKSUM the 64-bit FNV-1a of the bytes in 16 hex digits.
+// A reinstall replaces only a file whose bytes are still what the record says
+// setup installed; the uninstaller removes only those.  The record itself and
+// the uninstaller "uninstall.exe" are setup's own and never in an archive.
+#ifndef VANTREL_RECORD_H
+#define VANTREL_RECORD_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "inst/payload.h"
+
+#define RECORDNAME "install.lst"
+#define UNINSTALLERNAME "uninstall.exe"
+
+enum { LINKPATHSIZE = 300 };
+
+enum RecordKind { RECORDINSTALLED = 'i', RECORDCOPY = 'c' };
+
+struct RecordedFile {
+    char name[NAMESIZE];
+    char kind;  // RecordKind
+    long long size;
+    uint64_t sum;
+};
+
+struct InstallRecord {
+    char product[NAMESIZE];
+    char shortcut[LINKPATHSIZE];  // empty for none
+    RecordedFile *files;
+    int count;
+    int room;
+};
+
+// The size and checksum of some bytes, built up part by part.
+struct Fingerprint {
+    long long size;
+    uint64_t sum;
+};
+void fingerprintstart(Fingerprint *f);
+void fingerprintadd(Fingerprint *f, const unsigned char *bytes, size_t count);
+bool samefingerprint(const Fingerprint &a, long long size, uint64_t sum);
+// The fingerprint of the whole file at path; false when it cannot be read whole.
+bool fingerprintfile(const char *path, Fingerprint *f);
+
+void recordstart(InstallRecord *r);
+void recordfree(InstallRecord *r);
+// The entry of this kind for name (names compared as the file system does);
+// null when there is none.
+RecordedFile *recordfind(InstallRecord *r, const char *name, char kind);
+// Sets (adds or replaces) the entry for name; false when memory runs out.
+bool recordput(InstallRecord *r, const char *name, char kind, const Fingerprint &f);
+void recorddrop(InstallRecord *r, const char *name, char kind);
+
+// Reads folder's record.  1 when read; 0 when there is none or it is
+// damaged; -1 when it cannot be read.  The record is empty unless read.
+int recordload(InstallRecord *r, const char *folder);
+// Writes the record whole to a new file in folder, on the disk before it
+// takes the old one's place; false when any part fails (the old one stays).
+bool recordsave(const InstallRecord *r, const char *folder);
+
+// Puts a whole new file in place: written by the caller to the temporary name
+// that placebegin chooses in folder, then flushed and moved over target by
+// placefinish, so target is always its old bytes or the whole new ones.  On a
+// failure the temporary file is removed.
+enum { TEMPNAMEMOST = 1000 };
+SetupFile *placebegin(const char *folder, char *temp, size_t size);
+bool placefinish(SetupFile *file, const char *temp, const char *target);
+void placeabandon(SetupFile *file, const char *temp);
+
+#endif

@@ -1,0 +1,35 @@
+// What setup and its uninstaller need of the Windows shell and of files in
+// use, beyond the file layer: the Start menu shortcut, the copy of the
+// running program that becomes the uninstaller, and the removal of files that
+// another program may hold open.  On Windows these are shellwin32.cpp; the
+// host tests link a model of them (tests/setup/shellmodel.cpp).
+#ifndef VANTREL_SHELL_H
+#define VANTREL_SHELL_H
+
+#include <cstddef>
+
+// The current user's Start menu programs folder, ending in its backslash.
+bool startmenufolder(char *folder, size_t size);
+
+// Makes (or replaces) the shortcut file link, which starts program in the
+// working folder folder and shows program's icon.
+bool makeshortcut(const char *link, const char *program, const char *folder);
+
+// Copies the running program whole to target, through a temporary name
+// beside it, on the disk before it takes target's place.
+bool copyprogram(const char *target);
+
+// A file held for removal, so that no other program can open it meanwhile;
+// null when it cannot be removed now (in use, read-only, missing).
+struct RemovalClaim;
+RemovalClaim *claimremoval(const char *path);
+// Lets the file go, and removes it when remove is true; false when that fails.
+bool endclaim(RemovalClaim *claim, bool remove);
+
+// Calls each with every plain file name in folder (which ends in its
+// backslash); false when the folder cannot be read.
+bool listfolder(const char *folder, void (*each)(const char *name, void *context), void *context);
+// Removes folder when it is empty.
+bool removefolder(const char *folder);
+
+#endif

@@ -1,0 +1,18 @@
+// The shell seam of setup (inst/shell.h) for the host tests: the Start menu
+// is the folder "startmenu" of the scratch folder, a shortcut a text file
+// "program|folder", the uninstaller the bytes "uninstaller"; files named busy
+// are in use and cannot be removed; the uninstaller's questions are answered
+// from a list and every question and message is logged.
+#ifndef VANTREL_SHELLMODEL_H
+#define VANTREL_SHELLMODEL_H
+
+#include <set>
+#include <string>
+#include <vector>
+
+extern std::set<std::string> busyfiles;       // as the uninstaller names them
+extern std::vector<bool> answers;             // the next answers, Yes as true; No when none is left
+extern std::vector<std::string> uninstalllog; // "ask TEXT", "ask no-default TEXT", "tell TEXT"
+void resetshellmodel();
+
+#endif
