@@ -71,52 +71,7 @@ vector<string> items(HWND list, UINT countmessage, UINT textmessage)
 struct Process : OtherProcess {
     ~Process()
     {
-        if (info.hProcess == nullptr) return;
-        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(info.hProcess, 99);
-            ADD_FAILURE() << "a program was still running at the end";
-        }
-        CloseHandle(info.hProcess);
-        CloseHandle(info.hThread);
-    }
-
-    // Starts the program with only its quoted name on the command line, in
-    // the folder, as a shortcut or a double-click does.
-    bool start(const string &program, const string &folder)
-    {
-        string line = "\"" + program + "\"";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        return CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                              folder.c_str(), &startup, &info) != 0;
-    }
-
-    // A visible dialog of this process with this title, or holding this
-    // control; null if none came while the process ran.
-    HWND await(const string &title, int control = 0, HWND other = nullptr)
-    {
-        return awaitdialog(info, title.c_str(), control, other, PATIENCE);
-    }
-
-    // "caption: text" of the next message box, which is then answered with
-    // the button (OK, Yes or No).
-    string answerbox(int button = IDOK)
-    {
-        HWND box = await("", MESSAGEBOXTEXT);
-        if (box == nullptr) return "no message box";
-        string said = textof(box) + ": " + controltext(box, MESSAGEBOXTEXT);
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-        for (ULONGLONG end = GetTickCount64() + PATIENCE; IsWindow(box) && GetTickCount64() < end;)
-            Sleep(20);
-        return said;
-    }
-
-    long exitcode()
-    {
-        if (WaitForSingleObject(info.hProcess, PATIENCE) != WAIT_OBJECT_0) return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(info.hProcess, &code);
-        return static_cast<long>(code);
+        if (!close()) ADD_FAILURE() << "a program was still running at the end";
     }
 };
 
@@ -426,15 +381,15 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     const size_t words = readsource(readwholefile(INSTALLED + "orlavexdic.txt")).size();
     {
         Process started;
-        ASSERT_TRUE(started.start(program, folder));
+        ASSERT_TRUE(started.start(program, "", folder));
         HWND dialog = started.await("Orlavex Dictionary");
         ASSERT_NE(dialog, nullptr) << "the main dialog appears with no message before it";
-        EXPECT_EQ(controltext(dialog, 103), std::to_string(words)) << "every word is listed";
+        EXPECT_EQ(controltext(dialog, IDC_WORDCOUNT), std::to_string(words)) << "every word is listed";
         // mark a word
-        for (char key : string("bollard")) ASSERT_TRUE(deliver(GetDlgItem(dialog, 120), WM_CHAR, key, 1));
-        ASSERT_TRUE(deliver(GetDlgItem(dialog, 148), BM_CLICK, 0, 0));
-        EXPECT_EQ(controltext(dialog, 148), "Unmark from &revision");
-        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(2, 0), 0);
+        for (char key : string("bollard")) ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_WORD), WM_CHAR, key, 1));
+        ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_REVISION), BM_CLICK, 0, 0));
+        EXPECT_EQ(controltext(dialog, IDC_REVISION), "Unmark from &revision");
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 0), 0);
         EXPECT_EQ(started.exitcode(), 0);
     }
     // and edit the word file

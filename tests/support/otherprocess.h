@@ -101,13 +101,14 @@ struct OtherProcess {
         return awaitdialog(info, title, control, other, patience);
     }
 
-    // "caption: text" of the next message box, which is then answered with OK.
-    std::string answerbox()
+    // "caption: text" of the next message box, which is then answered with
+    // the button (OK, Yes or No).
+    std::string answerbox(int button = IDOK)
     {
         HWND box = await(nullptr, MESSAGEBOXTEXT);
         if (box == nullptr) return "no message box";
         std::string said = windowtext(box) + ": " + controltext(box, MESSAGEBOXTEXT);
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
         for (ULONGLONG end = GetTickCount64() + patience; IsWindow(box) && GetTickCount64() < end;) Sleep(20);
         return said;
     }
