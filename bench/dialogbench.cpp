@@ -89,6 +89,17 @@ static void timekey(int entries, int runs, double plainms, const char *name, int
     addfigure(entries, label, t, plainms, 0, "100 ms per keystroke");
 }
 
+// The store opened for a scan as the file layer reads one: unbuffered, into
+// the read-ahead block; null when it cannot be opened.
+static FILE *openscan(ReadAhead *ahead)
+{
+    FILE *stream = fopen(STOREFILE, "rb");
+    if (stream == nullptr) return nullptr;
+    setvbuf(stream, nullptr, _IONBF, 0);
+    startahead(ahead);
+    return stream;
+}
+
 // The lookup's own scan for a word no entry has: the mark and word of each
 // record read, the rest passed over, as the file layer reads a scan: through
 // its read-ahead block, or through a view of the store (bench/fileview.h,
@@ -96,11 +107,9 @@ static void timekey(int entries, int runs, double plainms, const char *name, int
 static void scanformiss(const char *word, bool view)
 {
     int count = countrecords(RECORDSIZE, STOREFILE);
-    FILE *stream = fopen(STOREFILE, "rb");
-    if (stream == nullptr) return;
-    setvbuf(stream, nullptr, _IONBF, 0);
     static ReadAhead ahead;
-    startahead(&ahead);
+    FILE *stream = openscan(&ahead);
+    if (stream == nullptr) return;
     FileView *mapped = view ? viewopen(stream) : nullptr;
     const size_t head = offsetof(DictEntry, meaning);
     DictEntry entry;
@@ -123,6 +132,14 @@ static void scanformiss(const char *word, bool view)
     fclose(stream);
 }
 
+// One part of a keystroke's breakdown, labelled with how the toolkit ran.
+static void addpart(int entries, const char *part, const char *how, const Timing &t, double plainms)
+{
+    char label[96];
+    snprintf(label, sizeof label, "%s (%s)", part, how);
+    addfigure(entries, label, t, plainms, 0, "breakdown");
+}
+
 // A miss keystroke in the word box, whole and operation by operation, with
 // the toolkit's shortcuts as given: the scan, the meaning box as the command
 // writes it, the word list positioned on the text, and the rest.
@@ -136,11 +153,9 @@ static void breakdown(int entries, int runs, double plainms, bool shortcuts, con
     char last = before[length - 1];
     before[length - 1] = '\0';
     auto restore = [&] { prepare(IDC_WORD, before); };
-    char label[64];
 
     Timing whole = timeruns(runs, [&] { key(IDC_WORD, last); }, restore);
-    snprintf(label, sizeof label, "miss keystroke, whole (%s)", how);
-    addfigure(entries, label, whole, plainms, 0, "breakdown");
+    addpart(entries, "miss keystroke, whole", how, whole, plainms);
 
     Timing scan = timeruns(runs, [&] { scanformiss(glossary.missingword, false); });
     addfigure(entries, "  the store scan (read ahead)", scan, plainms, 0, "breakdown");
@@ -158,8 +173,7 @@ static void breakdown(int entries, int runs, double plainms, bool shortcuts, con
         tkendcommand(d);
         settle();
     }, restore);
-    snprintf(label, sizeof label, "  the meaning box, three texts (%s)", how);
-    addfigure(entries, label, meaning, plainms, 0, "breakdown");
+    addpart(entries, "  the meaning box, three texts", how, meaning, plainms);
 
     Timing list = timeruns(runs, [&] {
         int index = tklistselectprefix(d, IDC_WORDLIST, glossary.missingword);
@@ -167,12 +181,10 @@ static void breakdown(int entries, int runs, double plainms, bool shortcuts, con
         else tklistsettop(d, IDC_WORDLIST, index);
         settle();
     }, restore);
-    snprintf(label, sizeof label, "  the word list positioned (%s)", how);
-    addfigure(entries, label, list, plainms, 0, "breakdown");
+    addpart(entries, "  the word list positioned", how, list, plainms);
 
     Timing rest = {whole.median - scan.median - meaning.median - list.median, 0, runs};
-    snprintf(label, sizeof label, "  everything else (%s)", how);
-    addfigure(entries, label, rest, plainms, 0, "breakdown");
+    addpart(entries, "  everything else", how, rest, plainms);
     toolkitshortcuts = true;
 }
 
@@ -181,11 +193,9 @@ static void breakdown(int entries, int runs, double plainms, bool shortcuts, con
 static void scanfornarrowing()
 {
     int count = countrecords(RECORDSIZE, STOREFILE);
-    FILE *stream = fopen(STOREFILE, "rb");
-    if (stream == nullptr) return;
-    setvbuf(stream, nullptr, _IONBF, 0);
     static ReadAhead ahead;
-    startahead(&ahead);
+    FILE *stream = openscan(&ahead);
+    if (stream == nullptr) return;
     const size_t head = offsetof(DictEntry, meaning);
     DictEntry entry;
     for (int i = 0; i < count && readahead(&ahead, stream, &entry, head) == head; ++i)
@@ -200,10 +210,8 @@ static void narrowbreakdown(int entries, int runs, double plainms, bool shortcut
     toolkitshortcuts = shortcuts;
     const char *how = shortcuts ? "shortcuts" : "plain calls";
     auto restore = [] { prepare(IDC_PREFIX, "s"); };
-    char label[64];
     Timing whole = timeruns(runs, [] { key(IDC_PREFIX, '\b'); }, restore);
-    snprintf(label, sizeof label, "all words back, whole (%s)", how);
-    addfigure(entries, label, whole, plainms, 0, "breakdown");
+    addpart(entries, "all words back, whole", how, whole, plainms);
 
     Timing scan = timeruns(runs, [] { scanfornarrowing(); });
     addfigure(entries, "  the store scan (read ahead)", scan, plainms, 0, "breakdown");
@@ -221,8 +229,9 @@ static void narrowbreakdown(int entries, int runs, double plainms, bool shortcut
         tkfillend(d, IDC_WORDLIST);
         settle();
     }, restore);
-    snprintf(label, sizeof label, "  the list refilled, %d words (%s)", static_cast<int>(words.size()), how);
-    addfigure(entries, label, refill, plainms, 0, "breakdown");
+    char part[64];
+    snprintf(part, sizeof part, "  the list refilled, %d words", static_cast<int>(words.size()));
+    addpart(entries, part, how, refill, plainms);
 
     Timing emptied = timeruns(runs, [&] {
         tkbegincommand(d);
@@ -235,12 +244,10 @@ static void narrowbreakdown(int entries, int runs, double plainms, bool shortcut
         SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(IDC_PREFIX)), TRUE);
         settle();
     });
-    snprintf(label, sizeof label, "  the word box emptied and looked up (%s)", how);
-    addfigure(entries, label, emptied, plainms, 0, "breakdown");
+    addpart(entries, "  the word box emptied and looked up", how, emptied, plainms);
 
     Timing rest = {whole.median - scan.median - refill.median - emptied.median, 0, runs};
-    snprintf(label, sizeof label, "  everything else (%s)", how);
-    addfigure(entries, label, rest, plainms, 0, "breakdown");
+    addpart(entries, "  everything else", how, rest, plainms);
     toolkitshortcuts = true;
 }
 
