@@ -30,8 +30,11 @@ void benchrebuild(const Glossary &glossary, int runs)
     });
     addfigure(glossary.entries, "rebuild command, with list refill", t, 0, megabytes, "100 MB/s of source");
 
-    // the same from the store of the other figures, keeping its marks and levels
-    fs::copy_file(home / STOREFILE, STOREFILE, fs::copy_options::overwrite_existing);
+    // the same from the store of the other figures, keeping its marks and levels;
+    // the rebuilt store is removed first, since the MinGW library's copy that
+    // overwrites takes any two files on one drive for the same file ("File exists")
+    fs::remove(STOREFILE);
+    fs::copy_file(home / STOREFILE, STOREFILE);
     Timing keeping = timeruns(runs, [&] {
         d->answers.push_back(ANSWER_YES);
         rebuildkeepingstudy(d);

@@ -60,15 +60,16 @@ static void appendmeaningline(const char *line, size_t length, size_t *used, boo
     entrybuffer.meaning[*used] = '\0';
 }
 
-static bool writeentry(DataFile *store)
+static bool writeentry(DataFile *store, RecordStep step, void *context)
 {
     entrybuffer.level = LevelVeryHard;
+    if (step) step(&entrybuffer, context);
     return filewrite(store, &entrybuffer, RECORDSIZE) == (size_t)RECORDSIZE;
 }
 
 // Reads the source line by line into the new store.  Lines before the first
 // headword line belong to no entry and are skipped.
-Compiled compilesource(SourceText *source, DataFile *store)
+Compiled compilesource(SourceText *source, DataFile *store, RecordStep step, void *context)
 {
     char line[LINESIZE];
     bool inentry = false;
@@ -80,7 +81,7 @@ Compiled compilesource(SourceText *source, DataFile *store)
         if (memchr(line, '\0', length) != nullptr) return READFAILED;
         if (strstr(line, MARKER) != nullptr) {
             cutheadword(line);
-            if (inentry && !writeentry(store)) return WRITEFAILED;
+            if (inentry && !writeentry(store, step, context)) return WRITEFAILED;
             memset(&entrybuffer, 0, sizeof entrybuffer);
             copytext(entrybuffer.word, WORDSIZE, line);
             used = 0;
@@ -92,12 +93,12 @@ Compiled compilesource(SourceText *source, DataFile *store)
     }
     if (fileerror(source->file)) return READFAILED;
     if (!inentry) return NOENTRY;
-    return writeentry(store) ? COMPILED : WRITEFAILED;
+    return writeentry(store, step, context) ? COMPILED : WRITEFAILED;
 }
 
 // The source is read in binary, so that no byte of it (a Ctrl-Z, a CR) ends
 // or changes it unseen; sourcetext.h turns it into the lines of text.
-Compiled compilefiles(const char *sourcepath, const char *storepath)
+Compiled compilefiles(const char *sourcepath, const char *storepath, RecordStep step, void *context)
 {
     DataFile *file = fileopen(sourcepath, "rb");
     if (!file) return NOSOURCE;
@@ -112,7 +113,7 @@ Compiled compilefiles(const char *sourcepath, const char *storepath)
     }
     DataFile *store = fileopen(storepath, "wb");
     if (store) {
-        compiled = compilesource(source, store);
+        compiled = compilesource(source, store, step, context);
         if (!fileflush(store) && compiled == COMPILED) compiled = WRITEFAILED;
         if (!fileclose(store) && compiled == COMPILED) compiled = WRITEFAILED;
     } else {

@@ -6,20 +6,28 @@
 
 #include "dictionary/fileio.h"
 
+struct DictEntry;
+
 enum Compiled { COMPILED, NOSOURCE, NOENTRY, READFAILED, WRITEFAILED, UTF16SOURCE };
 
 struct SourceText;
+
+// A step given each record just before it is written, with the context it was
+// given with: it may set the record's fields.  None leaves every record as
+// the source makes it: unmarked, at level 3.
+typedef void (*RecordStep)(DictEntry *entry, void *context);
 
 // Appends one record per entry of the source (started, dictionary/sourcetext.h)
 // to the open store, through the entry buffer.  Lines before the first headword line are skipped.  A
 // source with a NUL byte anywhere is READFAILED: it is not text, and the NUL
 // would hide the rest of its line.
-Compiled compilesource(SourceText *source, DataFile *store);
+Compiled compilesource(SourceText *source, DataFile *store, RecordStep step = nullptr, void *context = nullptr);
 
 // Opens the source, tells its encoding (a UTF-16 source is UTF16SOURCE and no
 // store is made), opens the store from empty, compiles, flushes the store to
 // the disk and closes both; the store is only complete when the result is
 // COMPILED.
-Compiled compilefiles(const char *sourcepath, const char *storepath);
+Compiled compilefiles(const char *sourcepath, const char *storepath, RecordStep step = nullptr,
+                      void *context = nullptr);
 
 #endif

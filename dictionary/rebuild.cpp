@@ -23,8 +23,9 @@
 // been added as it was read: every word of the new store, no filter applied.
 //
 // The rebuild that keeps the marks and levels reads them from the old store
-// first, compiles the same way, writes them into the new store before it is
-// on the disk in the old one's place, and then narrows the list, its counts
+// first, compiles the same way with each record given its mark and level as
+// it is written, so the new store has them before it is on the disk in the
+// old one's place, and then narrows the list, its counts
 // and the status line as the settings and filters shown ask, since the new
 // store has marks and levels worth filtering by.
 
@@ -84,11 +85,12 @@ static bool confirmed(Dialog d, const char *question)
     return false;
 }
 
-// Compiles the text source into the new store beside the store; false, with
-// the failure told and no new store left, when it is not complete.
-static bool compilednewstore(Dialog d)
+// Compiles the text source into the new store beside the store, each record
+// through step if given; false, with the failure told and no new store left,
+// when it is not complete.
+static bool compilednewstore(Dialog d, RecordStep step = nullptr, void *context = nullptr)
 {
-    switch (compilefiles(SOURCEFILE, NEWSTOREFILE)) {
+    switch (compilefiles(SOURCEFILE, NEWSTOREFILE, step, context)) {
     case NOSOURCE:
         tkmessage(d, SOURCEMISSING, ERRORCAPTION, BOX_OK);
         return false;
@@ -117,12 +119,12 @@ int rebuildstore(Dialog d)
 // "Rebuilding done!", how many entries kept a mark or a level, and the
 // headwords of the marked or graded entries that no new entry took: up to
 // ten of them, then how many more.
-static void tellkept(Dialog d, const StudyRecord &record, int kept)
+static void tellkept(Dialog d, const StudyRecord &record)
 {
     char message[2048];
     char line[128];
     copytext(message, sizeof message, DONE);
-    snprintf(line, sizeof line, "\n\nEntries that kept a revision mark or a difficulty level: %d", kept);
+    snprintf(line, sizeof line, "\n\nEntries that kept a revision mark or a difficulty level: %d", record.kept);
     appendtext(message, sizeof message, line);
     int lost = 0;
     for (int i = 0; i < record.count; ++i) {
@@ -151,14 +153,12 @@ int rebuildkeepingstudy(Dialog d)
         tkmessage(d, STUDYUNREADABLE, ERRORCAPTION, BOX_OK);
         return 0;
     }
-    int kept = 0;
-    bool rebuilt = compilednewstore(d);
     // the marks and levels are in the new store before it is on the disk in the old one's place
-    if (rebuilt && !(carrystudyrecord(NEWSTOREFILE, &record, &kept) && filereplace(NEWSTOREFILE, STOREFILE)))
-        rebuilt = fail(d, STORENOTWRITTEN);
+    bool rebuilt = compilednewstore(d, carrystudy, &record);
+    if (rebuilt && !filereplace(NEWSTOREFILE, STOREFILE)) rebuilt = fail(d, STORENOTWRITTEN);
     if (rebuilt) {
         filterwordlist(d);
-        tellkept(d, record, kept);
+        tellkept(d, record);
     }
     freestudyrecord(&record);
     return rebuilt ? 1 : 0;

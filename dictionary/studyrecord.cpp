@@ -4,21 +4,14 @@
 #include <cstring>
 #include <new>
 
-#include "dictionary/readahead.h"
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
 
 // The old store is read once, its words, marks and levels only, into one
-// block of words and a table sorted by headword; each word of the new store
-// is then found in the table by a binary search.  The new store is read once
-// in blocks of whole records, and of each block the bytes from the first
-// field that changed to the last are written back where they were: one write
-// a block, and a disk writes one run of pages much faster than the same
-// fields scattered over the file two bytes at a time.
-
-// records: as many as make a read that goes straight into the block, past
-// the read-ahead (267,432 bytes)
-static const int CARRYBLOCK = (int)(READAHEADSIZE / RECORDSIZE) + 1;
+// block of words and a table sorted by headword; each record of the new store
+// is then found in the table by a binary search as the compiler is about to
+// write it, so that the new store is written once, marks and levels in it,
+// and goes to the disk once.
 
 bool hasstudy(int mark, int level)
 {
@@ -102,57 +95,18 @@ static StudiedEntry *takestudied(StudyRecord *record, const char *word)
     return next;
 }
 
-// Gives the record of the new store the mark and the level of the old entry
-// it takes, if any; widens [*from, *to) of the block to the fields changed.
-static void carryinto(StudyRecord *record, DictEntry *block, int i, int *kept, size_t *from, size_t *to)
+void carrystudy(DictEntry *entry, void *record)
 {
-    DictEntry *entry = &block[i];
+    StudyRecord *study = static_cast<StudyRecord *>(record);
+    if (study->count == 0) return;
     char word[WORDSIZE];
     memcpy(word, entry->word, WORDSIZE);
     word[WORDSIZE - 1] = '\0';
-    const StudiedEntry *studied = takestudied(record, word);
+    const StudiedEntry *studied = takestudied(study, word);
     if (!studied) return;
-    if (hasstudy(studied->mark, studied->level)) ++*kept;
-    size_t at = (size_t)i * RECORDSIZE;
-    if (entry->mark != studied->mark) {
-        entry->mark = studied->mark;
-        *from = std::min(*from, at + offsetof(DictEntry, mark));
-        *to = std::max(*to, at + offsetof(DictEntry, mark) + sizeof entry->mark);
-    }
-    if (entry->level != studied->level) {
-        entry->level = studied->level;
-        *from = std::min(*from, at + offsetof(DictEntry, level));
-        *to = std::max(*to, at + offsetof(DictEntry, level) + sizeof entry->level);
-    }
-}
-
-bool carrystudyrecord(const char *path, StudyRecord *record, int *kept)
-{
-    *kept = 0;
-    if (record->count == 0) return true;
-    int count = countrecords(RECORDSIZE, path);
-    DictEntry *block = new (std::nothrow) DictEntry[CARRYBLOCK];
-    DataFile *store = block ? fileopen(path, "rb+") : nullptr;
-    if (!store) {
-        delete[] block;
-        return false;
-    }
-    bool whole = true;
-    for (int first = 0; whole && first < count; first += CARRYBLOCK) {
-        int records = std::min(CARRYBLOCK, count - first);
-        size_t bytes = (size_t)records * RECORDSIZE;
-        whole = fileread(store, block, bytes) == bytes;
-        size_t from = bytes, to = 0;  // the bytes of the block that changed
-        for (int i = 0; whole && i < records; ++i) carryinto(record, block, i, kept, &from, &to);
-        // back to the first byte that changed, and on to the next block after the last
-        if (whole && from < to)
-            whole = fileseek(store, (long)from - (long)bytes, SEEK_CUR) &&
-                    filewrite(store, reinterpret_cast<char *>(block) + from, to - from) == to - from &&
-                    fileseek(store, (long)(bytes - to), SEEK_CUR);
-    }
-    whole = whole && fileflush(store);
-    delete[] block;
-    return fileclose(store) && whole;
+    if (hasstudy(studied->mark, studied->level)) ++study->kept;
+    entry->mark = studied->mark;
+    entry->level = studied->level;
 }
 
 void freestudyrecord(StudyRecord *record)

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+struct DictEntry;
+
 // One entry of the old store.
 struct StudiedEntry {
     uint32_t word;  // where its headword starts in the record's words
@@ -23,6 +25,7 @@ struct StudyRecord {
     size_t wordsroom;
     StudiedEntry *entries;   // by headword, byte for byte, then by place
     int count;
+    int kept;                // new entries that took a mark or a level other than 3
 };
 
 // True when an entry holds what a rebuilt one lacks: a mark, or a level other than 3.
@@ -33,13 +36,13 @@ bool hasstudy(int mark, int level);
 // but could not be read whole, or memory ran short.
 bool readstudyrecord(const char *path, StudyRecord *record);
 
-// Gives each entry of the new store at path the mark and the level of the
-// old entry with the same headword, byte for byte: the n-th new entry of a
-// headword those of the n-th old one.  Every other entry keeps what it holds.
-// Only the fields that change are rewritten, and the store is then put on the
-// disk.  *kept counts the new entries that got a mark or a level other than
-// 3.  False when a read, a write or the flush failed.
-bool carrystudyrecord(const char *path, StudyRecord *record, int *kept);
+// The compiler's step for each record of the new store (dictionary/compile.h),
+// record a StudyRecord: gives the entry the mark and the level of the old
+// entry with the same headword, byte for byte, the n-th new entry of a
+// headword those of the n-th old one; any other entry keeps what it holds.
+// Counts in the record's kept the new entries that got a mark or a level
+// other than 3.
+void carrystudy(DictEntry *entry, void *record);
 
 void freestudyrecord(StudyRecord *record);
 
