@@ -8,31 +8,16 @@
 #include "ui/listorder.h"
 #include "dictionary/resource.h"
 
-const int NOLIMIT = 0x7ffffffe;
-
 Dialog headlesscreate()
 {
     DialogWindow *d = new DialogWindow();
-    d->title = "orlavex dictionary";
-    d->clientwidth = 1000;
-    d->clientheight = 600;
-    d->focus = 0;
-    d->ended = false;
-    d->result = -1;
-    d->searchmenus = 0;
     for (const TemplateControl &t : MAINTEMPLATE) {
         Control c;
         c.id = t.id;
         c.kind = t.kind;
         c.text = t.caption;
         c.enabled = t.enabled;
-        c.checked = false;
-        c.limit = NOLIMIT;
-        c.filling = false;
-        c.selected = NOITEM;
-        c.top = 0;
         c.group = t.group;
-        for (int &p : c.place) p = 0;
         d->controls.push_back(c);
     }
     return d;

@@ -24,8 +24,7 @@ TEST_F(Lookup, TypingTheStartOfAHeadwordSearchesAndHighlightsItThenEnterTakesIt)
         {"har", "harbour", "Sheltered water where vessels lie.", "5", IDC_LEVEL_VERYEASY},
         {"bol", "bollard", "A short post on a quay for mooring lines.", "3", IDC_LEVEL_EASY},
     };
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     for (const Completed &row : rows) {
         SCOPED_TRACE(row.typed);
         usertype(dialog, IDC_WORD, row.typed);
@@ -51,8 +50,7 @@ TEST_F(Lookup, TypingTheStartOfAHeadwordSearchesAndHighlightsItThenEnterTakesIt)
 
 TEST_F(Lookup, IgnoresCaseButLeavesTheWordBoxAsTyped)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "BERTH");
     EXPECT_EQ(textof(dialog, IDC_MEANING), "A ship's place at a quay.\r\nAlso a bunk.");
     EXPECT_EQ(textof(dialog, IDC_WORD), "BERTH");
@@ -105,8 +103,7 @@ TEST_F(Lookup, ReservedNamesGreetAndNeverReadTheStore)
 
 TEST_F(Lookup, KeepsTheEntryNumberAfterAMissAndClearsTheRadios)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "mooring");
     EXPECT_EQ(textof(dialog, IDC_ENTRYNO), "7");
     EXPECT_TRUE(checkedlevels(dialog).empty()) << "level 0 is no radio";
@@ -124,8 +121,7 @@ TEST_F(Lookup, KeepsTheEntryNumberAfterAMissAndClearsTheRadios)
 
 TEST_F(Lookup, EnterWithATextNoHeadwordBeginsWithIsNotFound)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "kedge");
     EXPECT_EQ(selecteditem(dialog, IDC_WORDLIST), "(none)");
     userenter(dialog);
@@ -136,8 +132,7 @@ TEST_F(Lookup, EnterWithATextNoHeadwordBeginsWithIsNotFound)
 
 TEST_F(Lookup, AnEmptyWordBoxShowsNothingAndDisablesBothButtons)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "anchor");
     usertype(dialog, IDC_WORD, "");
     EXPECT_EQ(textof(dialog, IDC_MEANING), "");
@@ -149,8 +144,7 @@ TEST_F(Lookup, AnEmptyWordBoxShowsNothingAndDisablesBothButtons)
 
 TEST_F(Lookup, PickingAWordInTheListLooksItUpWithoutScrollingTheList)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     int top = tklistgettop(dialog, IDC_WORDLIST);
     userpick(dialog, IDC_WORDLIST, 2);  // bollard
     EXPECT_EQ(textof(dialog, IDC_WORD), "bollard");
@@ -166,8 +160,7 @@ TEST_F(Lookup, PickingAWordInTheListLooksItUpWithoutScrollingTheList)
 
 TEST_F(Lookup, AWordTheFiltersHideIsStillFound)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     userclick(dialog, IDC_SHOW_UNKNOWN);
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), vector<string>{"dry dock"});
     usertype(dialog, IDC_WORD, "anchor");

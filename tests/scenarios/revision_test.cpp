@@ -40,8 +40,7 @@ TEST_F(Revision, TogglingChangesOnlyTheTwoMarkBytesAndTogglingTwiceRestoresTheSt
 
 TEST_F(Revision, AMarkedEntryIsUnmarkedAndTheListIsNotNarrowedAgain)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     userclick(dialog, IDC_MARKEDONLY);
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), vector<string>{"berth"});
     usertype(dialog, IDC_WORD, "berth");
@@ -146,8 +145,7 @@ TEST_F(Revision, EachLevelRadioStoresItsOwnIdentifierAndSaysSo)
         {IDC_LEVEL_EASY, 115}, {IDC_LEVEL_UNKNOWN, 117}, {IDC_LEVEL_VERYHARD, 3},
         {IDC_LEVEL_HARD, 114}, {IDC_LEVEL_VERYEASY, 116},
     };
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     vector<string> listed = listitems(dialog, IDC_WORDLIST);
     int quay = (int)(std::find(listed.begin(), listed.end(), "quay") - listed.begin());
     for (const LevelClick &click : clicks) {
@@ -199,8 +197,7 @@ TEST_F(Revision, ALevelClickReadsAll99CharactersOfTheWordBox)
 
 TEST_F(Revision, AStoreThatIsGoneIsReportedByBothAndChangesNothing)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "anchor");
     std::filesystem::remove(STOREFILE);
     userclick(dialog, IDC_REVISION);

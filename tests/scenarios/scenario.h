@@ -19,6 +19,8 @@ protected:
     void TearDown() override;
     // Starts the dialog, closing the one the test started before.
     Dialog start(const char *tail = "");
+    // Starts the dialog on harbourglossary().
+    Dialog startonharbour(const char *tail = "");
     // The dialog started on a store of three words, with no command logged yet.
     Dialog startonthreewords();
     Dialog dialog = nullptr;

@@ -33,8 +33,7 @@ static int indexof(Dialog d, const char *word)
 
 TEST_F(Search, AHyphenatedWordGoesStraightToTheAllWordsSearch)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "Harbour-Wall");
     userclick(dialog, IDC_SEARCH);
     EXPECT_EQ(searchmenushown(), 0);
@@ -83,8 +82,7 @@ TEST_F(Search, ResultsAreSortedAndInLowerCaseWhateverTheStoredCase)
 
 TEST_F(Search, ASearchThatFindsNothingLeavesOnlyTheNoSynonymsHeader)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "anchor");
     userclick(dialog, IDC_SEARCH);
     usertype(dialog, IDC_WORD, "kedge");
@@ -95,8 +93,7 @@ TEST_F(Search, ASearchThatFindsNothingLeavesOnlyTheNoSynonymsHeader)
 
 TEST_F(Search, AQueryWithoutLettersCannotBeSearchedAndLeavesThePreviousResults)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "123");
     userclick(dialog, IDC_SEARCH);
     EXPECT_EQ(messagetexts(), vector<string>{NOSEARCH});
@@ -118,8 +115,7 @@ TEST_F(Search, AQueryWithoutLettersCannotBeSearchedAndLeavesThePreviousResults)
 
 TEST_F(Search, DoubleClickingAWordThatOnlyFindsItselfSaysNoSynonyms)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     userdoubleclick(dialog, IDC_WORDLIST, indexof(dialog, "bollard"));
     EXPECT_EQ(textof(dialog, IDC_MEANING), "A short post on a quay for mooring lines.") << "looked up first";
     EXPECT_EQ(listitems(dialog, IDC_RESULTS), (vector<string>{"No Synonyms found for bollard", "bollard"}));
@@ -135,8 +131,7 @@ TEST_F(Search, DoubleClickingAWordThatOnlyFindsItselfSaysNoSynonyms)
 
 TEST_F(Search, ChoosingAResultLooksItUpAndTheHeaderGivesBackTheLastMenuSearch)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "dry dock");
     userclick(dialog, IDC_SEARCH);
     usermenu(dialog, IDM_SEARCHPHRASE);
@@ -159,8 +154,7 @@ TEST_F(Search, ChoosingAResultLooksItUpAndTheHeaderGivesBackTheLastMenuSearch)
 
 TEST_F(Search, TheHeaderWithNoMenuSearchSinceStartEmptiesTheWordBox)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "quay");
     userclick(dialog, IDC_SEARCH);
     userchoose(dialog, IDC_RESULTS, 0);
@@ -190,8 +184,7 @@ TEST_F(Search, AStoreThatCannotBeSearchedIsReportedAndTheResultListStaysAsItWas)
 
 TEST_F(Search, MoreThanTenWordsAreSearchedWithTheFirstTenAndAllShownInTheHeader)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     string query = "wall";
     for (int i = 0; i < 9; ++i) query += " harbour";
     usertype(dialog, IDC_WORD, (query + " kedge").c_str());

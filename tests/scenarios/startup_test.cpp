@@ -7,8 +7,7 @@ using std::vector;
 
 TEST_F(Startup, FillsTheListLooksUpTheTailAndDisablesTheFilterBoxes)
 {
-    writestore(harbourglossary());
-    start("harbour wall");
+    startonharbour("harbour wall");
     EXPECT_EQ(tklistcount(dialog, IDC_WORDLIST), 38);
     EXPECT_EQ(textof(dialog, IDC_WORDCOUNT), "38");
     EXPECT_EQ(textof(dialog, IDC_STATUS), "") << "the full fill writes no entry count";
@@ -26,8 +25,7 @@ TEST_F(Startup, FillsTheListLooksUpTheTailAndDisablesTheFilterBoxes)
 
 TEST_F(Startup, AnEmptyTailLeavesEverythingEmptyAndBothButtonsDisabled)
 {
-    writestore(harbourglossary());
-    start("");
+    startonharbour();
     EXPECT_EQ(textof(dialog, IDC_WORD), "");
     EXPECT_EQ(textof(dialog, IDC_MEANING), "");
     EXPECT_FALSE(tkisenabled(dialog, IDC_SEARCH));
@@ -36,8 +34,7 @@ TEST_F(Startup, AnEmptyTailLeavesEverythingEmptyAndBothButtonsDisabled)
 
 TEST_F(Startup, TheNoCountSwitchIsStillLookedUpAsAWord)
 {
-    writestore(harbourglossary());
-    start("\\nocount");
+    startonharbour("\\nocount");
     EXPECT_EQ(textof(dialog, IDC_WORD), "\\nocount");
     EXPECT_EQ(textof(dialog, IDC_MEANING), "<<SEARCHING>>");
 }
@@ -74,8 +71,7 @@ TEST_F(Startup, AMissingStoreIsReportedAndTheWindowIsStillFinished)
 
 TEST_F(Startup, ExitAndEscapeEndTheDialogWithZero)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     int result = -1;
     EXPECT_FALSE(dialogended(dialog, &result));
     userescape(dialog);

@@ -82,8 +82,7 @@ protected:
     void SetUp() override
     {
         DialogTest::SetUp();
-        writestore(harbourglossary());
-        window = reinterpret_cast<HWND>(start("harbour"));
+        window = reinterpret_cast<HWND>(startonharbour("harbour"));
     }
 
     // Lets everything that became invalid paint; nothing is invalidated here.
