@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/text.h"
 #include "ui/dispatch.h"
 #include "ui/listorder.h"
 #include "dictionary/resource.h"
@@ -159,11 +160,6 @@ void tksetcheck(Dialog d, int id, bool checked)
     control(d, id).checked = checked;
 }
 
-static char sortfold(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
-}
-
 static bool nearlyignored(char c)
 {
     return c == '-' || c == '\'';
@@ -178,7 +174,7 @@ static int comparesorted(const std::string &a, const std::string &b)
         while (i < a.size() && nearlyignored(a[i])) ++i;
         while (j < b.size() && nearlyignored(b[j])) ++j;
         if (i == a.size() || j == b.size()) break;
-        unsigned char x = (unsigned char)sortfold(a[i]), y = (unsigned char)sortfold(b[j]);
+        unsigned char x = (unsigned char)lowerascii(a[i]), y = (unsigned char)lowerascii(b[j]);
         if (x != y) return x < y ? -1 : 1;
         ++i;
         ++j;
@@ -187,7 +183,7 @@ static int comparesorted(const std::string &a, const std::string &b)
     if (j != b.size()) return -1;
     // equal but for the nearly ignored marks: the item without them first
     for (size_t k = 0; k < a.size() && k < b.size(); ++k) {
-        char x = sortfold(a[k]), y = sortfold(b[k]);
+        char x = lowerascii(a[k]), y = lowerascii(b[k]);
         if (x == y) continue;
         if (nearlyignored(x) != nearlyignored(y)) return nearlyignored(x) ? 1 : -1;
         return (unsigned char)x < (unsigned char)y ? -1 : 1;
@@ -261,21 +257,12 @@ int tklistgetsel(Dialog d, int id)
     return control(d, id).selected;
 }
 
-static bool beginswithfolded(const std::string &item, const char *text)
-{
-    size_t n = strlen(text);
-    if (item.size() < n) return false;
-    for (size_t i = 0; i < n; ++i)
-        if (sortfold(item[i]) != sortfold(text[i])) return false;
-    return true;
-}
-
 int tklistselectprefix(Dialog d, int id, const char *text)
 {
     Control &c = control(d, id);
     if (text[0] == '\0') return NOITEM;
     for (size_t i = 0; i < c.items.size(); ++i) {
-        if (beginswithfolded(c.items[i], text)) {
+        if (beginswithnocase(c.items[i].c_str(), text)) {
             c.selected = (int)i;
             return (int)i;
         }

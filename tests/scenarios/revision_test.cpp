@@ -195,19 +195,6 @@ TEST_F(Revision, ALevelClickReadsAll99CharactersOfTheWordBox)
     EXPECT_EQ(textof(dialog, IDC_STATUS), "Difficulty level changed.");
 }
 
-TEST_F(Revision, AStoreThatIsGoneIsReportedByBothAndChangesNothing)
-{
-    startonharbour();
-    usertype(dialog, IDC_WORD, "anchor");
-    std::filesystem::remove(STOREFILE);
-    userclick(dialog, IDC_REVISION);
-    EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision");
-    userclick(dialog, IDC_LEVEL_EASY);
-    EXPECT_EQ(messagetexts(), (vector<string>{STOREMISSINGBOX, STOREMISSINGBOX}));
-    EXPECT_EQ(checkedlevels(dialog), vector<int>{IDC_LEVEL_EASY});
-    EXPECT_FALSE(std::filesystem::exists(STOREFILE)) << "nothing created";
-}
-
 TEST_F(Revision, AReadOnlyStoreIsLookedUpButNeitherToggledNorGraded)
 {
     writestore(harbourglossary());
@@ -226,20 +213,24 @@ TEST_F(Revision, AReadOnlyStoreIsLookedUpButNeitherToggledNorGraded)
     EXPECT_TRUE(readwholefile(STOREFILE) == before);
 }
 
+enum StoreAfter { StoreUnchanged, StoreEither, StoreAbsent };
+
 struct FailedRewrite {
     const char *name;
     void (*inject)();
-    bool storeunchanged;  // a failed close may still have put the bytes down
+    StoreAfter after;  // a failed close may still have put the bytes down
 };
 
 // A failed in-place write was once not noticed: the caption and the status
-// line told of a change that the store did not hold.
+// line told of a change that the store did not hold.  A store that is gone
+// is told the same way and not created again.
 TEST_F(Revision, AFailedRewriteIsReportedAndTheCaptionAndStatusLineStay)
 {
     const FailedRewrite cases[] = {
-        {"write fails", [] { filefaults.failwrite = 1; }, true},
-        {"half written", [] { filefaults.writelimit = 1; }, false},
-        {"close fails", [] { filefaults.failclose = true; }, false},
+        {"write fails", [] { filefaults.failwrite = 1; }, StoreUnchanged},
+        {"half written", [] { filefaults.writelimit = 1; }, StoreEither},
+        {"close fails", [] { filefaults.failclose = true; }, StoreEither},
+        {"the store is gone", [] { std::filesystem::remove(STOREFILE); }, StoreAbsent},
     };
     for (const FailedRewrite &c : cases) {
         writestore(harbourglossary());
@@ -263,8 +254,12 @@ TEST_F(Revision, AFailedRewriteIsReportedAndTheCaptionAndStatusLineStay)
         clearfilefaults();
         EXPECT_EQ(messagetexts(), (vector<string>{STOREMISSINGBOX, STOREMISSINGBOX})) << c.name;
         EXPECT_EQ(textof(dialog, IDC_STATUS), "38") << c.name;
-        if (c.storeunchanged) {
+        EXPECT_EQ(checkedlevels(dialog), vector<int>{IDC_LEVEL_EASY}) << c.name;
+        if (c.after == StoreUnchanged) {
             EXPECT_TRUE(readwholefile(STOREFILE) == before) << c.name;
+        }
+        if (c.after == StoreAbsent) {
+            EXPECT_FALSE(std::filesystem::exists(STOREFILE)) << c.name << ": nothing created";
         }
     }
 }
