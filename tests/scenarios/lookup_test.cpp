@@ -1,6 +1,4 @@
 // Looking up the word box on every keystroke, on Enter and on a pick in the list.
-#include <algorithm>
-
 #include "dictionary/revision.h"
 #include "tests/scenarios/scenario.h"
 
@@ -84,10 +82,9 @@ TEST_F(Lookup, ReservedNamesGreetAndNeverReadTheStore)
     for (const char *name : names) entries.push_back({name, "Never shown.", RevisionMark, LevelEasy});
     writestore(entries);
     start();
-    vector<string> listed = listitems(dialog, IDC_WORDLIST);
     for (const char *name : names) {
         usertype(dialog, IDC_WORD, "anchor");
-        userpick(dialog, IDC_WORDLIST, (int)(std::find(listed.begin(), listed.end(), name) - listed.begin()));
+        userpick(dialog, IDC_WORDLIST, indexof(dialog, name));
         EXPECT_EQ(textof(dialog, IDC_WORD), name);
         EXPECT_EQ(textof(dialog, IDC_MEANING), "hey, you typed my name!!") << name;
         EXPECT_FALSE(tkisenabled(dialog, IDC_REVISION)) << name;

@@ -1,5 +1,4 @@
 // Marking the entry on screen for revision and grading its difficulty.
-#include <algorithm>
 #include <filesystem>
 
 #include "tests/support/filefaults.h"
@@ -146,8 +145,7 @@ TEST_F(Revision, EachLevelRadioStoresItsOwnIdentifierAndSaysSo)
         {IDC_LEVEL_HARD, 114}, {IDC_LEVEL_VERYEASY, 116},
     };
     startonharbour();
-    vector<string> listed = listitems(dialog, IDC_WORDLIST);
-    int quay = (int)(std::find(listed.begin(), listed.end(), "quay") - listed.begin());
+    int quay = indexof(dialog, "quay");
     for (const LevelClick &click : clicks) {
         string before = readwholefile(STOREFILE);
         userpick(dialog, IDC_WORDLIST, quay);  // looks quay up and empties the status line

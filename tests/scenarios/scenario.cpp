@@ -1,5 +1,6 @@
 #include "tests/scenarios/scenario.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "dictionary/store.h"
@@ -86,6 +87,12 @@ std::string selecteditem(Dialog d, int id)
 {
     int index = id == IDC_RESULTS ? tkcombogetsel(d, id) : tklistgetsel(d, id);
     return index == NOITEM ? "(none)" : itemtext(d, id, index);
+}
+
+int indexof(Dialog d, const char *word)
+{
+    std::vector<std::string> listed = listitems(d, IDC_WORDLIST);
+    return (int)(std::find(listed.begin(), listed.end(), word) - listed.begin());
 }
 
 std::string topitem(Dialog d, int id)

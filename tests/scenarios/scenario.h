@@ -30,6 +30,8 @@ std::string textof(Dialog d, int id);
 std::vector<std::string> listitems(Dialog d, int id);
 std::string selecteditem(Dialog d, int id);
 std::string topitem(Dialog d, int id);
+// the place of the word in the word list, its count when it is not listed
+int indexof(Dialog d, const char *word);
 // the identifiers of the checked level radios, in the order 3, 114, 115, 116, 117
 std::vector<int> checkedlevels(Dialog d);
 // "caption: text" of every box shown

@@ -25,12 +25,6 @@ static vector<TestEntry> wallglossary()
     };
 }
 
-static int indexof(Dialog d, const char *word)
-{
-    vector<string> listed = listitems(d, IDC_WORDLIST);
-    return (int)(std::find(listed.begin(), listed.end(), word) - listed.begin());
-}
-
 TEST_F(Search, AHyphenatedWordGoesStraightToTheAllWordsSearch)
 {
     startonharbour();
