@@ -120,13 +120,6 @@ std::vector<std::string> messagetexts()
 std::string errortext(const char *text) { return std::string(ERRORCAPTION) + ": " + text; }
 const std::string STOREMISSINGBOX = errortext(STOREMISSING);
 
-std::vector<int> placeof(Dialog d, int id)
-{
-    int place[4];
-    tkgetplace(d, id, place);
-    return {place[0], place[1], place[2], place[3]};
-}
-
 void expectrestoredlayout(Dialog d)
 {
     const int dpi = layoutdpi();

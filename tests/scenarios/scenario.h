@@ -40,8 +40,6 @@ std::vector<std::string> messagetexts();
 std::string errortext(const char *text);
 // the box of a store that cannot be opened, as messagetexts gives it
 extern const std::string STOREMISSINGBOX;
-// x, y, width, height of a control in the client area
-std::vector<int> placeof(Dialog d, int id);
 // Sizes the client area to what 1000 x 600 is at 96 DPI, scaled to the
 // layout's DPI, and checks where the size-following controls stand.
 void expectrestoredlayout(Dialog d);
