@@ -24,10 +24,7 @@ Dialog headlesscreate()
     return d;
 }
 
-void headlessdestroy(Dialog d)
-{
-    delete d;
-}
+void headlessdestroy(Dialog d) { delete d; }
 
 Control *findcontrol(Dialog d, int id)
 {
@@ -76,25 +73,10 @@ void tksettext(Dialog d, int id, const char *text)
     if (c.kind == EDITBOX) raisecommand(d, id, NOTIFY_CHANGE);
 }
 
-void tksetnumber(Dialog d, int id, unsigned value)
-{
-    tksettext(d, id, std::to_string(value).c_str());
-}
-
-int tkgettext(Dialog d, int id, char *buffer, int size)
-{
-    return copyout(control(d, id).text, buffer, size);
-}
-
-void tklimittext(Dialog d, int id, int limit)
-{
-    control(d, id).limit = limit;
-}
-
-void tksettitle(Dialog d, const char *title)
-{
-    d->title = title;
-}
+void tksetnumber(Dialog d, int id, unsigned value) { tksettext(d, id, std::to_string(value).c_str()); }
+int tkgettext(Dialog d, int id, char *buffer, int size) { return copyout(control(d, id).text, buffer, size); }
+void tklimittext(Dialog d, int id, int limit) { control(d, id).limit = limit; }
+void tksettitle(Dialog d, const char *title) { d->title = title; }
 
 void tkclientsize(Dialog d, int *width, int *height)
 {
@@ -123,25 +105,10 @@ void tkgetplace(Dialog d, int id, int *place)
     for (int i = 0; i < 4; ++i) place[i] = control(d, id).place[i];
 }
 
-void tkenable(Dialog d, int id, bool enabled)
-{
-    control(d, id).enabled = enabled;
-}
-
-bool tkisenabled(Dialog d, int id)
-{
-    return control(d, id).enabled;
-}
-
-void tksetfocus(Dialog d, int id)
-{
-    d->focus = id;
-}
-
-int tkgetfocus(Dialog d)
-{
-    return d->focus;
-}
+void tkenable(Dialog d, int id, bool enabled) { control(d, id).enabled = enabled; }
+bool tkisenabled(Dialog d, int id) { return control(d, id).enabled; }
+void tksetfocus(Dialog d, int id) { d->focus = id; }
+int tkgetfocus(Dialog d) { return d->focus; }
 
 void tkcheckradio(Dialog d, int first, int last, int id)
 {
@@ -150,20 +117,9 @@ void tkcheckradio(Dialog d, int first, int last, int id)
             c.checked = c.id == id;
 }
 
-bool tkischecked(Dialog d, int id)
-{
-    return control(d, id).checked;
-}
-
-void tksetcheck(Dialog d, int id, bool checked)
-{
-    control(d, id).checked = checked;
-}
-
-static bool nearlyignored(char c)
-{
-    return c == '-' || c == '\'';
-}
+bool tkischecked(Dialog d, int id) { return control(d, id).checked; }
+void tksetcheck(Dialog d, int id, bool checked) { control(d, id).checked = checked; }
+static bool nearlyignored(char c) { return c == '-' || c == '\''; }
 
 // Case-insensitive, with hyphens and apostrophes weighing almost nothing:
 // they decide only between items that are otherwise equal.
@@ -191,10 +147,7 @@ static int comparesorted(const std::string &a, const std::string &b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-bool sortsbefore(const std::string &a, const std::string &b)
-{
-    return comparesorted(a, b) < 0;
-}
+bool sortsbefore(const std::string &a, const std::string &b) { return comparesorted(a, b) < 0; }
 
 // The platform's list finds the place of a new item by halving: an item that
 // compares equal (equal but for case) takes the new one in its own place, so
@@ -237,10 +190,7 @@ void tklistadd(Dialog d, int id, const char *text)
     if (c.selected != NOITEM && at <= c.selected) ++c.selected;
 }
 
-int tklistcount(Dialog d, int id)
-{
-    return (int)control(d, id).items.size();
-}
+int tklistcount(Dialog d, int id) { return (int)control(d, id).items.size(); }
 
 int tklistgettext(Dialog d, int id, int index, char *buffer, int size)
 {
@@ -252,10 +202,7 @@ int tklistgettext(Dialog d, int id, int index, char *buffer, int size)
     return copyout(c.items[(size_t)index], buffer, size);
 }
 
-int tklistgetsel(Dialog d, int id)
-{
-    return control(d, id).selected;
-}
+int tklistgetsel(Dialog d, int id) { return control(d, id).selected; }
 
 int tklistselectprefix(Dialog d, int id, const char *text)
 {
@@ -282,10 +229,7 @@ void tklistsettop(Dialog d, int id, int index)
     if (index >= 0 && index < (int)c.items.size()) c.top = index;
 }
 
-int tklistgettop(Dialog d, int id)
-{
-    return control(d, id).top;
-}
+int tklistgettop(Dialog d, int id) { return control(d, id).top; }
 
 void tkfillbegin(Dialog d, int id)
 {
@@ -332,25 +276,15 @@ void tkcomboinsert(Dialog d, int id, int index, const char *text)
     c.items.insert(c.items.begin() + index, text);
 }
 
-int tkcombocount(Dialog d, int id)
-{
-    return tklistcount(d, id);
-}
+int tkcombocount(Dialog d, int id) { return tklistcount(d, id); }
 
 int tkcombogettext(Dialog d, int id, int index, char *buffer, int size)
 {
     return tklistgettext(d, id, index, buffer, size);
 }
 
-void tkcombosetsel(Dialog d, int id, int index)
-{
-    tklistsetsel(d, id, index);
-}
-
-int tkcombogetsel(Dialog d, int id)
-{
-    return tklistgetsel(d, id);
-}
+void tkcombosetsel(Dialog d, int id, int index) { tklistsetsel(d, id, index); }
+int tkcombogetsel(Dialog d, int id) { return tklistgetsel(d, id); }
 
 int tkmessage(Dialog d, const char *text, const char *caption, int style)
 {
@@ -369,15 +303,8 @@ void tkenddialog(Dialog d, int result)
     d->result = result;
 }
 
-void tkshowsearchmenu(Dialog d, int)
-{
-    ++d->searchmenus;
-}
-
-void tkopendocument(Dialog d, const char *file)
-{
-    d->documents.push_back(file);
-}
+void tkshowsearchmenu(Dialog d, int) { ++d->searchmenus; }
+void tkopendocument(Dialog d, const char *file) { d->documents.push_back(file); }
 
 // Pictures, the icon and the credits box are the platform's alone.
 void tkseticon(Dialog, int) {}
