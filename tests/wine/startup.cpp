@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "tests/support/files.h"
 #include "tests/support/storebytes.h"
 #include "tests/support/otherprocess.h"
+#include "tests/support/scratchtest.h"
 
 namespace {
 
@@ -33,29 +35,20 @@ void writestore(const std::string &path, int extra)
 
 using Program = OtherProcess;
 
-class StartUp : public ::testing::Test {
+// Each test in a scratch folder of its own whose name has spaces.
+class StartUp : public ScratchFolderTest {
 public:
-    std::string folder;  // a scratch folder with spaces in its name
+    StartUp() : ScratchFolderTest("start test") {}
+    std::string folder;
     std::string program;
 
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::string(temp) + "vantrel start test " + test->name() + "\\";
-        CreateDirectoryA(folder.c_str(), nullptr);
-        DeleteFileA((folder + "dicbin.txt").c_str());
+        ScratchFolderTest::SetUp();
+        folder = std::filesystem::current_path().string() + "\\";
         program = folder + "vantrel.exe";
         ASSERT_TRUE(CopyFileA((programfolder() + "vantrel.exe").c_str(), program.c_str(), FALSE))
             << "vantrel.exe is built beside this test";
-    }
-
-    void TearDown() override
-    {
-        DeleteFileA((folder + "dicbin.txt").c_str());
-        DeleteFileA(program.c_str());
-        RemoveDirectoryA(folder.c_str());
     }
 
     // Starts the program in the scratch folder with this text after the
