@@ -75,4 +75,12 @@ const std::vector<std::string> &openeddocuments();
 // Wine) without the records of the program name; the model forgets all.
 void forgetrecords(const char *name);
 
+// x, y, width, height of a control in the client area
+inline std::vector<int> placeof(Dialog d, int id)
+{
+    int place[4];
+    tkgetplace(d, id, place);
+    return {place[0], place[1], place[2], place[3]};
+}
+
 #endif

@@ -80,10 +80,7 @@ void userenter(Dialog d)
     if (!c || isdefaultbuttontarget(*c)) raisecommand(d, IDC_GO, NOTIFY_CLICKED);
 }
 
-void userescape(Dialog d)
-{
-    raisecommand(d, IDM_EXIT, NOTIFY_CLICKED);
-}
+void userescape(Dialog d) { raisecommand(d, IDM_EXIT, NOTIFY_CLICKED); }
 
 // Selects an item of a list or drop-down as a click on it does, raising code.
 static void selectitem(Dialog d, int id, int index, int code)
@@ -95,10 +92,7 @@ static void selectitem(Dialog d, int id, int index, int code)
     raisecommand(d, id, code);
 }
 
-void userpick(Dialog d, int id, int index)
-{
-    selectitem(d, id, index, NOTIFY_SELCHANGE);
-}
+void userpick(Dialog d, int id, int index) { selectitem(d, id, index, NOTIFY_SELCHANGE); }
 
 void userdoubleclick(Dialog d, int id, int index)
 {
@@ -122,20 +116,9 @@ void userclick(Dialog d, int id)
     raisecommand(d, id, NOTIFY_CLICKED);
 }
 
-void userchoose(Dialog d, int id, int index)
-{
-    selectitem(d, id, index, NOTIFY_SELENDOK);
-}
-
-void userfocus(Dialog d, int id)
-{
-    d->focus = id;
-}
-
-void usermenu(Dialog d, int id)
-{
-    raisecommand(d, id, 0);
-}
+void userchoose(Dialog d, int id, int index) { selectitem(d, id, index, NOTIFY_SELENDOK); }
+void userfocus(Dialog d, int id) { d->focus = id; }
+void usermenu(Dialog d, int id) { raisecommand(d, id, 0); }
 
 // The window's new size, and the layout it gets for it.
 static void resized(Dialog d, int width, int height, int sizetype)
@@ -154,20 +137,9 @@ void usersize(Dialog d, int width, int height)
     resized(d, restoredsize[0], restoredsize[1], LAYOUT_RESTORED);
 }
 
-void usermaximise(Dialog d)
-{
-    resized(d, MAXIMISEDWIDTH, MAXIMISEDHEIGHT, LAYOUT_MAXIMISED);
-}
-
-void userminimise(Dialog d)
-{
-    resized(d, 0, 0, LAYOUT_MINIMISED);
-}
-
-void userrestore(Dialog d)
-{
-    resized(d, restoredsize[0], restoredsize[1], LAYOUT_RESTORED);
-}
+void usermaximise(Dialog d) { resized(d, MAXIMISEDWIDTH, MAXIMISEDHEIGHT, LAYOUT_MAXIMISED); }
+void userminimise(Dialog d) { resized(d, 0, 0, LAYOUT_MINIMISED); }
+void userrestore(Dialog d) { resized(d, restoredsize[0], restoredsize[1], LAYOUT_RESTORED); }
 
 const std::vector<RaisedCommand> &raisedcommands()
 {
@@ -180,10 +152,7 @@ void clearraised()
     if (current) current->raised.clear();
 }
 
-std::string dialogtitle(Dialog d)
-{
-    return d->title;
-}
+std::string dialogtitle(Dialog d) { return d->title; }
 
 const std::vector<ShownMessage> &shownmessages()
 {
@@ -201,10 +170,7 @@ void answernext(int answer)
     if (current) current->answers.push_back(answer);
 }
 
-int searchmenushown()
-{
-    return current ? current->searchmenus : 0;
-}
+int searchmenushown() { return current ? current->searchmenus : 0; }
 
 const std::vector<std::string> &openeddocuments()
 {
@@ -212,7 +178,4 @@ const std::vector<std::string> &openeddocuments()
     return current ? current->documents : none;
 }
 
-void forgetrecords(const char *)
-{
-    resetregistry();
-}
+void forgetrecords(const char *) { resetregistry(); }

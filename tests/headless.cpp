@@ -4,44 +4,27 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/text.h"
 #include "ui/dispatch.h"
 #include "ui/listorder.h"
 #include "dictionary/resource.h"
 
-const int NOLIMIT = 0x7ffffffe;
-
 Dialog headlesscreate()
 {
     DialogWindow *d = new DialogWindow();
-    d->title = "orlavex dictionary";
-    d->clientwidth = 1000;
-    d->clientheight = 600;
-    d->focus = 0;
-    d->ended = false;
-    d->result = -1;
-    d->searchmenus = 0;
     for (const TemplateControl &t : MAINTEMPLATE) {
         Control c;
         c.id = t.id;
         c.kind = t.kind;
         c.text = t.caption;
         c.enabled = t.enabled;
-        c.checked = false;
-        c.limit = NOLIMIT;
-        c.filling = false;
-        c.selected = NOITEM;
-        c.top = 0;
         c.group = t.group;
-        for (int &p : c.place) p = 0;
         d->controls.push_back(c);
     }
     return d;
 }
 
-void headlessdestroy(Dialog d)
-{
-    delete d;
-}
+void headlessdestroy(Dialog d) { delete d; }
 
 Control *findcontrol(Dialog d, int id)
 {
@@ -90,25 +73,10 @@ void tksettext(Dialog d, int id, const char *text)
     if (c.kind == EDITBOX) raisecommand(d, id, NOTIFY_CHANGE);
 }
 
-void tksetnumber(Dialog d, int id, unsigned value)
-{
-    tksettext(d, id, std::to_string(value).c_str());
-}
-
-int tkgettext(Dialog d, int id, char *buffer, int size)
-{
-    return copyout(control(d, id).text, buffer, size);
-}
-
-void tklimittext(Dialog d, int id, int limit)
-{
-    control(d, id).limit = limit;
-}
-
-void tksettitle(Dialog d, const char *title)
-{
-    d->title = title;
-}
+void tksetnumber(Dialog d, int id, unsigned value) { tksettext(d, id, std::to_string(value).c_str()); }
+int tkgettext(Dialog d, int id, char *buffer, int size) { return copyout(control(d, id).text, buffer, size); }
+void tklimittext(Dialog d, int id, int limit) { control(d, id).limit = limit; }
+void tksettitle(Dialog d, const char *title) { d->title = title; }
 
 void tkclientsize(Dialog d, int *width, int *height)
 {
@@ -137,25 +105,10 @@ void tkgetplace(Dialog d, int id, int *place)
     for (int i = 0; i < 4; ++i) place[i] = control(d, id).place[i];
 }
 
-void tkenable(Dialog d, int id, bool enabled)
-{
-    control(d, id).enabled = enabled;
-}
-
-bool tkisenabled(Dialog d, int id)
-{
-    return control(d, id).enabled;
-}
-
-void tksetfocus(Dialog d, int id)
-{
-    d->focus = id;
-}
-
-int tkgetfocus(Dialog d)
-{
-    return d->focus;
-}
+void tkenable(Dialog d, int id, bool enabled) { control(d, id).enabled = enabled; }
+bool tkisenabled(Dialog d, int id) { return control(d, id).enabled; }
+void tksetfocus(Dialog d, int id) { d->focus = id; }
+int tkgetfocus(Dialog d) { return d->focus; }
 
 void tkcheckradio(Dialog d, int first, int last, int id)
 {
@@ -164,25 +117,9 @@ void tkcheckradio(Dialog d, int first, int last, int id)
             c.checked = c.id == id;
 }
 
-bool tkischecked(Dialog d, int id)
-{
-    return control(d, id).checked;
-}
-
-void tksetcheck(Dialog d, int id, bool checked)
-{
-    control(d, id).checked = checked;
-}
-
-static char sortfold(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
-}
-
-static bool nearlyignored(char c)
-{
-    return c == '-' || c == '\'';
-}
+bool tkischecked(Dialog d, int id) { return control(d, id).checked; }
+void tksetcheck(Dialog d, int id, bool checked) { control(d, id).checked = checked; }
+static bool nearlyignored(char c) { return c == '-' || c == '\''; }
 
 // Case-insensitive, with hyphens and apostrophes weighing almost nothing:
 // they decide only between items that are otherwise equal.
@@ -193,7 +130,7 @@ static int comparesorted(const std::string &a, const std::string &b)
         while (i < a.size() && nearlyignored(a[i])) ++i;
         while (j < b.size() && nearlyignored(b[j])) ++j;
         if (i == a.size() || j == b.size()) break;
-        unsigned char x = (unsigned char)sortfold(a[i]), y = (unsigned char)sortfold(b[j]);
+        unsigned char x = (unsigned char)lowerascii(a[i]), y = (unsigned char)lowerascii(b[j]);
         if (x != y) return x < y ? -1 : 1;
         ++i;
         ++j;
@@ -202,7 +139,7 @@ static int comparesorted(const std::string &a, const std::string &b)
     if (j != b.size()) return -1;
     // equal but for the nearly ignored marks: the item without them first
     for (size_t k = 0; k < a.size() && k < b.size(); ++k) {
-        char x = sortfold(a[k]), y = sortfold(b[k]);
+        char x = lowerascii(a[k]), y = lowerascii(b[k]);
         if (x == y) continue;
         if (nearlyignored(x) != nearlyignored(y)) return nearlyignored(x) ? 1 : -1;
         return (unsigned char)x < (unsigned char)y ? -1 : 1;
@@ -210,10 +147,7 @@ static int comparesorted(const std::string &a, const std::string &b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-bool sortsbefore(const std::string &a, const std::string &b)
-{
-    return comparesorted(a, b) < 0;
-}
+bool sortsbefore(const std::string &a, const std::string &b) { return comparesorted(a, b) < 0; }
 
 // The platform's list finds the place of a new item by halving: an item that
 // compares equal (equal but for case) takes the new one in its own place, so
@@ -256,10 +190,7 @@ void tklistadd(Dialog d, int id, const char *text)
     if (c.selected != NOITEM && at <= c.selected) ++c.selected;
 }
 
-int tklistcount(Dialog d, int id)
-{
-    return (int)control(d, id).items.size();
-}
+int tklistcount(Dialog d, int id) { return (int)control(d, id).items.size(); }
 
 int tklistgettext(Dialog d, int id, int index, char *buffer, int size)
 {
@@ -271,26 +202,14 @@ int tklistgettext(Dialog d, int id, int index, char *buffer, int size)
     return copyout(c.items[(size_t)index], buffer, size);
 }
 
-int tklistgetsel(Dialog d, int id)
-{
-    return control(d, id).selected;
-}
-
-static bool beginswithfolded(const std::string &item, const char *text)
-{
-    size_t n = strlen(text);
-    if (item.size() < n) return false;
-    for (size_t i = 0; i < n; ++i)
-        if (sortfold(item[i]) != sortfold(text[i])) return false;
-    return true;
-}
+int tklistgetsel(Dialog d, int id) { return control(d, id).selected; }
 
 int tklistselectprefix(Dialog d, int id, const char *text)
 {
     Control &c = control(d, id);
     if (text[0] == '\0') return NOITEM;
     for (size_t i = 0; i < c.items.size(); ++i) {
-        if (beginswithfolded(c.items[i], text)) {
+        if (beginswithnocase(c.items[i].c_str(), text)) {
             c.selected = (int)i;
             return (int)i;
         }
@@ -310,10 +229,7 @@ void tklistsettop(Dialog d, int id, int index)
     if (index >= 0 && index < (int)c.items.size()) c.top = index;
 }
 
-int tklistgettop(Dialog d, int id)
-{
-    return control(d, id).top;
-}
+int tklistgettop(Dialog d, int id) { return control(d, id).top; }
 
 void tkfillbegin(Dialog d, int id)
 {
@@ -360,25 +276,15 @@ void tkcomboinsert(Dialog d, int id, int index, const char *text)
     c.items.insert(c.items.begin() + index, text);
 }
 
-int tkcombocount(Dialog d, int id)
-{
-    return tklistcount(d, id);
-}
+int tkcombocount(Dialog d, int id) { return tklistcount(d, id); }
 
 int tkcombogettext(Dialog d, int id, int index, char *buffer, int size)
 {
     return tklistgettext(d, id, index, buffer, size);
 }
 
-void tkcombosetsel(Dialog d, int id, int index)
-{
-    tklistsetsel(d, id, index);
-}
-
-int tkcombogetsel(Dialog d, int id)
-{
-    return tklistgetsel(d, id);
-}
+void tkcombosetsel(Dialog d, int id, int index) { tklistsetsel(d, id, index); }
+int tkcombogetsel(Dialog d, int id) { return tklistgetsel(d, id); }
 
 int tkmessage(Dialog d, const char *text, const char *caption, int style)
 {
@@ -397,15 +303,8 @@ void tkenddialog(Dialog d, int result)
     d->result = result;
 }
 
-void tkshowsearchmenu(Dialog d, int)
-{
-    ++d->searchmenus;
-}
-
-void tkopendocument(Dialog d, const char *file)
-{
-    d->documents.push_back(file);
-}
+void tkshowsearchmenu(Dialog d, int) { ++d->searchmenus; }
+void tkopendocument(Dialog d, const char *file) { d->documents.push_back(file); }
 
 // Pictures, the icon and the credits box are the platform's alone.
 void tkseticon(Dialog, int) {}

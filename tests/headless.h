@@ -17,30 +17,30 @@
 #include "tests/support/maintemplate.h"
 
 struct Control {
-    int id;
-    ControlKind kind;
+    int id = 0;
+    ControlKind kind = STATICTEXT;
     std::string text;
-    bool enabled;
-    bool checked;
-    int limit;  // characters the user may type
+    bool enabled = true;
+    bool checked = false;
+    int limit = 0x7ffffffe;  // characters the user may type
     std::vector<std::string> items;
-    bool filling;                        // between tkfillbegin and tkfillend
+    bool filling = false;                // between tkfillbegin and tkfillend
     std::vector<std::string> pending;    // the items added meanwhile, in order
-    int selected;
-    int top;
-    int group;  // radios of one group exclude each other
-    int place[4];  // x, y, width, height in client pixels
+    int selected = NOITEM;
+    int top = 0;
+    int group = 0;  // radios of one group exclude each other
+    int place[4] = {0, 0, 0, 0};  // x, y, width, height in client pixels
 };
 
 struct DialogWindow {
     std::vector<Control> controls;
-    std::string title;
-    int clientwidth;
-    int clientheight;
-    int focus;
-    bool ended;
-    int result;
-    int searchmenus;
+    std::string title = "orlavex dictionary";
+    int clientwidth = 1000;
+    int clientheight = 600;
+    int focus = 0;
+    bool ended = false;
+    int result = -1;
+    int searchmenus = 0;
     std::vector<std::string> documents;
     std::vector<RaisedCommand> raised;
     std::vector<ShownMessage> messages;

@@ -84,17 +84,12 @@ TEST_F(Filters, TheTextFiltersCompareTheHeadwordCaseSensitivelyAndCombine)
     for (const TextFilterCase &c : cases) {
         writestore(filterglossary());
         start();
-        if (c.prefix) {
-            userclick(dialog, IDC_PREFIXON);
-            usertype(dialog, IDC_PREFIX, c.prefix);
-        }
-        if (c.contains) {
-            userclick(dialog, IDC_CONTAINSON);
-            usertype(dialog, IDC_CONTAINS, c.contains);
-        }
-        if (c.suffix) {
-            userclick(dialog, IDC_SUFFIXON);
-            usertype(dialog, IDC_SUFFIX, c.suffix);
+        const char *texts[] = {c.prefix, c.contains, c.suffix};
+        const int boxes[][2] = {{IDC_PREFIXON, IDC_PREFIX}, {IDC_CONTAINSON, IDC_CONTAINS}, {IDC_SUFFIXON, IDC_SUFFIX}};
+        for (int i = 0; i < 3; ++i) {
+            if (texts[i] == nullptr) continue;
+            userclick(dialog, boxes[i][0]);
+            usertype(dialog, boxes[i][1], texts[i]);
         }
         EXPECT_EQ(listitems(dialog, IDC_WORDLIST), c.listed) << c.name;
         EXPECT_EQ(textof(dialog, IDC_WORDCOUNT), std::to_string(c.listed.size())) << c.name;

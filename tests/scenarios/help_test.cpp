@@ -10,8 +10,7 @@ protected:
     void SetUp() override
     {
         DialogTest::SetUp();
-        writestore(harbourglossary());
-        start("quay");
+        startonharbour("quay");
         userfocus(dialog, IDC_WORD);
     }
 };

@@ -1,6 +1,4 @@
 // Looking up the word box on every keystroke, on Enter and on a pick in the list.
-#include <algorithm>
-
 #include "dictionary/revision.h"
 #include "tests/scenarios/scenario.h"
 
@@ -24,8 +22,7 @@ TEST_F(Lookup, TypingTheStartOfAHeadwordSearchesAndHighlightsItThenEnterTakesIt)
         {"har", "harbour", "Sheltered water where vessels lie.", "5", IDC_LEVEL_VERYEASY},
         {"bol", "bollard", "A short post on a quay for mooring lines.", "3", IDC_LEVEL_EASY},
     };
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     for (const Completed &row : rows) {
         SCOPED_TRACE(row.typed);
         usertype(dialog, IDC_WORD, row.typed);
@@ -51,8 +48,7 @@ TEST_F(Lookup, TypingTheStartOfAHeadwordSearchesAndHighlightsItThenEnterTakesIt)
 
 TEST_F(Lookup, IgnoresCaseButLeavesTheWordBoxAsTyped)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "BERTH");
     EXPECT_EQ(textof(dialog, IDC_MEANING), "A ship's place at a quay.\r\nAlso a bunk.");
     EXPECT_EQ(textof(dialog, IDC_WORD), "BERTH");
@@ -86,10 +82,9 @@ TEST_F(Lookup, ReservedNamesGreetAndNeverReadTheStore)
     for (const char *name : names) entries.push_back({name, "Never shown.", RevisionMark, LevelEasy});
     writestore(entries);
     start();
-    vector<string> listed = listitems(dialog, IDC_WORDLIST);
     for (const char *name : names) {
         usertype(dialog, IDC_WORD, "anchor");
-        userpick(dialog, IDC_WORDLIST, (int)(std::find(listed.begin(), listed.end(), name) - listed.begin()));
+        userpick(dialog, IDC_WORDLIST, indexof(dialog, name));
         EXPECT_EQ(textof(dialog, IDC_WORD), name);
         EXPECT_EQ(textof(dialog, IDC_MEANING), "hey, you typed my name!!") << name;
         EXPECT_FALSE(tkisenabled(dialog, IDC_REVISION)) << name;
@@ -105,8 +100,7 @@ TEST_F(Lookup, ReservedNamesGreetAndNeverReadTheStore)
 
 TEST_F(Lookup, KeepsTheEntryNumberAfterAMissAndClearsTheRadios)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "mooring");
     EXPECT_EQ(textof(dialog, IDC_ENTRYNO), "7");
     EXPECT_TRUE(checkedlevels(dialog).empty()) << "level 0 is no radio";
@@ -124,8 +118,7 @@ TEST_F(Lookup, KeepsTheEntryNumberAfterAMissAndClearsTheRadios)
 
 TEST_F(Lookup, EnterWithATextNoHeadwordBeginsWithIsNotFound)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "kedge");
     EXPECT_EQ(selecteditem(dialog, IDC_WORDLIST), "(none)");
     userenter(dialog);
@@ -136,8 +129,7 @@ TEST_F(Lookup, EnterWithATextNoHeadwordBeginsWithIsNotFound)
 
 TEST_F(Lookup, AnEmptyWordBoxShowsNothingAndDisablesBothButtons)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     usertype(dialog, IDC_WORD, "anchor");
     usertype(dialog, IDC_WORD, "");
     EXPECT_EQ(textof(dialog, IDC_MEANING), "");
@@ -149,8 +141,7 @@ TEST_F(Lookup, AnEmptyWordBoxShowsNothingAndDisablesBothButtons)
 
 TEST_F(Lookup, PickingAWordInTheListLooksItUpWithoutScrollingTheList)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     int top = tklistgettop(dialog, IDC_WORDLIST);
     userpick(dialog, IDC_WORDLIST, 2);  // bollard
     EXPECT_EQ(textof(dialog, IDC_WORD), "bollard");
@@ -166,8 +157,7 @@ TEST_F(Lookup, PickingAWordInTheListLooksItUpWithoutScrollingTheList)
 
 TEST_F(Lookup, AWordTheFiltersHideIsStillFound)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     userclick(dialog, IDC_SHOW_UNKNOWN);
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), vector<string>{"dry dock"});
     usertype(dialog, IDC_WORD, "anchor");

@@ -61,6 +61,14 @@ void putdword(const string &path, const string &name, long long value)
     put(path, name, REGTYPEDWORD, bytes);
 }
 
+// The install folder as a REG_SZ value's bytes, "(no string)" otherwise.
+string locnof()
+{
+    unsigned long type = 0;
+    string data;
+    return valueof(KEY, "locn", &type, &data) && type == REGTYPESZ ? data : "(no string)";
+}
+
 long long today()
 {
     int y = 0, m = 0, d = 0;
@@ -151,14 +159,10 @@ TEST_F(RegistryContract, AnInstallAfterCountedStartsReplacesTheDateAndKeepsTheCo
     EXPECT_TRUE(between(dwordof(PARENT, NAME), before, today()));
     EXPECT_EQ(dwordof(KEY, "usage"), 2);
     EXPECT_EQ(dwordof(KEY, "sinced"), 7);
-    unsigned long type = 0;
-    string locn;
-    ASSERT_TRUE(valueof(KEY, "locn", &type, &locn));
-    EXPECT_EQ(type, (unsigned long)REGTYPESZ);
-    EXPECT_EQ(locn, string("C:\\Program Files\\VanTrel\\") + '\0') << "the text and its NUL";
+    EXPECT_EQ(locnof(), string("C:\\Program Files\\VanTrel\\") + '\0') << "the text and its NUL";
     EXPECT_EQ(uninstallreg(NAME.c_str()), 1);
     EXPECT_EQ(dwordof(PARENT, NAME), -1) << "the uninstall removes the date";
-    EXPECT_FALSE(valueof(KEY, "locn", &type, &locn)) << "and the install record";
+    EXPECT_EQ(locnof(), "(no string)") << "and the install record";
 }
 
 TEST_F(RegistryContract, AnInstallBeforeTheFirstStartLeavesTheCountToTheFirstStart)
@@ -172,10 +176,7 @@ TEST_F(RegistryContract, AnInstallBeforeTheFirstStartLeavesTheCountToTheFirstSta
     EXPECT_EQ(dwordof(KEY, "usage"), 1);
     EXPECT_TRUE(between(sincedate(KEY), before, today()));
     EXPECT_EQ(dwordof(PARENT, NAME), LONGAGO) << "the install date stays";
-    unsigned long type = 0;
-    string locn;
-    EXPECT_TRUE(valueof(KEY, "locn", &type, &locn));
-    EXPECT_EQ(locn, string("D:\\V\\") + '\0');
+    EXPECT_EQ(locnof(), string("D:\\V\\") + '\0');
 }
 
 TEST_F(RegistryContract, OnlyTheFirstFiftyCharactersOfANameGoIntoItsKeyPath)
@@ -201,10 +202,7 @@ TEST_F(RegistryContract, TheInstallFolderIsStoredUpToNinetyNineCharacters)
         memset(locn, 'x', sizeof locn);
         locn[row.length] = '\0';
         installreg(NAME.c_str(), locn);
-        unsigned long type = 0;
-        string stored;
-        EXPECT_TRUE(valueof(KEY, "locn", &type, &stored)) << row.length;
-        EXPECT_EQ(stored, string(row.stored, 'x') + '\0') << row.length;
+        EXPECT_EQ(locnof(), string(row.stored, 'x') + '\0') << row.length;
     }
 }
 

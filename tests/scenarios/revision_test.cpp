@@ -1,5 +1,4 @@
 // Marking the entry on screen for revision and grading its difficulty.
-#include <algorithm>
 #include <filesystem>
 
 #include "tests/support/filefaults.h"
@@ -40,8 +39,7 @@ TEST_F(Revision, TogglingChangesOnlyTheTwoMarkBytesAndTogglingTwiceRestoresTheSt
 
 TEST_F(Revision, AMarkedEntryIsUnmarkedAndTheListIsNotNarrowedAgain)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     userclick(dialog, IDC_MARKEDONLY);
     EXPECT_EQ(listitems(dialog, IDC_WORDLIST), vector<string>{"berth"});
     usertype(dialog, IDC_WORD, "berth");
@@ -146,10 +144,8 @@ TEST_F(Revision, EachLevelRadioStoresItsOwnIdentifierAndSaysSo)
         {IDC_LEVEL_EASY, 115}, {IDC_LEVEL_UNKNOWN, 117}, {IDC_LEVEL_VERYHARD, 3},
         {IDC_LEVEL_HARD, 114}, {IDC_LEVEL_VERYEASY, 116},
     };
-    writestore(harbourglossary());
-    start();
-    vector<string> listed = listitems(dialog, IDC_WORDLIST);
-    int quay = (int)(std::find(listed.begin(), listed.end(), "quay") - listed.begin());
+    startonharbour();
+    int quay = indexof(dialog, "quay");
     for (const LevelClick &click : clicks) {
         string before = readwholefile(STOREFILE);
         userpick(dialog, IDC_WORDLIST, quay);  // looks quay up and empties the status line
@@ -197,20 +193,6 @@ TEST_F(Revision, ALevelClickReadsAll99CharactersOfTheWordBox)
     EXPECT_EQ(textof(dialog, IDC_STATUS), "Difficulty level changed.");
 }
 
-TEST_F(Revision, AStoreThatIsGoneIsReportedByBothAndChangesNothing)
-{
-    writestore(harbourglossary());
-    start();
-    usertype(dialog, IDC_WORD, "anchor");
-    std::filesystem::remove(STOREFILE);
-    userclick(dialog, IDC_REVISION);
-    EXPECT_EQ(textof(dialog, IDC_REVISION), "Mark for &revision");
-    userclick(dialog, IDC_LEVEL_EASY);
-    EXPECT_EQ(messagetexts(), (vector<string>{STOREMISSINGBOX, STOREMISSINGBOX}));
-    EXPECT_EQ(checkedlevels(dialog), vector<int>{IDC_LEVEL_EASY});
-    EXPECT_FALSE(std::filesystem::exists(STOREFILE)) << "nothing created";
-}
-
 TEST_F(Revision, AReadOnlyStoreIsLookedUpButNeitherToggledNorGraded)
 {
     writestore(harbourglossary());
@@ -229,20 +211,24 @@ TEST_F(Revision, AReadOnlyStoreIsLookedUpButNeitherToggledNorGraded)
     EXPECT_TRUE(readwholefile(STOREFILE) == before);
 }
 
+enum StoreAfter { StoreUnchanged, StoreEither, StoreAbsent };
+
 struct FailedRewrite {
     const char *name;
     void (*inject)();
-    bool storeunchanged;  // a failed close may still have put the bytes down
+    StoreAfter after;  // a failed close may still have put the bytes down
 };
 
 // A failed in-place write was once not noticed: the caption and the status
-// line told of a change that the store did not hold.
+// line told of a change that the store did not hold.  A store that is gone
+// is told the same way and not created again.
 TEST_F(Revision, AFailedRewriteIsReportedAndTheCaptionAndStatusLineStay)
 {
     const FailedRewrite cases[] = {
-        {"write fails", [] { filefaults.failwrite = 1; }, true},
-        {"half written", [] { filefaults.writelimit = 1; }, false},
-        {"close fails", [] { filefaults.failclose = true; }, false},
+        {"write fails", [] { filefaults.failwrite = 1; }, StoreUnchanged},
+        {"half written", [] { filefaults.writelimit = 1; }, StoreEither},
+        {"close fails", [] { filefaults.failclose = true; }, StoreEither},
+        {"the store is gone", [] { std::filesystem::remove(STOREFILE); }, StoreAbsent},
     };
     for (const FailedRewrite &c : cases) {
         writestore(harbourglossary());
@@ -266,8 +252,12 @@ TEST_F(Revision, AFailedRewriteIsReportedAndTheCaptionAndStatusLineStay)
         clearfilefaults();
         EXPECT_EQ(messagetexts(), (vector<string>{STOREMISSINGBOX, STOREMISSINGBOX})) << c.name;
         EXPECT_EQ(textof(dialog, IDC_STATUS), "38") << c.name;
-        if (c.storeunchanged) {
+        EXPECT_EQ(checkedlevels(dialog), vector<int>{IDC_LEVEL_EASY}) << c.name;
+        if (c.after == StoreUnchanged) {
             EXPECT_TRUE(readwholefile(STOREFILE) == before) << c.name;
+        }
+        if (c.after == StoreAbsent) {
+            EXPECT_FALSE(std::filesystem::exists(STOREFILE)) << c.name << ": nothing created";
         }
     }
 }

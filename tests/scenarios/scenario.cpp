@@ -1,5 +1,6 @@
 #include "tests/scenarios/scenario.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "dictionary/store.h"
@@ -33,6 +34,12 @@ Dialog DialogTest::start(const char *tail)
     return dialog;
 }
 
+Dialog DialogTest::startonharbour(const char *tail)
+{
+    writestore(harbourglossary());
+    return start(tail);
+}
+
 Dialog DialogTest::startonthreewords()
 {
     writestore({{"harbour", "Sheltered water.", 0, LevelEasy},
@@ -57,31 +64,35 @@ std::string textof(Dialog d, int id)
     return buffer;
 }
 
-std::vector<std::string> listitems(Dialog d, int id)
+// the text of item `index` of a list or a drop-down list
+static std::string itemtext(Dialog d, int id, int index)
 {
-    std::vector<std::string> items;
-    char buffer[600];
-    int count = id == IDC_RESULTS ? tkcombocount(d, id) : tklistcount(d, id);
-    for (int i = 0; i < count; ++i) {
-        if (id == IDC_RESULTS)
-            tkcombogettext(d, id, i, buffer, sizeof buffer);
-        else
-            tklistgettext(d, id, i, buffer, sizeof buffer);
-        items.push_back(buffer);
-    }
-    return items;
-}
-
-std::string selecteditem(Dialog d, int id)
-{
-    int index = id == IDC_RESULTS ? tkcombogetsel(d, id) : tklistgetsel(d, id);
-    if (index == NOITEM) return "(none)";
     char buffer[600];
     if (id == IDC_RESULTS)
         tkcombogettext(d, id, index, buffer, sizeof buffer);
     else
         tklistgettext(d, id, index, buffer, sizeof buffer);
     return buffer;
+}
+
+std::vector<std::string> listitems(Dialog d, int id)
+{
+    std::vector<std::string> items;
+    int count = id == IDC_RESULTS ? tkcombocount(d, id) : tklistcount(d, id);
+    for (int i = 0; i < count; ++i) items.push_back(itemtext(d, id, i));
+    return items;
+}
+
+std::string selecteditem(Dialog d, int id)
+{
+    int index = id == IDC_RESULTS ? tkcombogetsel(d, id) : tklistgetsel(d, id);
+    return index == NOITEM ? "(none)" : itemtext(d, id, index);
+}
+
+int indexof(Dialog d, const char *word)
+{
+    std::vector<std::string> listed = listitems(d, IDC_WORDLIST);
+    return (int)(std::find(listed.begin(), listed.end(), word) - listed.begin());
 }
 
 std::string topitem(Dialog d, int id)
@@ -108,13 +119,6 @@ std::vector<std::string> messagetexts()
 
 std::string errortext(const char *text) { return std::string(ERRORCAPTION) + ": " + text; }
 const std::string STOREMISSINGBOX = errortext(STOREMISSING);
-
-std::vector<int> placeof(Dialog d, int id)
-{
-    int place[4];
-    tkgetplace(d, id, place);
-    return {place[0], place[1], place[2], place[3]};
-}
 
 void expectrestoredlayout(Dialog d)
 {

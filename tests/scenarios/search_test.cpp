@@ -4,7 +4,15 @@
 
 #include "tests/scenarios/scenario.h"
 
-using Search = DialogTest;
+class Search : public DialogTest {
+protected:
+    // types the word into the word box and clicks Search
+    void typeandsearch(const char *word)
+    {
+        usertype(dialog, IDC_WORD, word);
+        userclick(dialog, IDC_SEARCH);
+    }
+};
 using std::string;
 using std::vector;
 
@@ -25,18 +33,10 @@ static vector<TestEntry> wallglossary()
     };
 }
 
-static int indexof(Dialog d, const char *word)
-{
-    vector<string> listed = listitems(d, IDC_WORDLIST);
-    return (int)(std::find(listed.begin(), listed.end(), word) - listed.begin());
-}
-
 TEST_F(Search, AHyphenatedWordGoesStraightToTheAllWordsSearch)
 {
-    writestore(harbourglossary());
-    start();
-    usertype(dialog, IDC_WORD, "Harbour-Wall");
-    userclick(dialog, IDC_SEARCH);
+    startonharbour();
+    typeandsearch("Harbour-Wall");
     EXPECT_EQ(searchmenushown(), 0);
     EXPECT_TRUE(tkisenabled(dialog, IDC_RESULTS));
     EXPECT_EQ(listitems(dialog, IDC_RESULTS), (vector<string>{"Related words found for harbour wall", "harbour wall"}));
@@ -51,8 +51,7 @@ TEST_F(Search, AllWordsFindsTheWordsInAnyOrderAndThePhraseOnlyAsTyped)
     start();
     vector<string> allwords = {"Related words found for harbour wall", "breakwater", "jetty", "mole", "pier",
                                "sea wall"};
-    usertype(dialog, IDC_WORD, "harbour wall");
-    userclick(dialog, IDC_SEARCH);
+    typeandsearch("harbour wall");
     EXPECT_EQ(searchmenushown(), 1);
     EXPECT_TRUE(listitems(dialog, IDC_RESULTS).empty()) << "only a choice from the menu searches";
     usermenu(dialog, IDM_SEARCHALL);
@@ -75,39 +74,31 @@ TEST_F(Search, ResultsAreSortedAndInLowerCaseWhateverTheStoredCase)
     writestore({{"Quay", "By the WATER.", 0, 3}, {"ANCHOR", "Under water.", 0, 3}, {"berth", "Water side.", 0, 3},
                 {"Dock", "Dry.", 0, 3}});
     start();
-    usertype(dialog, IDC_WORD, "Water");
-    userclick(dialog, IDC_SEARCH);
+    typeandsearch("Water");
     EXPECT_EQ(listitems(dialog, IDC_RESULTS),
               (vector<string>{"Related words found for water", "anchor", "berth", "quay"}));
 }
 
 TEST_F(Search, ASearchThatFindsNothingLeavesOnlyTheNoSynonymsHeader)
 {
-    writestore(harbourglossary());
-    start();
-    usertype(dialog, IDC_WORD, "anchor");
-    userclick(dialog, IDC_SEARCH);
-    usertype(dialog, IDC_WORD, "kedge");
-    userclick(dialog, IDC_SEARCH);
+    startonharbour();
+    typeandsearch("anchor");
+    typeandsearch("kedge");
     EXPECT_EQ(listitems(dialog, IDC_RESULTS), vector<string>{"No Synonyms found for kedge"});
     EXPECT_EQ(selecteditem(dialog, IDC_RESULTS), "No Synonyms found for kedge");
 }
 
 TEST_F(Search, AQueryWithoutLettersCannotBeSearchedAndLeavesThePreviousResults)
 {
-    writestore(harbourglossary());
-    start();
-    usertype(dialog, IDC_WORD, "123");
-    userclick(dialog, IDC_SEARCH);
+    startonharbour();
+    typeandsearch("123");
     EXPECT_EQ(messagetexts(), vector<string>{NOSEARCH});
     EXPECT_EQ(shownmessages()[0].style, BOX_OK | BOX_ICONINFORMATION);
     EXPECT_FALSE(tkisenabled(dialog, IDC_RESULTS)) << "the result list is not touched";
 
-    usertype(dialog, IDC_WORD, "bollard");
-    userclick(dialog, IDC_SEARCH);
+    typeandsearch("bollard");
     vector<string> previous = listitems(dialog, IDC_RESULTS);
-    usertype(dialog, IDC_WORD, "   ");
-    userclick(dialog, IDC_SEARCH);
+    typeandsearch("   ");
     EXPECT_EQ(searchmenushown(), 1) << "spaces open the menu";
     EXPECT_EQ(messagetexts().size(), 1u);
     usermenu(dialog, IDM_SEARCHALL);
@@ -118,8 +109,7 @@ TEST_F(Search, AQueryWithoutLettersCannotBeSearchedAndLeavesThePreviousResults)
 
 TEST_F(Search, DoubleClickingAWordThatOnlyFindsItselfSaysNoSynonyms)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     userdoubleclick(dialog, IDC_WORDLIST, indexof(dialog, "bollard"));
     EXPECT_EQ(textof(dialog, IDC_MEANING), "A short post on a quay for mooring lines.") << "looked up first";
     EXPECT_EQ(listitems(dialog, IDC_RESULTS), (vector<string>{"No Synonyms found for bollard", "bollard"}));
@@ -135,10 +125,8 @@ TEST_F(Search, DoubleClickingAWordThatOnlyFindsItselfSaysNoSynonyms)
 
 TEST_F(Search, ChoosingAResultLooksItUpAndTheHeaderGivesBackTheLastMenuSearch)
 {
-    writestore(harbourglossary());
-    start();
-    usertype(dialog, IDC_WORD, "dry dock");
-    userclick(dialog, IDC_SEARCH);
+    startonharbour();
+    typeandsearch("dry dock");
     usermenu(dialog, IDM_SEARCHPHRASE);
     ASSERT_EQ(listitems(dialog, IDC_RESULTS), (vector<string>{"Related words found for dry dock", "dry dock"}));
 
@@ -147,8 +135,7 @@ TEST_F(Search, ChoosingAResultLooksItUpAndTheHeaderGivesBackTheLastMenuSearch)
     EXPECT_EQ(textof(dialog, IDC_MEANING), "A basin pumped dry to work on a hull.");
     EXPECT_EQ(selecteditem(dialog, IDC_RESULTS), "Related words found for dry dock") << "line 0 is current again";
 
-    usertype(dialog, IDC_WORD, "Anchor");
-    userclick(dialog, IDC_SEARCH);  // no menu: the query holder keeps "dry dock"
+    typeandsearch("Anchor");  // no menu: the query holder keeps "dry dock"
     userchoose(dialog, IDC_RESULTS, 1);
     EXPECT_EQ(textof(dialog, IDC_WORD), "anchor");
     EXPECT_EQ(textof(dialog, IDC_MEANING), "A heavy hook that holds a vessel to the bottom.");
@@ -159,10 +146,8 @@ TEST_F(Search, ChoosingAResultLooksItUpAndTheHeaderGivesBackTheLastMenuSearch)
 
 TEST_F(Search, TheHeaderWithNoMenuSearchSinceStartEmptiesTheWordBox)
 {
-    writestore(harbourglossary());
-    start();
-    usertype(dialog, IDC_WORD, "quay");
-    userclick(dialog, IDC_SEARCH);
+    startonharbour();
+    typeandsearch("quay");
     userchoose(dialog, IDC_RESULTS, 0);
     EXPECT_EQ(textof(dialog, IDC_WORD), "");
     EXPECT_EQ(textof(dialog, IDC_MEANING), "");
@@ -179,8 +164,7 @@ TEST_F(Search, AStoreThatCannotBeSearchedIsReportedAndTheResultListStaysAsItWas)
 
     writestore(harbourglossary());
     clearmessages();
-    usertype(dialog, IDC_WORD, "quay");
-    userclick(dialog, IDC_SEARCH);
+    typeandsearch("quay");
     vector<string> previous = listitems(dialog, IDC_RESULTS);
     writestore({});
     userclick(dialog, IDC_SEARCH);
@@ -190,8 +174,7 @@ TEST_F(Search, AStoreThatCannotBeSearchedIsReportedAndTheResultListStaysAsItWas)
 
 TEST_F(Search, MoreThanTenWordsAreSearchedWithTheFirstTenAndAllShownInTheHeader)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     string query = "wall";
     for (int i = 0; i < 9; ++i) query += " harbour";
     usertype(dialog, IDC_WORD, (query + " kedge").c_str());

@@ -7,8 +7,7 @@ using std::vector;
 
 TEST_F(Startup, FillsTheListLooksUpTheTailAndDisablesTheFilterBoxes)
 {
-    writestore(harbourglossary());
-    start("harbour wall");
+    startonharbour("harbour wall");
     EXPECT_EQ(tklistcount(dialog, IDC_WORDLIST), 38);
     EXPECT_EQ(textof(dialog, IDC_WORDCOUNT), "38");
     EXPECT_EQ(textof(dialog, IDC_STATUS), "") << "the full fill writes no entry count";
@@ -24,30 +23,29 @@ TEST_F(Startup, FillsTheListLooksUpTheTailAndDisablesTheFilterBoxes)
     EXPECT_TRUE(shownmessages().empty());
 }
 
-TEST_F(Startup, AnEmptyTailLeavesEverythingEmptyAndBothButtonsDisabled)
-{
-    writestore(harbourglossary());
-    start("");
-    EXPECT_EQ(textof(dialog, IDC_WORD), "");
-    EXPECT_EQ(textof(dialog, IDC_MEANING), "");
-    EXPECT_FALSE(tkisenabled(dialog, IDC_SEARCH));
-    EXPECT_FALSE(tkisenabled(dialog, IDC_REVISION));
-}
+struct StartTail {
+    string tail;
+    const char *meaning;
+    bool buttons;  // Search and the revision button are enabled
+};
 
-TEST_F(Startup, TheNoCountSwitchIsStillLookedUpAsAWord)
+// The tail goes whole into the word box (only typing is held to 99
+// characters) and is looked up, the switch as a word too; an empty one leaves
+// everything empty and both buttons disabled.
+TEST_F(Startup, TheTailIsWrittenWholeAndLookedUp)
 {
-    writestore(harbourglossary());
-    start("\\nocount");
-    EXPECT_EQ(textof(dialog, IDC_WORD), "\\nocount");
-    EXPECT_EQ(textof(dialog, IDC_MEANING), "<<SEARCHING>>");
-}
-
-TEST_F(Startup, ALongTailIsWrittenWhole)
-{
-    writestore(harbourglossary());
-    string tail(150, 'w');
-    start(tail.c_str());
-    EXPECT_EQ(textof(dialog, IDC_WORD), tail) << "only typing is held to 99 characters";
+    const StartTail rows[] = {
+        {"", "", false},
+        {"\\nocount", "<<SEARCHING>>", true},
+        {string(150, 'w'), "<<SEARCHING>>", true},
+    };
+    for (const StartTail &row : rows) {
+        startonharbour(row.tail.c_str());
+        EXPECT_EQ(textof(dialog, IDC_WORD), row.tail);
+        EXPECT_EQ(textof(dialog, IDC_MEANING), row.meaning) << row.tail;
+        EXPECT_EQ(tkisenabled(dialog, IDC_SEARCH), row.buttons) << row.tail;
+        EXPECT_FALSE(tkisenabled(dialog, IDC_REVISION)) << row.tail;
+    }
 }
 
 TEST_F(Startup, APartialRecordIsReportedOnceAndTheWholeRecordsWork)
@@ -74,8 +72,7 @@ TEST_F(Startup, AMissingStoreIsReportedAndTheWindowIsStillFinished)
 
 TEST_F(Startup, ExitAndEscapeEndTheDialogWithZero)
 {
-    writestore(harbourglossary());
-    start();
+    startonharbour();
     int result = -1;
     EXPECT_FALSE(dialogended(dialog, &result));
     userescape(dialog);

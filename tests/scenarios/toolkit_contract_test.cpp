@@ -178,16 +178,14 @@ TEST_F(ToolkitContract, EnterPressesGoButInTheMeaningBoxAndOnAPushButton)
 
 TEST_F(ToolkitContract, RestoredAt1000By600TheControlsTakeTheirPlacesInPixels)
 {
-    writestore(harbourglossary());
-    Dialog d = start("harbour");
+    Dialog d = startonharbour("harbour");
     expectrestoredlayout(d);
     EXPECT_EQ(dialogtitle(d), "Orlavex Dictionary");
 }
 
 TEST_F(ToolkitContract, MaximisedTheMeaningBoxStandsRightOfATallWordList)
 {
-    writestore(harbourglossary());
-    Dialog d = start("harbour");
+    Dialog d = startonharbour("harbour");
     usermaximise(d);
     int w = 0, h = 0;
     tkclientsize(d, &w, &h);
@@ -201,8 +199,7 @@ TEST_F(ToolkitContract, MaximisedTheMeaningBoxStandsRightOfATallWordList)
 
 TEST_F(ToolkitContract, TheWordBoxButtonsAndLabelsNeverMove)
 {
-    writestore(harbourglossary());
-    Dialog d = start("harbour");
+    Dialog d = startonharbour("harbour");
     int fixed[] = {IDC_WORD, IDC_SEARCH, IDC_REVISION, IDC_WORDLABEL, IDC_LISTLABEL, IDC_MEANINGLABEL,
                    IDC_WORDCOUNT, IDC_ENTRYNO, IDC_STATUS};
     vector<vector<int>> before;
@@ -214,8 +211,7 @@ TEST_F(ToolkitContract, TheWordBoxButtonsAndLabelsNeverMove)
 
 TEST_F(ToolkitContract, MinimisedTheTitleIsTheShortNameAndRestoringBringsBackTheLongOne)
 {
-    writestore(harbourglossary());
-    Dialog d = start("harbour");
+    Dialog d = startonharbour("harbour");
     usersize(d, 1000, 600);
     userminimise(d);
     EXPECT_EQ(dialogtitle(d), "VanTrel");

@@ -60,27 +60,18 @@ inline Picture capturedc(HDC source, int x, int y, int width, int height)
     return picture;
 }
 
-// The whole window, frame and title bar included.
-inline Picture capturewindow(HWND window)
+// The whole window, frame and title bar included, or only its client area.
+inline Picture capturewindow(HWND window, bool clientonly = false)
 {
     RECT bounds = {};
-    GetWindowRect(window, &bounds);
-    HDC dc = GetWindowDC(window);
+    clientonly ? GetClientRect(window, &bounds) : GetWindowRect(window, &bounds);
+    HDC dc = clientonly ? GetDC(window) : GetWindowDC(window);
     Picture picture = capturedc(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
     ReleaseDC(window, dc);
     return picture;
 }
 
-// The window's client area.
-inline Picture captureclient(HWND window)
-{
-    RECT client = {};
-    GetClientRect(window, &client);
-    HDC dc = GetDC(window);
-    Picture picture = capturedc(dc, 0, 0, client.right, client.bottom);
-    ReleaseDC(window, dc);
-    return picture;
-}
+inline Picture captureclient(HWND window) { return capturewindow(window, true); }
 
 // A bitmap's own pixels.
 inline Picture bitmappixels(HBITMAP bitmap)

@@ -54,15 +54,6 @@ TEST_F(SourceLines, AHeadwordIsItsLineLessSevenCharactersAndOneTrailingSpace)
     }
 }
 
-TEST_F(SourceLines, MeaningLinesEndInCrLfAndALastLineWithoutLineFeedStaysAsItIs)
-{
-    std::vector<DictEntry> records =
-        rebuiltfrom("anchor marvoc\nA hook.\n\nIt holds.\nberth marvoc\nA place.\nAt a quay.");
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_STREQ(records[0].meaning, "A hook.\r\n\r\nIt holds.\r\n") << "a blank line stays";
-    EXPECT_STREQ(records[1].meaning, "A place.\r\nAt a quay.");
-}
-
 struct FieldCase {
     const char *name;
     string source;
@@ -71,9 +62,15 @@ struct FieldCase {
     bool last;  // the source ends in this entry's last line, without a line feed
 };
 
+// Meaning lines end in CR LF, a blank one too; a last line without a line
+// feed stays as it is.
 TEST_F(SourceLines, ALongHeadwordOrMeaningIsCutAtItsFieldAndTheRecordStaysWhole)
 {
     const FieldCase cases[] = {
+        {"a blank line stays", "anchor marvoc\nA hook.\n\nIt holds.\n", "anchor", "A hook.\r\n\r\nIt holds.\r\n",
+         false},
+        {"a last line without its line feed", "berth marvoc\nA place.\nAt a quay.", "berth", "A place.\r\nAt a quay.",
+         true},
         {"headword of 99, exact fit", string(99, 'w') + " marvoc\n", string(99, 'w'), "", false},
         {"headword of 100, one over", string(100, 'w') + " marvoc\n", string(99, 'w'), "", false},
         {"empty meaning line", "w marvoc\n\n", "w", "\r\n", false},

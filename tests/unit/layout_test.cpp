@@ -10,13 +10,6 @@
 #include "ui/layout.h"
 #include "dictionary/resource.h"
 
-static std::vector<int> placeof(Dialog d, int id)
-{
-    int place[4];
-    tkgetplace(d, id, place);
-    return {place[0], place[1], place[2], place[3]};
-}
-
 static Dialog sized(int width, int height)
 {
     Dialog d = headlesscreate();

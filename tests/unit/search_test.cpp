@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/text.h"
 #include "dictionary/search.h"
 
 struct TextCase {
@@ -15,20 +16,12 @@ struct TextCase {
     const char *expected;
 };
 
-static std::string squeezed(const char *text)
-{
-    char buffer[64];
-    strncpy(buffer, text, sizeof buffer);
-    squeezespaces(buffer);
-    return buffer;
-}
-
-static std::string normalised(const char *text)
+// The text as the step leaves it, in a buffer of a query's size.
+static std::string applied(void (*step)(char *), const char *text)
 {
     char buffer[QUERYSIZE];
-    strncpy(buffer, text, sizeof buffer - 1);
-    buffer[sizeof buffer - 1] = '\0';
-    normalisequery(buffer);
+    copytext(buffer, sizeof buffer, text);
+    step(buffer);
     return buffer;
 }
 
@@ -45,7 +38,7 @@ TEST(SqueezeSpaces, KeepsTheFirstOfEveryRunOfWhitespaceAndNoneAtEitherEnd)
         {"a b", "a b"},
         {"dry\x1f""dock", "dry\x1f""dock"},  // 31 is no whitespace
     };
-    for (const TextCase &c : cases) EXPECT_EQ(squeezed(c.given), c.expected) << "squeezing \"" << c.given << '"';
+    for (const TextCase &c : cases) EXPECT_EQ(applied(squeezespaces, c.given), c.expected) << "squeezing \"" << c.given << '"';
 }
 
 TEST(NormaliseQuery, LeavesOnlyLowerCaseLettersAndSingleSpaces)
@@ -63,7 +56,7 @@ TEST(NormaliseQuery, LeavesOnlyLowerCaseLettersAndSingleSpaces)
         {"[Z]@`{a}", "z a"},  // the neighbours of A-Z and a-z are no letters
     };
     for (const TextCase &c : cases)
-        EXPECT_EQ(normalised(c.given), c.expected) << "normalising \"" << c.given << '"';
+        EXPECT_EQ(applied(normalisequery, c.given), c.expected) << "normalising \"" << c.given << '"';
 }
 
 TEST(NormaliseQuery, WorksOnAFullBufferOf499Characters)
@@ -71,7 +64,7 @@ TEST(NormaliseQuery, WorksOnAFullBufferOf499Characters)
     std::string query(QUERYSIZE - 1, 'Q');
     query[200] = '-';
     std::string expected = std::string(200, 'q') + " " + std::string(QUERYSIZE - 1 - 201, 'q');
-    EXPECT_EQ(normalised(query.c_str()), expected);
+    EXPECT_EQ(applied(normalisequery, query.c_str()), expected);
 }
 
 struct MatchCase {
@@ -117,11 +110,6 @@ TEST(MatchesEntry, LowerCasesTheRecordAndThePatternInPlaceAndOnlyAToZ)
     EXPECT_STREQ(pattern, "quay");
 }
 
-static char onebyone(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
-}
-
 TEST(LowerCase, EveryByteValueAtEveryPlaceComesOutAsTheOneByteRuleGivesIt)
 {
     for (int value = 1; value < 256; ++value) {
@@ -130,7 +118,7 @@ TEST(LowerCase, EveryByteValueAtEveryPlaceComesOutAsTheOneByteRuleGivesIt)
                 std::string text(length, 'M');
                 text[at] = (char)value;
                 std::string expected = text;
-                for (char &c : expected) c = onebyone(c);
+                for (char &c : expected) c = lowerascii(c);
                 char word[32];
                 char meaning[32];
                 char pattern[] = "x";

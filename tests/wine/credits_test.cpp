@@ -78,8 +78,7 @@ protected:
     void SetUp() override
     {
         DialogTest::SetUp();
-        writestore(harbourglossary());
-        owner = reinterpret_cast<HWND>(start("quay"));
+        owner = reinterpret_cast<HWND>(startonharbour("quay"));
     }
 
     // Opens the box over the main dialog, as the menu item does, with this

@@ -66,8 +66,7 @@ class SortedRefill : public DialogTest {};
 
 TEST_F(SortedRefill, AListRefilledAtOnceHoldsTheOrderOfOneByOneAdds)
 {
-    writestore({{"anchor", "A heavy hook.", 0, LevelEasy}});
-    Dialog d = start("");
+    Dialog d = startonthreewords();
     HWND dialog = reinterpret_cast<HWND>(d);
     struct Case {
         const char *what;
@@ -99,8 +98,7 @@ TEST_F(SortedRefill, AListRefilledAtOnceHoldsTheOrderOfOneByOneAdds)
 
 TEST_F(SortedRefill, ItemsAddedOutsideARefillAreSortedInOneByOne)
 {
-    writestore({{"anchor", "A heavy hook.", 0, LevelEasy}});
-    Dialog d = start("");
+    Dialog d = startonthreewords();
     tkfillbegin(d, IDC_WORDLIST);
     tklistadd(d, IDC_WORDLIST, "quay");
     tklistadd(d, IDC_WORDLIST, "berth");

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "tests/support/files.h"
 #include "tests/support/storebytes.h"
 #include "tests/support/otherprocess.h"
+#include "tests/support/scratchtest.h"
 
 namespace {
 
@@ -33,29 +35,20 @@ void writestore(const std::string &path, int extra)
 
 using Program = OtherProcess;
 
-class StartUp : public ::testing::Test {
+// Each test in a scratch folder of its own whose name has spaces.
+class StartUp : public ScratchFolderTest {
 public:
-    std::string folder;  // a scratch folder with spaces in its name
+    StartUp() : ScratchFolderTest("start test") {}
+    std::string folder;
     std::string program;
 
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::string(temp) + "vantrel start test " + test->name() + "\\";
-        CreateDirectoryA(folder.c_str(), nullptr);
-        DeleteFileA((folder + "dicbin.txt").c_str());
+        ScratchFolderTest::SetUp();
+        folder = std::filesystem::current_path().string() + "\\";
         program = folder + "vantrel.exe";
         ASSERT_TRUE(CopyFileA((programfolder() + "vantrel.exe").c_str(), program.c_str(), FALSE))
             << "vantrel.exe is built beside this test";
-    }
-
-    void TearDown() override
-    {
-        DeleteFileA((folder + "dicbin.txt").c_str());
-        DeleteFileA(program.c_str());
-        RemoveDirectoryA(folder.c_str());
     }
 
     // Starts the program in the scratch folder with this text after the
@@ -79,57 +72,55 @@ void pressescape(HWND dialog)
     PostMessageW(focus, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001u));
 }
 
-TEST_F(StartUp, QuotedNameWithSpacesPassesTwoWordTailThatIsLookedUp)
-{
-    writestore(folder + "dicbin.txt", 0);
-    Program running;
-    start(&running, "   harbour wall");
-
-    HWND dialog = running.await("Orlavex Dictionary");
-    ASSERT_NE(dialog, nullptr) << "the main dialog did not appear";
-    EXPECT_EQ(controltext(dialog, IDC_WORD), "harbour wall");
-    EXPECT_EQ(controltext(dialog, IDC_MEANING), "The wall that shelters a harbour from the sea.");
-    EXPECT_EQ(controltext(dialog, IDC_ENTRYNO), "2");
-
-    pressescape(dialog);
-    EXPECT_EQ(running.exitcode(), 0);
-}
-
-// Runs the program to its end with this tail and returns how much the usage
-// count grew.
-long long countgrowth(StartUp *test, Program *running, const std::string &after, const char *wordbox)
-{
-    long long before = usagecount();
-    test->start(running, after);
-    HWND dialog = running->await("Orlavex Dictionary");
-    EXPECT_NE(dialog, nullptr);
-    if (dialog == nullptr)
-        return 0;
-    EXPECT_EQ(controltext(dialog, IDC_WORD), wordbox);
-    pressescape(dialog);
-    EXPECT_EQ(running->exitcode(), 0);
-    return usagecount() - before;
-}
-
 struct CountedStart {
     const char *tail;
     const char *wordbox;
     long long growth;
+    const char *meaning;  // and the entry number, where the tail is looked up
+    const char *entryno;
+    bool closebox;  // ended with its close box instead of Escape
 };
 
-// The switch alone, in any case, is not counted and still goes into the word box.
+// Runs the program to its end with the row's tail and returns how much the
+// usage count grew.
+long long countgrowth(StartUp *test, Program *running, const CountedStart &row)
+{
+    long long before = usagecount();
+    test->start(running, row.tail);
+    HWND dialog = running->await("Orlavex Dictionary");
+    EXPECT_NE(dialog, nullptr) << "the main dialog did not appear";
+    if (dialog == nullptr)
+        return 0;
+    EXPECT_EQ(controltext(dialog, IDC_WORD), row.wordbox);
+    if (row.meaning != nullptr) {
+        EXPECT_EQ(controltext(dialog, IDC_MEANING), row.meaning);
+        EXPECT_EQ(controltext(dialog, IDC_ENTRYNO), row.entryno);
+    }
+    if (row.closebox)
+        PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else
+        pressescape(dialog);
+    EXPECT_EQ(running->exitcode(), 0);
+    return usagecount() - before;
+}
+
+// A quoted name with spaces passes a two-word tail, which is looked up.  The
+// switch alone, in any case, is not counted and still goes into the word box.
+// The close box ends the program with zero, as Escape does.
 TEST_F(StartUp, OrdinaryStartIsCountedNoCountStartIsNot)
 {
     writestore(folder + "dicbin.txt", 0);
     const CountedStart rows[] = {
-        {" harbour", "harbour", 1},
-        {" \\nocount", "\\nocount", 0},
-        {" \\NOCOUNT", "\\NOCOUNT", 0},
-        {" \\NOCOUNT harbour", "\\NOCOUNT harbour", 1},
+        {"   harbour wall", "harbour wall", 1, "The wall that shelters a harbour from the sea.", "2", false},
+        {" harbour", "harbour", 1, nullptr, nullptr, false},
+        {" \\nocount", "\\nocount", 0, nullptr, nullptr, false},
+        {" \\NOCOUNT", "\\NOCOUNT", 0, nullptr, nullptr, false},
+        {" \\NOCOUNT harbour", "\\NOCOUNT harbour", 1, nullptr, nullptr, false},
+        {"", "", 1, nullptr, nullptr, true},
     };
     for (const CountedStart &row : rows) {
         Program running;
-        EXPECT_EQ(countgrowth(this, &running, row.tail, row.wordbox), row.growth) << row.tail;
+        EXPECT_EQ(countgrowth(this, &running, row), row.growth) << row.tail;
     }
 }
 
@@ -155,19 +146,6 @@ TEST_F(StartUp, PartialRecordShowsIntegrityMessageBeforeTheDialog)
     EXPECT_EQ(controltext(dialog, IDC_MEANING), "A landing place built along the water.");
 
     pressescape(dialog);
-    EXPECT_EQ(running.exitcode(), 0);
-}
-
-TEST_F(StartUp, CloseBoxEndsWithZero)
-{
-    writestore(folder + "dicbin.txt", 0);
-    Program running;
-    start(&running, "");
-
-    HWND dialog = running.await("Orlavex Dictionary");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(controltext(dialog, IDC_WORD), "");
-    PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(running.exitcode(), 0);
 }
 

@@ -20,17 +20,25 @@
 
 namespace {
 
+// The visible controls and their rectangles in the client area.
+std::vector<std::pair<int, RECT>> visibleplaces(HWND window)
+{
+    std::vector<std::pair<int, RECT>> shown;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place;
+        if (!IsWindowVisible(child) || !GetWindowRect(child, &place)) continue;
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&place), 2);
+        shown.push_back({GetDlgCtrlID(child), place});
+    }
+    return shown;
+}
+
 // The first row of the client area that a visible control reaches, at most
 // `most`.
 int toprow(HWND window, int most = 10)
 {
     int top = most;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT place;
-        if (!IsWindowVisible(child) || !GetWindowRect(child, &place)) continue;
-        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&place), 2);
-        if (place.top < top) top = place.top;
-    }
+    for (const auto &control : visibleplaces(window)) top = std::min(top, (int)control.second.top);
     return top;
 }
 
@@ -48,13 +56,7 @@ std::string overlaps(HWND window)
         return (group == IDC_LEVELGROUP || group == IDC_SHOWGROUP) &&
                std::find(members.begin(), members.end(), id) != members.end();
     };
-    std::vector<std::pair<int, RECT>> shown;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT place;
-        if (!IsWindowVisible(child) || !GetWindowRect(child, &place)) continue;
-        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&place), 2);
-        shown.push_back({GetDlgCtrlID(child), place});
-    }
+    const std::vector<std::pair<int, RECT>> shown = visibleplaces(window);
     std::string found;
     for (size_t i = 0; i < shown.size(); ++i)
         for (size_t j = i + 1; j < shown.size(); ++j) {
@@ -82,8 +84,7 @@ protected:
     void SetUp() override
     {
         DialogTest::SetUp();
-        writestore(harbourglossary());
-        window = reinterpret_cast<HWND>(start("harbour"));
+        window = reinterpret_cast<HWND>(startonharbour("harbour"));
     }
 
     // Lets everything that became invalid paint; nothing is invalidated here.
