@@ -45,8 +45,6 @@ const DWORD PATIENCE = 30000;  // ms for a window to come or a process to end
 const string INSTALLED = "C:\\" VERSION_PRODUCT "\\";
 const vector<string> SHIPPED = {"vantrel.exe", "dicbin.txt", "orlavexdic.txt", "Read me.htm"};
 
-string textof(HWND window) { return windowtext(window); }
-
 // Sends a message and waits for it to be handled; false if it was not in time.
 bool deliver(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD_PTR *result = nullptr)
 {
@@ -240,7 +238,7 @@ void Release::install(const string &completion)
     ASSERT_TRUE(setup.start(release + "setup.exe", "", release)) << "setup.exe is in the release folder";
     HWND dialog = setup.await(nullptr, LIST);
     ASSERT_NE(dialog, nullptr) << "the installer dialog appears";
-    EXPECT_EQ(textof(dialog), "Installation of VanTrel");
+    EXPECT_EQ(windowtext(dialog), "Installation of VanTrel");
     EXPECT_EQ(controltext(dialog, PATH), "C:\\" VERSION_PRODUCT) << "the default folder";
     EXPECT_EQ(items(GetDlgItem(dialog, LIST), LB_GETCOUNT, LB_GETTEXT), SHIPPED);
     screenshot(dialog, "setup.bmp");

@@ -78,7 +78,6 @@ struct GuardRow {
     string folder;
     string name;    // of the second file, whose bytes are "abc"
     string over;    // what it would be written over; empty when it installs
-    string named;   // the name the refusal gives, when not name
 };
 
 // The scratch folder's own path is one of the folders, so the test's name is
@@ -128,8 +127,7 @@ TEST_F(Refusal, SelfOverwriteIsRefused)
             continue;
         }
         EXPECT_EQ(result, INSTALLFAILED);
-        EXPECT_EQ(installreason, "The file data holds a file that would be written over " + row.over + ": " +
-                                     (row.named.empty() ? row.name : row.named));
+        EXPECT_EQ(installreason, "The file data holds a file that would be written over " + row.over + ": " + row.name);
         EXPECT_EQ(tree(), (Names{"data"})) << "not even the first file is written";
         EXPECT_EQ(readwholefile(ARCHIVE), bytes) << "the archive is whole and may be tried again";
         EXPECT_TRUE(norecord());
