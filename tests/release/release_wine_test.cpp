@@ -228,51 +228,48 @@ protected:
         forget("VanTrel");
     }
 
-    void install(const string &completion = "ERROR: Installation Complete");
-    void checkinstalledfiles();
+    void install(const string &completion = "ERROR: Installation Complete")
+    {
+        Process setup;
+        ASSERT_TRUE(setup.start(release + "setup.exe", "", release)) << "setup.exe is in the release folder";
+        HWND dialog = setup.await(nullptr, LIST);
+        ASSERT_NE(dialog, nullptr) << "the installer dialog appears";
+        EXPECT_EQ(windowtext(dialog), "Installation of VanTrel");
+        EXPECT_EQ(controltext(dialog, PATH), "C:\\" VERSION_PRODUCT) << "the default folder";
+        EXPECT_EQ(items(GetDlgItem(dialog, LIST), LB_GETCOUNT, LB_GETTEXT), SHIPPED);
+        screenshot(dialog, "setup.bmp");
+
+        PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_RETURN, 0);
+        EXPECT_EQ(setup.answerbox(), completion);
+        EXPECT_EQ(setup.exitcode(), 1);
+    }
+
+    void checkinstalledfiles()
+    {
+        vector<string> shipped = SHIPPED;
+        shipped.insert(shipped.end(), {"install.lst", "uninstall.exe"});
+        std::sort(shipped.begin(), shipped.end());
+        EXPECT_EQ(listing(INSTALLED), shipped) << "the install folder holds the four files, setup's record and uninstaller";
+        for (const string &name : SHIPPED) {
+            string bytes = readwholefile(INSTALLED + name);
+            EXPECT_FALSE(bytes.empty()) << name;
+            EXPECT_TRUE(bytes == readwholefile(payload + name)) << name << " is installed byte for byte";
+        }
+
+        DWORD type = 0;
+        string locn;
+        ASSERT_TRUE(readvalue(PARENT + "\\VanTrel", "locn", &type, &locn)) << "the install record";
+        EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(locn, INSTALLED + '\0');
+        EXPECT_EQ(readdword(PARENT, "VanTrel"), utctoday()) << "the install date";
+        EXPECT_EQ(readdword(PARENT + "\\VanTrel", "usage"), -1) << "not started yet";
+
+        for (const string &program : {INSTALLED + "vantrel.exe", release + "setup.exe"}) {
+            EXPECT_EQ(versionvalue(program, "ProductName"), VERSION_PRODUCT) << program;
+            EXPECT_EQ(versionvalue(program, "FileVersion"), "1.0.0") << program;
+        }
+    }
 };
-
-void Release::install(const string &completion)
-{
-    Process setup;
-    ASSERT_TRUE(setup.start(release + "setup.exe", "", release)) << "setup.exe is in the release folder";
-    HWND dialog = setup.await(nullptr, LIST);
-    ASSERT_NE(dialog, nullptr) << "the installer dialog appears";
-    EXPECT_EQ(windowtext(dialog), "Installation of VanTrel");
-    EXPECT_EQ(controltext(dialog, PATH), "C:\\" VERSION_PRODUCT) << "the default folder";
-    EXPECT_EQ(items(GetDlgItem(dialog, LIST), LB_GETCOUNT, LB_GETTEXT), SHIPPED);
-    screenshot(dialog, "setup.bmp");
-
-    PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_EQ(setup.answerbox(), completion);
-    EXPECT_EQ(setup.exitcode(), 1);
-}
-
-void Release::checkinstalledfiles()
-{
-    vector<string> shipped = SHIPPED;
-    shipped.insert(shipped.end(), {"install.lst", "uninstall.exe"});
-    std::sort(shipped.begin(), shipped.end());
-    EXPECT_EQ(listing(INSTALLED), shipped) << "the install folder holds the four files, setup's record and uninstaller";
-    for (const string &name : SHIPPED) {
-        string bytes = readwholefile(INSTALLED + name);
-        EXPECT_FALSE(bytes.empty()) << name;
-        EXPECT_TRUE(bytes == readwholefile(payload + name)) << name << " is installed byte for byte";
-    }
-
-    DWORD type = 0;
-    string locn;
-    ASSERT_TRUE(readvalue(PARENT + "\\VanTrel", "locn", &type, &locn)) << "the install record";
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(locn, INSTALLED + '\0');
-    EXPECT_EQ(readdword(PARENT, "VanTrel"), utctoday()) << "the install date";
-    EXPECT_EQ(readdword(PARENT + "\\VanTrel", "usage"), -1) << "not started yet";
-
-    for (const string &program : {INSTALLED + "vantrel.exe", release + "setup.exe"}) {
-        EXPECT_EQ(versionvalue(program, "ProductName"), VERSION_PRODUCT) << program;
-        EXPECT_EQ(versionvalue(program, "FileVersion"), "1.0.0") << program;
-    }
-}
 
 TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
 {

@@ -54,9 +54,11 @@ protected:
 
     HWND await(int control, HWND other = nullptr) { return process.await(nullptr, control, other); }
 
-    // Starts setup.exe; its installer dialog, or null when none appears.
-    HWND startdialog()
+    // Starts setup.exe on the archive "data" holding these bytes (none: as it
+    // lies); its installer dialog, or null when none appears.
+    HWND startdialog(const string &data = "")
     {
+        if (!data.empty()) writewholefile(folder + "data", data);
         start();
         HWND d = await(LIST);
         EXPECT_NE(d, nullptr) << "the installer dialog appears";
@@ -66,6 +68,11 @@ protected:
     string answerbox() { return process.answerbox(); }
 
     void press(HWND d, int id) { PostMessageA(GetDlgItem(d, id), BM_CLICK, 0, 0); }
+
+    void typefolder(HWND d, const std::wstring &text)
+    {
+        SendMessageW(GetDlgItem(d, PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
 
     DWORD exitcode() { return static_cast<DWORD>(process.exitcode()); }
 
@@ -93,9 +100,7 @@ protected:
 // that is cut, as the wiring to the real title.
 TEST_F(SetupRun, TitleShowsTwentyCharactersOfTheNameAndCancelEndsWithoutAMessage)
 {
-    writewholefile(folder + "data",
-                   archive("C:\\Harbour", "Harbour Dictionary Deluxe 2003", {{"a.txt", "a"}, {"b.txt", ""}}));
-    HWND d = startdialog();
+    HWND d = startdialog(archive("C:\\Harbour", "Harbour Dictionary Deluxe 2003", {{"a.txt", "a"}, {"b.txt", ""}}));
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(windowtext(d), "Installation of Harbour Dictionary D");
     EXPECT_EQ(controltext(d, PATH), "C:\\Harbour") << "the folder box holds the default";
@@ -133,8 +138,7 @@ TEST_F(SetupRun, EnterInstallsIntoTheDefaultFolderAndRecordsItInTheRegistry)
 
 TEST_F(SetupRun, AnEmptyOrTooLongFolderIsNotAcceptableAndTheUserMayTryAgain)
 {
-    writewholefile(folder + "data", archive("", "E2ETest", {{"a.txt", "abc"}}));
-    HWND d = startdialog();
+    HWND d = startdialog(archive("", "E2ETest", {{"a.txt", "abc"}}));
     ASSERT_NE(d, nullptr);
     press(d, IDOK);
     EXPECT_EQ(answerbox(), "ERROR: The address is not acceptable");
@@ -142,11 +146,11 @@ TEST_F(SetupRun, AnEmptyOrTooLongFolderIsNotAcceptableAndTheUserMayTryAgain)
     EXPECT_EQ(contents(), std::vector<string>{"data"}) << "nothing was written, not even in a root";
     // 102 characters; cut to the 99 that fit, they would name another, acceptable folder
     std::wstring toolong = std::wstring(98, L'w') + L"\\xyz";
-    SendMessageW(GetDlgItem(d, PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(toolong.c_str()));
+    typefolder(d, toolong);
     press(d, IDOK);
     EXPECT_EQ(answerbox(), "ERROR: The address is not acceptable") << "a long folder is refused, not cut";
     EXPECT_EQ(contents(), std::vector<string>{"data"});
-    SendMessageW(GetDlgItem(d, PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed"));
+    typefolder(d, L"typed");
     press(d, IDOK);
     EXPECT_EQ(answerbox(), "ERROR: Installation Complete");
     EXPECT_EQ(exitcode(), 1u);
@@ -155,8 +159,7 @@ TEST_F(SetupRun, AnEmptyOrTooLongFolderIsNotAcceptableAndTheUserMayTryAgain)
 
 TEST_F(SetupRun, TheCloseBoxEndsWithInstallationUnsuccessful)
 {
-    writewholefile(folder + "data", archive(folder + "dest", "E2ETest", {{"a.txt", "abc"}}));
-    HWND d = startdialog();
+    HWND d = startdialog(archive(folder + "dest", "E2ETest", {{"a.txt", "abc"}}));
     ASSERT_NE(d, nullptr);
     PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
     expectunsuccessful();
@@ -193,8 +196,7 @@ TEST_F(SetupRun, SelfOverwriteAFileOverTheArchiveOrOverSetupIsRefusedAndTheArchi
     for (const Row &row : rows) {
         SCOPED_TRACE(row.loc);
         const string bytes = archive(row.loc, "E2ETest", {{"first.txt", "1"}, {row.name, "abc"}});
-        writewholefile(folder + "data", bytes);
-        HWND d = startdialog();
+        HWND d = startdialog(bytes);
         ASSERT_NE(d, nullptr);
         press(d, IDOK);
         EXPECT_EQ(answerbox(), "ERROR: The file data holds a file that would be written over " + row.over + ": " + row.name);
@@ -213,8 +215,7 @@ TEST_F(SetupRun, ReinstallKeepsTheUsersChangedFilesInUseAndNamesTheNewCopies)
     writewholefile(dest + "orlavexdic.txt", "harbour marvoc\nmy own word marvoc\n");
     writewholefile(dest + "orlavexdic.txt.new", "the user's own");
     writewholefile(dest + "same.txt", "same");
-    writewholefile(folder + "data", archive(dest, "E2ETest", {{"orlavexdic.txt", "harbour marvoc\n"}, {"same.txt", "same"}}));
-    HWND d = startdialog();
+    HWND d = startdialog(archive(dest, "E2ETest", {{"orlavexdic.txt", "harbour marvoc\n"}, {"same.txt", "same"}}));
     ASSERT_NE(d, nullptr);
     press(d, IDOK);
     EXPECT_EQ(answerbox(), "ERROR: Installation Complete\n\nThese files of yours were kept as they are, in use; the "
@@ -232,10 +233,9 @@ TEST_F(SetupRun, ReinstallKeepsTheUsersChangedFilesInUseAndNamesTheNewCopies)
 
 TEST_F(SetupRun, CancellingTheFolderBrowserLeavesTheTypedFolder)
 {
-    writewholefile(folder + "data", archive("C:\\Harbour", "E2ETest", {{"a.txt", "a"}}));
-    HWND d = startdialog();
+    HWND d = startdialog(archive("C:\\Harbour", "E2ETest", {{"a.txt", "a"}}));
     ASSERT_NE(d, nullptr);
-    SendMessageW(GetDlgItem(d, PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"D:\\typed"));
+    typefolder(d, L"D:\\typed");
     press(d, BRS);
     HWND browser = await(0, d);
     ASSERT_NE(browser, nullptr) << "the folder browser opens";
