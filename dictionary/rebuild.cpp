@@ -45,9 +45,9 @@ const char SOURCEMISSING[] =
     "The file orlavexdic.txt was not found or is unaccessible\n\nNo change was made in any file";
 const char SOURCEUNREADABLE[] =
     "The file orlavexdic.txt could not be read to its end\n\nNo change was made in any file";
-static const char NOHEADWORD[] =
+const char NOHEADWORD[] =
     "The file orlavexdic.txt holds no line with a headword\n\nNo change was made in any file";
-static const char UTF16SAVED[] =
+const char UTF16SAVED[] =
     "The file orlavexdic.txt is saved as UTF-16\n"
     "Save it as UTF-8 or ANSI, then rebuild the dictionary\n\nNo change was made in any file";
 const char STORENOTWRITTEN[] =
@@ -63,7 +63,7 @@ const char KEEPQUESTION[] =
     "\tyou changed, loses its mark and level; new headwords come unmarked at Very Hard";
 static const char STUDYUNREADABLE[] =
     "The marks and levels in dicbin.txt could not be read\n\nNo change was made in any file";
-static const char LOST[] =
+const char LOST[] =
     "\n\nNo longer in orlavexdic.txt as they were, letter for letter,\n"
     "so their marks and levels are lost:";
 static const char KEPTCAPTION[] = "Rebuilding done";

@@ -11,6 +11,9 @@ extern const char DONE[];              // "Rebuilding done!"
 extern const char SOURCEMISSING[];     // the text source cannot be opened
 extern const char SOURCEUNREADABLE[];  // a read of the text source failed
 extern const char STORENOTWRITTEN[];   // the new store could not be written or put in place
+extern const char NOHEADWORD[];        // the text source holds no headword line
+extern const char UTF16SAVED[];        // the text source is saved as UTF-16
+extern const char LOST[];              // heads the headwords whose marks and levels are lost
 
 // 1 when the store was rewritten, 0 when the user declined or it failed.
 int rebuildstore(Dialog d);

@@ -19,6 +19,7 @@
 #include "fuzz/fuzzfolder.h"
 #include "inst/install.h"
 #include "tests/registrymodel.h"
+#include "tests/support/files.h"
 
 namespace fs = std::filesystem;
 
@@ -113,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     int extraction = install(nullptr, locn, 1);
     bool clash = listing == INSTALLDONE && holdssetupsown(filesof(archive));
     REQUIRE(extraction == (clash ? INSTALLFAILED : listing), "what lists, extracts; what is refused, is refused");
-    REQUIRE(modelhaskey("Software\\Marvoc") == (extraction == INSTALLDONE),
+    REQUIRE(modelhaskey(parentname) == (extraction == INSTALLDONE),
             "the install record is written exactly when the extraction succeeded");
     REQUIRE(selections == (int)(extraction == INSTALLDONE ? listed.size() : 0), "one selection per file");
 
@@ -125,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         REQUIRE(files.size() <= listed.size(), "every file was listed");
         for (const auto &file : files) {
             expected.insert("work/out/" + file.first);
-            REQUIRE(readbytes(("out/" + file.first).c_str()) == file.second, "each file holds its bytes");
+            REQUIRE(readwholefile("out/" + file.first) == file.second, "each file holds its bytes");
         }
     }
     REQUIRE(everything(root) == expected, "nothing is written outside the install folder");

@@ -5,27 +5,24 @@
 // the whole line when its opening quote is never closed); "\NOCOUNT" in any
 // case, and nothing else, suppresses the usage count; the start-up writes the
 // tail into the word box whatever its length and looks it up.
-#include <cstring>
 #include <string>
 
+#include "common/text.h"
+#include "dictionary/resource.h"
 #include "dictionary/store.h"
 #include "fuzz/fuzzfolder.h"
 #include "tests/headless.h"
 #include "tests/registrymodel.h"
+#include "tests/support/storebytes.h"
 #include "ui/startup.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     enterscratch("commandline");
-    DictEntry entries[3];
-    memset(entries, 0, sizeof entries);
-    const char *words[3] = {"anchor", "Harbour wall", "quay"};
-    for (int i = 0; i < 3; ++i) {
-        strcpy(entries[i].word, words[i]);
-        strcpy(entries[i].meaning, "a word of the harbour\r\n");
-        entries[i].level = LevelVeryHard;
-    }
-    writebytes(STOREFILE, entries, sizeof entries);
+    std::string store;
+    for (const char *word : {"anchor", "Harbour wall", "quay"})
+        store += storebytes({{word, "a word of the harbour\r\n", 0, LevelVeryHard}});
+    writebytes(STOREFILE, store.data(), store.size());
     return 0;
 }
 
@@ -48,9 +45,7 @@ static bool expectednocount(const std::string &tail)
 {
     if (tail.size() != 8) return false;
     for (size_t i = 0; i < 8; ++i) {
-        char c = tail[i];
-        if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
-        if (c != "\\nocount"[i]) return false;
+        if (lowerascii(tail[i]) != "\\nocount"[i]) return false;
     }
     return true;
 }
@@ -69,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     resetregistry();
     Dialog d = headlesscreate();
     initdialog(d, tail);
-    REQUIRE(findcontrol(d, 120)->text == tail, "the word box holds the whole tail");
+    REQUIRE(findcontrol(d, IDC_WORD)->text == tail, "the word box holds the whole tail");
     REQUIRE(modelhaskey("Software\\Marvoc\\VanTrel") != nocount, "the start is counted unless the tail says not");
     headlessdestroy(d);
     return 0;

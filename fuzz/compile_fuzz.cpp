@@ -16,6 +16,7 @@
 #include "dictionary/compile.h"
 #include "dictionary/dictentry.h"
 #include "fuzz/fuzzfolder.h"
+#include "tests/support/files.h"
 
 static const char SOURCE[] = "orlavexdic.txt";
 static const char STORE[] = "dicbin.tmp";
@@ -89,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     remove(STORE);
     Compiled compiled = compilefiles(SOURCE, STORE);
 
-    std::string store = readbytes(STORE);
+    std::string store = readwholefile(STORE);
     if (source.compare(0, 2, "\xFF\xFE") == 0 || source.compare(0, 2, "\xFE\xFF") == 0) {
         REQUIRE(compiled == UTF16SOURCE && store.empty(), "a UTF-16 source is refused");
         return 0;

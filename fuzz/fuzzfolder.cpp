@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "tests/support/scratchfolder.h"
 
@@ -28,14 +26,6 @@ void writebytes(const char *path, const void *data, size_t size)
     if (f == nullptr) broken("cannot write a scratch file", path);
     bool whole = fwrite(data, 1, size, f) == size;
     if (fclose(f) != 0 || !whole) broken("cannot write a scratch file", path);
-}
-
-std::string readbytes(const char *path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
 }
 
 void broken(const char *what, const std::string &detail)

@@ -1,6 +1,7 @@
 // What every harness shares: a scratch working folder of its own, removed
-// when the process ends, whole-file reads and writes, and the check that
-// stops the run (libFuzzer keeps the input that made it fail).
+// when the process ends, whole-file writes that stop the run when they fail,
+// and the check that stops the run (libFuzzer keeps the input that made it
+// fail).  Whole files are read with tests/support/files.h.
 #ifndef VANTREL_FUZZFOLDER_H
 #define VANTREL_FUZZFOLDER_H
 
@@ -13,7 +14,6 @@
 std::string enterscratch(const char *harness);
 
 void writebytes(const char *path, const void *data, size_t size);
-std::string readbytes(const char *path);
 
 [[noreturn]] void broken(const char *what, const std::string &detail);
 

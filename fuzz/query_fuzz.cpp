@@ -11,10 +11,12 @@
 #include <cstring>
 #include <string>
 
+#include "common/text.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"
 #include "fuzz/fuzzfolder.h"
 #include "tests/headless.h"
+#include "tests/support/storebytes.h"
 #include "dictionary/resource.h"
 
 static const int RECORDS = 4;
@@ -22,17 +24,11 @@ static const int RECORDS = 4;
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     enterscratch("query");
-    DictEntry entries[RECORDS];
-    memset(entries, 0, sizeof entries);
-    const char *words[RECORDS] = {"Anchor", "harbour wall", "Quay", "dry-dock"};
-    const char *meanings[RECORDS] = {"A heavy hook.\r\nIt holds a vessel.", "A wall of the harbour.",
-                                     "A harbour wall to moor at.", "A dock pumped dry."};
-    for (int i = 0; i < RECORDS; ++i) {
-        strcpy(entries[i].word, words[i]);
-        strcpy(entries[i].meaning, meanings[i]);
-        entries[i].level = LevelVeryHard;
-    }
-    writebytes(STOREFILE, entries, sizeof entries);
+    std::string store = storebytes({{"Anchor", "A heavy hook.\r\nIt holds a vessel.", 0, LevelVeryHard},
+                                    {"harbour wall", "A wall of the harbour.", 0, LevelVeryHard},
+                                    {"Quay", "A harbour wall to moor at.", 0, LevelVeryHard},
+                                    {"dry-dock", "A dock pumped dry.", 0, LevelVeryHard}});
+    writebytes(STOREFILE, store.data(), store.size());
     return 0;
 }
 
@@ -40,8 +36,7 @@ static bool iswhite(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 static std::string lowered(std::string text)
 {
-    for (char &c : text)
-        if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
+    for (char &c : text) c = lowerascii(c);
     return text;
 }
 

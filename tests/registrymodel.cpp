@@ -4,8 +4,14 @@
 #include <map>
 
 #include "common/registry.h"
+#include "common/text.h"
 
 namespace {
+
+struct ModelValue {
+    unsigned long type;
+    std::string data;  // the bytes as stored
+};
 
 struct Key {
     std::map<std::string, ModelValue> values;  // by lower-case name
@@ -20,8 +26,7 @@ int open = 0;
 std::string lower(const std::string &text)
 {
     std::string out = text;
-    for (char &c : out)
-        if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
+    for (char &c : out) c = lowerascii(c);
     return out;
 }
 
@@ -44,13 +49,19 @@ bool makekey(const std::string &path)
     return created;
 }
 
+// The value as a DWORD; -1 when it is not a four-byte REG_DWORD.
+long long dwordof(const ModelValue &v)
+{
+    if (v.type != REGTYPEDWORD || v.data.size() != 4) return -1;
+    long long out = 0;
+    for (int i = 3; i >= 0; --i) out = out << 8 | (unsigned char)v.data[(size_t)i];
+    return out;
+}
+
 std::string describe(unsigned long type, const std::string &data)
 {
-    if (type == REGTYPEDWORD && data.size() == 4) {
-        unsigned long v = 0;
-        for (int i = 3; i >= 0; --i) v = v << 8 | (unsigned char)data[(size_t)i];
-        return "DWORD " + std::to_string(v);
-    }
+    long long dword = dwordof(ModelValue{type, data});
+    if (dword >= 0) return "DWORD " + std::to_string(dword);
     if (type == REGTYPESZ) return "SZ " + std::string(data.c_str());
     return "TYPE" + std::to_string(type) + " " + std::to_string(data.size()) + " bytes";
 }
@@ -155,21 +166,13 @@ bool modelhasvalue(const std::string &path, const std::string &name)
     return key != hive.end() && key->second.values.count(lower(name)) != 0;
 }
 
-ModelValue modelvalue(const std::string &path, const std::string &name)
+static ModelValue modelvalue(const std::string &path, const std::string &name)
 {
     if (!modelhasvalue(path, name)) return ModelValue{0, ""};
     return hive[keyof(path)].values[lower(name)];
 }
 
-long long modeldword(const std::string &path, const std::string &name)
-{
-    if (!modelhasvalue(path, name)) return -1;
-    ModelValue v = modelvalue(path, name);
-    if (v.type != REGTYPEDWORD || v.data.size() != 4) return -1;
-    long long out = 0;
-    for (int i = 3; i >= 0; --i) out = out << 8 | (unsigned char)v.data[(size_t)i];
-    return out;
-}
+long long modeldword(const std::string &path, const std::string &name) { return dwordof(modelvalue(path, name)); }
 
 std::string modelstring(const std::string &path, const std::string &name)
 {

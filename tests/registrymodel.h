@@ -7,11 +7,6 @@
 #include <string>
 #include <vector>
 
-struct ModelValue {
-    unsigned long type;
-    std::string data;  // the bytes as stored
-};
-
 // Empties the hive and the log, and sets the date to 11 January 2003.
 void resetregistry();
 void setmodeldate(int y, int m, int d);
@@ -26,7 +21,6 @@ int openkeys();  // created or opened and not yet closed
 
 bool modelhaskey(const std::string &path);
 bool modelhasvalue(const std::string &path, const std::string &name);
-ModelValue modelvalue(const std::string &path, const std::string &name);
 // The value as a DWORD; -1 when it is absent or not a four-byte REG_DWORD.
 long long modeldword(const std::string &path, const std::string &name);
 std::string modelstring(const std::string &path, const std::string &name);

@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
+#include "common/version.h"
 #include "dictionary/dictentry.h"
 #include "tests/setup/wine/realregistry.h"
 #include "tests/support/capture.h"
@@ -40,10 +42,8 @@ using std::vector;
 namespace {
 
 const DWORD PATIENCE = 30000;  // ms for a window to come or a process to end
-const string INSTALLED = "C:\\Orlavex Dictionary\\";
+const string INSTALLED = "C:\\" VERSION_PRODUCT "\\";
 const vector<string> SHIPPED = {"vantrel.exe", "dicbin.txt", "orlavexdic.txt", "Read me.htm"};
-
-string textof(HWND window) { return windowtext(window); }
 
 // Sends a message and waits for it to be handled; false if it was not in time.
 bool deliver(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD_PTR *result = nullptr)
@@ -98,9 +98,17 @@ vector<SourceEntry> readsource(const string &text)
 
 string lower(string text)
 {
-    for (char &c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char &c : text) c = lowerascii(c);
     return text;
+}
+
+// The names in a folder, sorted.
+vector<string> listing(const string &folder)
+{
+    vector<string> names;
+    for (const auto &item : fs::directory_iterator(folder)) names.push_back(item.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void screenshot(HWND window, const string &name)
@@ -152,7 +160,7 @@ string startmenulink()
 {
     char programs[MAX_PATH] = "";
     SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
-    return string(programs) + "\\Orlavex Dictionary.lnk";
+    return string(programs) + "\\" VERSION_PRODUCT ".lnk";
 }
 
 // The program and the working folder of a shortcut, read back through the shell.
@@ -220,54 +228,48 @@ protected:
         forget("VanTrel");
     }
 
-    void install(const string &completion = "ERROR: Installation Complete");
-    void checkinstalledfiles();
+    void install(const string &completion = "ERROR: Installation Complete")
+    {
+        Process setup;
+        ASSERT_TRUE(setup.start(release + "setup.exe", "", release)) << "setup.exe is in the release folder";
+        HWND dialog = setup.await(nullptr, LIST);
+        ASSERT_NE(dialog, nullptr) << "the installer dialog appears";
+        EXPECT_EQ(windowtext(dialog), "Installation of VanTrel");
+        EXPECT_EQ(controltext(dialog, PATH), "C:\\" VERSION_PRODUCT) << "the default folder";
+        EXPECT_EQ(items(GetDlgItem(dialog, LIST), LB_GETCOUNT, LB_GETTEXT), SHIPPED);
+        screenshot(dialog, "setup.bmp");
+
+        PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_RETURN, 0);
+        EXPECT_EQ(setup.answerbox(), completion);
+        EXPECT_EQ(setup.exitcode(), 1);
+    }
+
+    void checkinstalledfiles()
+    {
+        vector<string> shipped = SHIPPED;
+        shipped.insert(shipped.end(), {"install.lst", "uninstall.exe"});
+        std::sort(shipped.begin(), shipped.end());
+        EXPECT_EQ(listing(INSTALLED), shipped) << "the install folder holds the four files, setup's record and uninstaller";
+        for (const string &name : SHIPPED) {
+            string bytes = readwholefile(INSTALLED + name);
+            EXPECT_FALSE(bytes.empty()) << name;
+            EXPECT_TRUE(bytes == readwholefile(payload + name)) << name << " is installed byte for byte";
+        }
+
+        DWORD type = 0;
+        string locn;
+        ASSERT_TRUE(readvalue(PARENT + "\\VanTrel", "locn", &type, &locn)) << "the install record";
+        EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(locn, INSTALLED + '\0');
+        EXPECT_EQ(readdword(PARENT, "VanTrel"), utctoday()) << "the install date";
+        EXPECT_EQ(readdword(PARENT + "\\VanTrel", "usage"), -1) << "not started yet";
+
+        for (const string &program : {INSTALLED + "vantrel.exe", release + "setup.exe"}) {
+            EXPECT_EQ(versionvalue(program, "ProductName"), VERSION_PRODUCT) << program;
+            EXPECT_EQ(versionvalue(program, "FileVersion"), "1.0.0") << program;
+        }
+    }
 };
-
-void Release::install(const string &completion)
-{
-    Process setup;
-    ASSERT_TRUE(setup.start(release + "setup.exe", "", release)) << "setup.exe is in the release folder";
-    HWND dialog = setup.await(nullptr, LIST);
-    ASSERT_NE(dialog, nullptr) << "the installer dialog appears";
-    EXPECT_EQ(textof(dialog), "Installation of VanTrel");
-    EXPECT_EQ(controltext(dialog, PATH), "C:\\Orlavex Dictionary") << "the default folder";
-    EXPECT_EQ(items(GetDlgItem(dialog, LIST), LB_GETCOUNT, LB_GETTEXT), SHIPPED);
-    screenshot(dialog, "setup.bmp");
-
-    PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_EQ(setup.answerbox(), completion);
-    EXPECT_EQ(setup.exitcode(), 1);
-}
-
-void Release::checkinstalledfiles()
-{
-    vector<string> found;
-    for (const auto &item : fs::directory_iterator(INSTALLED)) found.push_back(item.path().filename().string());
-    vector<string> shipped = SHIPPED;
-    shipped.insert(shipped.end(), {"install.lst", "uninstall.exe"});
-    std::sort(found.begin(), found.end());
-    std::sort(shipped.begin(), shipped.end());
-    EXPECT_EQ(found, shipped) << "the install folder holds the four files, setup's record and uninstaller";
-    for (const string &name : SHIPPED) {
-        string bytes = readwholefile(INSTALLED + name);
-        EXPECT_FALSE(bytes.empty()) << name;
-        EXPECT_TRUE(bytes == readwholefile(payload + name)) << name << " is installed byte for byte";
-    }
-
-    DWORD type = 0;
-    string locn;
-    ASSERT_TRUE(readvalue(PARENT + "\\VanTrel", "locn", &type, &locn)) << "the install record";
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(locn, INSTALLED + '\0');
-    EXPECT_EQ(readdword(PARENT, "VanTrel"), utctoday()) << "the install date";
-    EXPECT_EQ(readdword(PARENT + "\\VanTrel", "usage"), -1) << "not started yet";
-
-    for (const string &program : {INSTALLED + "vantrel.exe", release + "setup.exe"}) {
-        EXPECT_EQ(versionvalue(program, "ProductName"), "Orlavex Dictionary") << program;
-        EXPECT_EQ(versionvalue(program, "FileVersion"), "1.0.0") << program;
-    }
-}
 
 TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
 {
@@ -286,7 +288,7 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
 
     Process program;
     ASSERT_TRUE(program.start(INSTALLED + "vantrel.exe", "", INSTALLED));
-    HWND dialog = program.await("Orlavex Dictionary");
+    HWND dialog = program.await(VERSION_PRODUCT);
     ASSERT_NE(dialog, nullptr) << "the main dialog appears with no message before it";
     HWND wordbox = GetDlgItem(dialog, IDC_WORD);
     HWND list = GetDlgItem(dialog, IDC_WORDLIST);
@@ -300,7 +302,7 @@ TEST_F(Release, ANewUserInstallsWithEnterAndUsesTheDictionaryAtOnce)
     screenshot(dialog, "main-dialog.bmp");
 
     // the credits box over it, closed with Enter
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(1023, 0), 0);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_CREDITS, 0), 0);
     HWND credits = program.await(nullptr, IDC_CREDITSTEXT, dialog);
     ASSERT_NE(credits, nullptr) << "the credits box opens";
     screenshot(credits, "credits.bmp");
@@ -370,7 +372,7 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
 {
     ASSERT_NO_FATAL_FAILURE(install());
     const string entry = UNINSTALLENTRIES + "VanTrel";
-    EXPECT_NE(outputof("uninstaller.exe --list").find("VanTrel|||Orlavex Dictionary"), string::npos)
+    EXPECT_NE(outputof("uninstaller.exe --list").find("VanTrel|||" VERSION_PRODUCT), string::npos)
         << "the entry is among the installed programs";
 
     // the Start menu shortcut starts the program in its folder, on the dictionary
@@ -382,7 +384,7 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     {
         Process started;
         ASSERT_TRUE(started.start(program, "", folder));
-        HWND dialog = started.await("Orlavex Dictionary");
+        HWND dialog = started.await(VERSION_PRODUCT);
         ASSERT_NE(dialog, nullptr) << "the main dialog appears with no message before it";
         EXPECT_EQ(controltext(dialog, IDC_WORDCOUNT), std::to_string(words)) << "every word is listed";
         // mark a word
@@ -395,7 +397,7 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     // and edit the word file
     const string marked = readwholefile(INSTALLED + "dicbin.txt");
     const string edited = readwholefile(INSTALLED + "orlavexdic.txt") + "my own word marvoc\r\nwhat it means to me\r\n";
-    std::ofstream(INSTALLED + "orlavexdic.txt", std::ios::binary | std::ios::trunc) << edited;
+    ASSERT_TRUE(writewholefile(INSTALLED + "orlavexdic.txt", edited));
     ASSERT_NE(marked, readwholefile(payload + "dicbin.txt"));
 
     // installing again keeps both in use, the new copies beside them
@@ -423,18 +425,15 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     ASSERT_NE(copy.info.dwProcessId, 0u) << "the uninstaller starts its copy";
     copy.info.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, copy.info.dwProcessId);
     EXPECT_EQ(first.exitcode(), 1);
-    EXPECT_EQ(copy.answerbox(IDYES), "Orlavex Dictionary: Remove Orlavex Dictionary from " + INSTALLED + "?");
+    EXPECT_EQ(copy.answerbox(IDYES), VERSION_PRODUCT ": Remove " VERSION_PRODUCT " from " + INSTALLED + "?");
     const string mine = "\ndicbin.txt\ndicbin.txt.new\norlavexdic.txt\norlavexdic.txt.new";
-    EXPECT_EQ(copy.answerbox(IDNO), "Orlavex Dictionary: These files in " + INSTALLED +
+    EXPECT_EQ(copy.answerbox(IDNO), VERSION_PRODUCT ": These files in " + INSTALLED +
                                         " were changed or made by you, or are new copies kept beside them:" + mine +
                                         "\n\nRemove them too?");
-    EXPECT_EQ(copy.answerbox(), "Orlavex Dictionary: Orlavex Dictionary was removed.\n\nThese files of yours were "
+    EXPECT_EQ(copy.answerbox(), VERSION_PRODUCT ": " VERSION_PRODUCT " was removed.\n\nThese files of yours were "
                                 "kept in " + INSTALLED + ":" + mine);
     EXPECT_EQ(copy.exitcode(), 1);
-    vector<string> left;
-    for (const auto &item : fs::directory_iterator(INSTALLED)) left.push_back(item.path().filename().string());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (vector<string>{"dicbin.txt", "dicbin.txt.new", "orlavexdic.txt", "orlavexdic.txt.new"}))
+    EXPECT_EQ(listing(INSTALLED), (vector<string>{"dicbin.txt", "dicbin.txt.new", "orlavexdic.txt", "orlavexdic.txt.new"}))
         << "the user's files kept, in the folder kept for them";
     EXPECT_FALSE(fs::exists(startmenulink())) << "the shortcut is gone";
     EXPECT_FALSE(readvalue(entry, "DisplayName", &type, &command)) << "the entry is gone";

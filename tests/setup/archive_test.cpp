@@ -1,6 +1,7 @@
 // The archive as the packer writes it, listed and extracted.
 #include <cstring>
 
+#include "common/version.h"
 #include "inst/appentry.h"
 #include "inst/install.h"
 #include "inst/uninstall.h"
@@ -13,6 +14,8 @@
 using Archive = SetupTest;
 using std::string;
 using Names = std::vector<string>;
+
+static const char SHORTCUT[] = "startmenu/" VERSION_PRODUCT ".lnk";
 
 static int pack(const string &loc, const string &name, const Names &names, const Names &sources)
 {
@@ -57,7 +60,7 @@ TEST_F(Archive, PackedFilesListAndExtractInArchiveOrderWithTheRecord)
     EXPECT_EQ(readwholefile("out/empty.txt"), "");
     EXPECT_EQ(readwholefile("out/" + longname), big);
     EXPECT_EQ(locn, "out\\");
-    EXPECT_EQ(modelstring("Software\\Marvoc\\Prog", "locn"), string("out\\") + '\0');
+    EXPECT_EQ(modelstring(string(PARENT) + "\\Prog", "locn"), string("out\\") + '\0');
     EXPECT_EQ(modeldword(PARENT, "Prog"), 20030111);
 }
 
@@ -68,7 +71,7 @@ TEST_F(Archive, CountZeroListsNothingButStillCreatesTheFolderAndTheRecord)
     EXPECT_TRUE(listlog.empty());
     EXPECT_EQ(extractinto("out"), INSTALLDONE);
     EXPECT_EQ(tree(), (Names{"data", "out", "out/install.lst"}));
-    EXPECT_EQ(modelstring("Software\\Marvoc\\Prog", "locn"), string("out\\") + '\0');
+    EXPECT_EQ(modelstring(string(PARENT) + "\\Prog", "locn"), string("out\\") + '\0');
 }
 
 TEST_F(Archive, FolderWithOrWithoutItsBackslashIsTheSamePlace)
@@ -191,7 +194,7 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
         ASSERT_EQ(extractinto("out"), INSTALLDONE);
         ASSERT_EQ(finishinstall("out\\"), 1);
         EXPECT_EQ(modelstring(entry, "UninstallString"), string("\"out\\uninstall.exe\" /uninstall") + '\0');
-        EXPECT_EQ(readwholefile("startmenu/Orlavex Dictionary.lnk"), "out\\prog.exe|out\\") << "program and working folder";
+        EXPECT_EQ(readwholefile(SHORTCUT), "out\\prog.exe|out\\") << "program and working folder";
         writewholefile("out/store.bin", "marked");
         writewholefile("out/notes.txt", "mine");
         ASSERT_EQ(extractinto("out"), INSTALLDONE);
@@ -207,7 +210,7 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
         bool removed = row.result == UNINSTALLDONE;
         EXPECT_EQ(modelhaskey(entry), !removed);
         EXPECT_EQ(modelhaskey(string(PARENT) + "\\Prog"), !removed);
-        EXPECT_EQ(exists("startmenu/Orlavex Dictionary.lnk"), !removed);
+        EXPECT_EQ(exists(SHORTCUT), !removed);
         if (row.quiet) {
             EXPECT_TRUE(uninstalllog.empty());
         } else if (row.busy != nullptr) {
@@ -216,12 +219,12 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
         } else if (row.left == mine) {
             EXPECT_EQ(uninstalllog[1], "ask no-default These files in out\\ were changed or made by you, or are new "
                                        "copies kept beside them:\nnotes.txt\nstore.bin\nstore.bin.new\n\nRemove them too?");
-            EXPECT_EQ(uninstalllog.back(), "tell Orlavex Dictionary was removed.\n\nThese files of yours were kept "
+            EXPECT_EQ(uninstalllog.back(), "tell " VERSION_PRODUCT " was removed.\n\nThese files of yours were kept "
                                            "in out\\:\nnotes.txt\nstore.bin\nstore.bin.new");
         }
     }
     writewholefile(ARCHIVE, archive("", "Prog", {{"words.txt", "W"}}));  // its header names prog.exe
     ASSERT_EQ(extractinto("out"), INSTALLDONE);
     EXPECT_EQ(finishinstall("out\\"), 1);
-    EXPECT_FALSE(exists("startmenu/Orlavex Dictionary.lnk")) << "no shortcut to a program the archive lacks";
+    EXPECT_FALSE(exists(SHORTCUT)) << "no shortcut to a program the archive lacks";
 }

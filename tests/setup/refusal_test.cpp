@@ -78,7 +78,6 @@ struct GuardRow {
     string folder;
     string name;    // of the second file, whose bytes are "abc"
     string over;    // what it would be written over; empty when it installs
-    string named;   // the name the refusal gives, when not name
 };
 
 // The scratch folder's own path is one of the folders, so the test's name is
@@ -128,8 +127,7 @@ TEST_F(Refusal, SelfOverwriteIsRefused)
             continue;
         }
         EXPECT_EQ(result, INSTALLFAILED);
-        EXPECT_EQ(installreason, "The file data holds a file that would be written over " + row.over + ": " +
-                                     (row.named.empty() ? row.name : row.named));
+        EXPECT_EQ(installreason, "The file data holds a file that would be written over " + row.over + ": " + row.name);
         EXPECT_EQ(tree(), (Names{"data"})) << "not even the first file is written";
         EXPECT_EQ(readwholefile(ARCHIVE), bytes) << "the archive is whole and may be tried again";
         EXPECT_TRUE(norecord());
@@ -257,52 +255,53 @@ static void expectsecondtryinstalls(const string &what)
 
 static int injected = 0;  // faults that struck, over every test of this file
 
-// Runs the extraction with the n-th operation of one kind failing, for every
-// n that happens, and expects each run to end unsuccessful with no record
-// and nothing written but the archive's own files in the folder.
-static void everyfailure(int SetupFaults::*which, int SetupFaults::*made, const char *path, const char *what,
-                         int tried = 3)
+// One kind of counted fault: the n-th of these fails, for every n that happens.
+struct SetupSweep {
+    const char *what;
+    int SetupFaults::*nth;
+    int SetupFaults::*made;  // where they are counted
+    const char *path;        // the one file it strikes; null for any
+    int tried;               // how many of them at least are made
+};
+
+// The extraction with the n-th operation of one kind failing, for every n
+// that happens: each run ends unsuccessful with no record and nothing written
+// but the archive's own files in the folder.  The walk over the archive
+// passes each file's bytes by, one skip a file; a short read is detected by
+// the copy.
+TEST_F(Refusal, EveryFailingReadSkipWriteOrOpenEndsUnsuccessfulWithoutARecord)
 {
+    const SetupSweep rows[] = {
+        {"failed read", &SetupFaults::failread, &SetupFaults::reads, ARCHIVE, 3},
+        {"failed skip", &SetupFaults::failskip, &SetupFaults::skips, ARCHIVE, 2},
+        {"short read", &SetupFaults::shortread, &SetupFaults::reads, ARCHIVE, 3},
+        {"failed write", &SetupFaults::failwrite, &SetupFaults::writes, nullptr, 3},
+        {"failed open", &SetupFaults::failopen, &SetupFaults::opens, nullptr, 3},
+    };
     writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", string(9000, 'a')}, {"b.txt", "b"}}));
-    int struck = sweepfault([&](int n) {
-        resetregistry();
+    for (const SetupSweep &row : rows) {
+        int struck = sweepfault([&](int n) {
+            resetregistry();
+            clearsetupfaults();
+            setupfaults.path = row.path;
+            setupfaults.*row.nth = n;
+            int result = extractinto("out");
+            if (setupfaults.*row.made < n) {
+                EXPECT_EQ(result, INSTALLDONE) << row.what << ": with no fault the install succeeds";
+                return false;
+            }
+            string which = row.what + string(" number ") + std::to_string(n);
+            EXPECT_EQ(result, INSTALLFAILED) << which;
+            EXPECT_TRUE(norecord()) << which;
+            expectnothingelse(which);
+            expectsecondtryinstalls(which);
+            return true;
+        });
+        injected += struck;
         clearsetupfaults();
-        setupfaults.path = path;
-        setupfaults.*which = n;
-        int result = extractinto("out");
-        if (setupfaults.*made < n) {
-            EXPECT_EQ(result, INSTALLDONE) << what << ": with no fault the install succeeds";
-            return false;
-        }
-        string which = what + string(" number ") + std::to_string(n);
-        EXPECT_EQ(result, INSTALLFAILED) << which;
-        EXPECT_TRUE(norecord()) << which;
-        expectnothingelse(which);
-        expectsecondtryinstalls(which);
-        return true;
-    });
-    injected += struck;
-    clearsetupfaults();
-    EXPECT_GE(struck, tried) << what << ": several operations were tried";
+        EXPECT_GE(struck, row.tried) << row.what << ": several operations were tried";
+    }
     printf("[ figures  ] extraction: %d faults injected so far\n", injected);
-}
-
-TEST_F(Refusal, EveryFailingReadOfTheArchiveEndsUnsuccessfulWithoutARecord)
-{
-    everyfailure(&SetupFaults::failread, &SetupFaults::reads, ARCHIVE, "failed read");
-    // the walk over the archive passes each file's bytes by: one skip a file
-    everyfailure(&SetupFaults::failskip, &SetupFaults::skips, ARCHIVE, "failed skip", 2);
-}
-
-TEST_F(Refusal, EveryShortReadOfTheArchiveIsDetectedByTheCopy)
-{
-    everyfailure(&SetupFaults::shortread, &SetupFaults::reads, ARCHIVE, "short read");
-}
-
-TEST_F(Refusal, EveryFailingWriteOrOpenEndsUnsuccessfulWithoutARecord)
-{
-    everyfailure(&SetupFaults::failwrite, &SetupFaults::writes, nullptr, "failed write");
-    everyfailure(&SetupFaults::failopen, &SetupFaults::opens, nullptr, "failed open");
 }
 
 TEST_F(Refusal, AFileThatFailsToCloseEndsUnsuccessfulWithoutARecord)
@@ -321,12 +320,6 @@ TEST_F(Refusal, AFileThatFailsToCloseEndsUnsuccessfulWithoutARecord)
     }
 }
 
-struct RetryRow {
-    const char *what;
-    int SetupFaults::*count;    // the n-th of these fails, for every n that happens
-    int SetupFaults::*counted;  // where they are counted
-};
-
 // A reinstall over the user's changed b.txt fails at each point in turn: no
 // real name ever holds part of a file, the user's file is untouched, and a
 // second try installs whole.
@@ -334,32 +327,32 @@ TEST_F(Refusal, AReinstallThatFailsAnywhereLeavesNoPartialFileAndASecondTryInsta
 {
     const string dir(98, 'd');  // the longest folder, so the temporary paths are the longest too
     const string a1(9000, '1'), a2(9000, '2');
-    const RetryRow rows[] = {
-        {"failed open", &SetupFaults::failopen, &SetupFaults::opens},
-        {"failed write", &SetupFaults::failwrite, &SetupFaults::writes},
-        {"failed read", &SetupFaults::failread, &SetupFaults::reads},
-        {"failed flush", &SetupFaults::failsync, &SetupFaults::syncs},
-        {"failed replace", &SetupFaults::failreplace, &SetupFaults::replaces},
+    const SetupSweep rows[] = {
+        {"failed open", &SetupFaults::failopen, &SetupFaults::opens, nullptr, 1},
+        {"failed write", &SetupFaults::failwrite, &SetupFaults::writes, nullptr, 1},
+        {"failed read", &SetupFaults::failread, &SetupFaults::reads, nullptr, 1},
+        {"failed flush", &SetupFaults::failsync, &SetupFaults::syncs, nullptr, 1},
+        {"failed replace", &SetupFaults::failreplace, &SetupFaults::replaces, nullptr, 1},
     };
-    for (const RetryRow &row : rows) {
-        for (int n = 1; n < 100; ++n) {
+    for (const SetupSweep &row : rows) {
+        injected += sweepfault([&](int n) {
             const string which = row.what + string(" number ") + std::to_string(n);
             SCOPED_TRACE(which);
             std::filesystem::remove_all(dir);
             writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", a1}, {"b.txt", "b1"}}));
-            ASSERT_EQ(extractinto(dir), INSTALLDONE);
+            EXPECT_EQ(extractinto(dir), INSTALLDONE);
             writewholefile(dir + "/b.txt", "mine");
             const string before = readwholefile(dir + "/install.lst");
             writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", a2}, {"b.txt", "b2"}}));
             resetregistry();
             clearsetupfaults();
-            setupfaults.*row.count = n;
+            setupfaults.*row.nth = n;
             int result = extractinto(dir);
-            int happened = setupfaults.*row.counted;
+            int happened = setupfaults.*row.made;
             clearsetupfaults();
             if (happened < n) {
                 EXPECT_EQ(result, INSTALLDONE) << "with no fault the reinstall succeeds";
-                break;
+                return false;
             }
             EXPECT_EQ(result, INSTALLFAILED);
             EXPECT_TRUE(readwholefile(dir + "/a.txt") == a1 || readwholefile(dir + "/a.txt") == a2) << "old or whole new";
@@ -376,8 +369,8 @@ TEST_F(Refusal, AReinstallThatFailsAnywhereLeavesNoPartialFileAndASecondTryInsta
             EXPECT_EQ(readwholefile(dir + "/a.txt"), a2) << "a second try";
             EXPECT_EQ(readwholefile(dir + "/b.txt"), "mine") << "a second try";
             EXPECT_EQ(readwholefile(dir + "/b.txt.new"), "b2") << "a second try";
-            ++injected;
-        }
+            return n < 99;
+        });
     }
     printf("[ figures  ] reinstall: %d faults injected so far\n", injected);
 }

@@ -10,7 +10,7 @@
 #include "tests/registrymodel.h"
 #include "tests/setup/shellmodel.h"
 
-const char *const PARENT = "Software\\Marvoc";
+const char *const PARENT = parentname;
 std::vector<std::string> listlog;
 
 void listadd(SetupDialog, const char *line) { listlog.push_back(std::string("add ") + line); }

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "inst/shell.h"
 #include "inst/uninstall.h"
+#include "tests/support/files.h"
 
 namespace fs = std::filesystem;
 
@@ -27,11 +27,6 @@ static std::string native(std::string path)
     return path;
 }
 
-static bool put(const char *path, const std::string &bytes)
-{
-    return (bool)(std::ofstream(native(path), std::ios::binary | std::ios::trunc) << bytes);
-}
-
 bool startmenufolder(char *folder, size_t size)
 {
     fs::create_directory("startmenu");
@@ -40,10 +35,10 @@ bool startmenufolder(char *folder, size_t size)
 
 bool makeshortcut(const char *link, const char *program, const char *folder)
 {
-    return put(link, std::string(program) + "|" + folder);
+    return writewholefile(native(link), std::string(program) + "|" + folder);
 }
 
-bool copyprogram(const char *target) { return put(target, "uninstaller"); }
+bool copyprogram(const char *target) { return writewholefile(native(target), "uninstaller"); }
 
 struct RemovalClaim {
     std::string path;

@@ -17,8 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-string textof(HWND window) { return windowtext(window); }
-
 // A run of setup.exe in its own scratch folder.
 class SetupRun : public ::testing::Test {
 protected:
@@ -56,8 +54,12 @@ protected:
 
     HWND await(int control, HWND other = nullptr) { return process.await(nullptr, control, other); }
 
-    HWND dialog()
+    // Starts setup.exe on the archive "data" holding these bytes (none: as it
+    // lies); its installer dialog, or null when none appears.
+    HWND startdialog(const string &data = "")
     {
+        if (!data.empty()) writewholefile(folder + "data", data);
+        start();
         HWND d = await(LIST);
         EXPECT_NE(d, nullptr) << "the installer dialog appears";
         return d;
@@ -67,7 +69,20 @@ protected:
 
     void press(HWND d, int id) { PostMessageA(GetDlgItem(d, id), BM_CLICK, 0, 0); }
 
+    void typefolder(HWND d, const std::wstring &text)
+    {
+        SendMessageW(GetDlgItem(d, PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+
     DWORD exitcode() { return static_cast<DWORD>(process.exitcode()); }
+
+    // The run ends unsuccessful, and no install record is written.
+    void expectunsuccessful()
+    {
+        EXPECT_EQ(answerbox(), "ERROR: Installation Unsuccessful");
+        EXPECT_EQ(exitcode(), 1u);
+        EXPECT_EQ(readdword(PARENT, "E2ETest"), -1) << "no install record";
+    }
 
     std::vector<string> contents()
     {
@@ -85,13 +100,10 @@ protected:
 // that is cut, as the wiring to the real title.
 TEST_F(SetupRun, TitleShowsTwentyCharactersOfTheNameAndCancelEndsWithoutAMessage)
 {
-    writewholefile(folder + "data",
-                   archive("C:\\Harbour", "Harbour Dictionary Deluxe 2003", {{"a.txt", "a"}, {"b.txt", ""}}));
-    start();
-    HWND d = dialog();
+    HWND d = startdialog(archive("C:\\Harbour", "Harbour Dictionary Deluxe 2003", {{"a.txt", "a"}, {"b.txt", ""}}));
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(textof(d), "Installation of Harbour Dictionary D");
-    EXPECT_EQ(textof(GetDlgItem(d, PATH)), "C:\\Harbour") << "the folder box holds the default";
+    EXPECT_EQ(windowtext(d), "Installation of Harbour Dictionary D");
+    EXPECT_EQ(controltext(d, PATH), "C:\\Harbour") << "the folder box holds the default";
     EXPECT_EQ(SendMessageW(GetDlgItem(d, LIST), LB_GETCOUNT, 0, 0), 2) << "both files are listed";
     press(d, IDCANCEL);
     EXPECT_EQ(exitcode(), 1u) << "Cancel ends at once, with no box to answer";
@@ -104,8 +116,7 @@ TEST_F(SetupRun, EnterInstallsIntoTheDefaultFolderAndRecordsItInTheRegistry)
     writewholefile(folder + "nothing", "");
     ASSERT_EQ(mkpayload("pack data --folder \"" + dest + "\" --name E2ETest a.txt --as empty.txt nothing"), 0u);
     long long counted = readdword(PARENT + "\\inst", "usage");
-    start();
-    HWND d = dialog();
+    HWND d = startdialog();
     ASSERT_NE(d, nullptr);
     GUITHREADINFO gui = {};
     gui.cbSize = sizeof gui;
@@ -127,9 +138,7 @@ TEST_F(SetupRun, EnterInstallsIntoTheDefaultFolderAndRecordsItInTheRegistry)
 
 TEST_F(SetupRun, AnEmptyOrTooLongFolderIsNotAcceptableAndTheUserMayTryAgain)
 {
-    writewholefile(folder + "data", archive("", "E2ETest", {{"a.txt", "abc"}}));
-    start();
-    HWND d = dialog();
+    HWND d = startdialog(archive("", "E2ETest", {{"a.txt", "abc"}}));
     ASSERT_NE(d, nullptr);
     press(d, IDOK);
     EXPECT_EQ(answerbox(), "ERROR: The address is not acceptable");
@@ -137,11 +146,11 @@ TEST_F(SetupRun, AnEmptyOrTooLongFolderIsNotAcceptableAndTheUserMayTryAgain)
     EXPECT_EQ(contents(), std::vector<string>{"data"}) << "nothing was written, not even in a root";
     // 102 characters; cut to the 99 that fit, they would name another, acceptable folder
     std::wstring toolong = std::wstring(98, L'w') + L"\\xyz";
-    SendMessageW(GetDlgItem(d, PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(toolong.c_str()));
+    typefolder(d, toolong);
     press(d, IDOK);
     EXPECT_EQ(answerbox(), "ERROR: The address is not acceptable") << "a long folder is refused, not cut";
     EXPECT_EQ(contents(), std::vector<string>{"data"});
-    SendMessageW(GetDlgItem(d, PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed"));
+    typefolder(d, L"typed");
     press(d, IDOK);
     EXPECT_EQ(answerbox(), "ERROR: Installation Complete");
     EXPECT_EQ(exitcode(), 1u);
@@ -150,22 +159,17 @@ TEST_F(SetupRun, AnEmptyOrTooLongFolderIsNotAcceptableAndTheUserMayTryAgain)
 
 TEST_F(SetupRun, TheCloseBoxEndsWithInstallationUnsuccessful)
 {
-    writewholefile(folder + "data", archive(folder + "dest", "E2ETest", {{"a.txt", "abc"}}));
-    start();
-    HWND d = dialog();
+    HWND d = startdialog(archive(folder + "dest", "E2ETest", {{"a.txt", "abc"}}));
     ASSERT_NE(d, nullptr);
     PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(answerbox(), "ERROR: Installation Unsuccessful");
-    EXPECT_EQ(exitcode(), 1u);
-    EXPECT_EQ(readdword(PARENT, "E2ETest"), -1) << "no install record";
+    expectunsuccessful();
 }
 
 TEST_F(SetupRun, MissingDataIsReportedAndTheRunEndsUnsuccessful)
 {
     start();
     EXPECT_EQ(answerbox(), "ERROR: The file data was not found or is unaccessible");
-    EXPECT_EQ(answerbox(), "ERROR: Installation Unsuccessful");
-    EXPECT_EQ(exitcode(), 1u);
+    expectunsuccessful();
     EXPECT_TRUE(contents().empty());
 }
 
@@ -176,11 +180,9 @@ TEST_F(SetupRun, AHostileArchiveIsRefusedBeforeAnythingIsWritten)
     start();
     EXPECT_EQ(answerbox(), "ERROR: The file data holds a file name that is not a plain name "
                            "inside the install folder");
-    EXPECT_EQ(answerbox(), "ERROR: Installation Unsuccessful");
-    EXPECT_EQ(exitcode(), 1u);
+    expectunsuccessful();
     EXPECT_EQ(contents(), std::vector<string>{"data"});
     EXPECT_FALSE(fs::exists(fs::path(folder).parent_path().parent_path() / "escape.txt"));
-    EXPECT_EQ(readdword(PARENT, "E2ETest"), -1) << "no install record";
 }
 
 TEST_F(SetupRun, SelfOverwriteAFileOverTheArchiveOrOverSetupIsRefusedAndTheArchiveKeptWhole)
@@ -194,17 +196,13 @@ TEST_F(SetupRun, SelfOverwriteAFileOverTheArchiveOrOverSetupIsRefusedAndTheArchi
     for (const Row &row : rows) {
         SCOPED_TRACE(row.loc);
         const string bytes = archive(row.loc, "E2ETest", {{"first.txt", "1"}, {row.name, "abc"}});
-        writewholefile(folder + "data", bytes);
-        start();
-        HWND d = dialog();
+        HWND d = startdialog(bytes);
         ASSERT_NE(d, nullptr);
         press(d, IDOK);
         EXPECT_EQ(answerbox(), "ERROR: The file data holds a file that would be written over " + row.over + ": " + row.name);
-        EXPECT_EQ(answerbox(), "ERROR: Installation Unsuccessful");
-        EXPECT_EQ(exitcode(), 1u);
+        expectunsuccessful();
         EXPECT_EQ(readwholefile(folder + "data"), bytes) << "the archive is whole, to be tried again";
         EXPECT_EQ(contents(), std::vector<string>{"data"}) << "not even the first file is written";
-        EXPECT_EQ(readdword(PARENT, "E2ETest"), -1) << "no install record";
         process.close();
     }
     if (!fits) GTEST_SKIP() << "the row of the running setup: " << besidesetup << " is too long to install into";
@@ -217,9 +215,7 @@ TEST_F(SetupRun, ReinstallKeepsTheUsersChangedFilesInUseAndNamesTheNewCopies)
     writewholefile(dest + "orlavexdic.txt", "harbour marvoc\nmy own word marvoc\n");
     writewholefile(dest + "orlavexdic.txt.new", "the user's own");
     writewholefile(dest + "same.txt", "same");
-    writewholefile(folder + "data", archive(dest, "E2ETest", {{"orlavexdic.txt", "harbour marvoc\n"}, {"same.txt", "same"}}));
-    start();
-    HWND d = dialog();
+    HWND d = startdialog(archive(dest, "E2ETest", {{"orlavexdic.txt", "harbour marvoc\n"}, {"same.txt", "same"}}));
     ASSERT_NE(d, nullptr);
     press(d, IDOK);
     EXPECT_EQ(answerbox(), "ERROR: Installation Complete\n\nThese files of yours were kept as they are, in use; the "
@@ -237,17 +233,15 @@ TEST_F(SetupRun, ReinstallKeepsTheUsersChangedFilesInUseAndNamesTheNewCopies)
 
 TEST_F(SetupRun, CancellingTheFolderBrowserLeavesTheTypedFolder)
 {
-    writewholefile(folder + "data", archive("C:\\Harbour", "E2ETest", {{"a.txt", "a"}}));
-    start();
-    HWND d = dialog();
+    HWND d = startdialog(archive("C:\\Harbour", "E2ETest", {{"a.txt", "a"}}));
     ASSERT_NE(d, nullptr);
-    SendMessageW(GetDlgItem(d, PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"D:\\typed"));
+    typefolder(d, L"D:\\typed");
     press(d, BRS);
     HWND browser = await(0, d);
     ASSERT_NE(browser, nullptr) << "the folder browser opens";
     PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     for (ULONGLONG end = GetTickCount64() + process.patience; IsWindow(browser) && GetTickCount64() < end;) Sleep(20);
-    EXPECT_EQ(textof(GetDlgItem(d, PATH)), "D:\\typed");
+    EXPECT_EQ(controltext(d, PATH), "D:\\typed");
     press(d, IDCANCEL);
     EXPECT_EQ(exitcode(), 1u);
 }
