@@ -77,12 +77,17 @@ void removeappentry(const char *product)
     regdeletekey(path);
 }
 
+bool shortcutpath(char *link, size_t size)
+{
+    return startmenufolder(link, size) && appendtext(link, size, VERSION_PRODUCT ".lnk");
+}
+
 // The shortcut to the program in locn, kept in the record.
 static bool addshortcut(const char *locn)
 {
     char link[LINKPATHSIZE];
     char program[PATHSIZE];
-    if (!startmenufolder(link, sizeof link) || !appendtext(link, sizeof link, VERSION_PRODUCT ".lnk")) return false;
+    if (!shortcutpath(link, sizeof link)) return false;
     copytext(program, sizeof program, locn);
     appendtext(program, sizeof program, installprogram);
     if (!makeshortcut(link, program, locn)) return false;

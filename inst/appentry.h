@@ -13,6 +13,8 @@
 #ifndef VANTREL_APPENTRY_H
 #define VANTREL_APPENTRY_H
 
+#include <cstddef>
+
 #define UNINSTALLPARENT "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
 #define UNINSTALLSWITCH "/uninstall"
 #define QUIETSWITCH "/quiet"
@@ -24,6 +26,10 @@ void appentrykey(const char *product, char *key);
 // program in locn, empty for none; bytes what the files take.
 void writeappentry(const char *product, const char *locn, const char *program, long long bytes);
 void removeappentry(const char *product);
+
+// The Start menu shortcut setup makes: the current user's Start menu
+// programs and the product's name; false when it does not fit in size.
+bool shortcutpath(char *link, size_t size);
 
 // After install has put every file in locn: copies the running setup there as
 // the uninstaller, then writes the entry that starts it and the shortcut to

@@ -136,7 +136,11 @@ static int uninstalling(Sorting *s, bool quiet)
             appendtext(failed, sizeof failed, s->remove[i]);
         }
     delete[] claims;
-    if (s->record->shortcut[0] != '\0') sfremove(s->record->shortcut);
+    // only the shortcut setup makes: a record that names another file is no
+    // reason to remove it
+    char link[LINKPATHSIZE];
+    if (s->record->shortcut[0] != '\0' && shortcutpath(link, sizeof link) && sameword(link, s->record->shortcut))
+        sfremove(link);
     removeappentry(s->record->product);
     uninstallreg(s->record->product);
     removefolder(s->folder);

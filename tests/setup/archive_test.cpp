@@ -227,4 +227,10 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
     ASSERT_EQ(extractinto("out"), INSTALLDONE);
     EXPECT_EQ(finishinstall("out\\"), 1);
     EXPECT_FALSE(exists(SHORTCUT)) << "no shortcut to a program the archive lacks";
+    // a record once removed whatever file it named as the shortcut
+    writewholefile("elsewhere.txt", "the user's");
+    writewholefile("out/install.lst", readwholefile("out/install.lst") + "shortcut elsewhere.txt\r\n");
+    answers = {true, false};
+    EXPECT_EQ(uninstall("out\\", false), UNINSTALLDONE);
+    EXPECT_EQ(readwholefile("elsewhere.txt"), "the user's") << "only the shortcut setup makes is removed";
 }
