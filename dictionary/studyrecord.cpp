@@ -46,8 +46,6 @@ static const char *wordof(const StudyRecord *record, const StudiedEntry &entry)
 bool readstudyrecord(const char *path, StudyRecord *record)
 {
     memset(record, 0, sizeof *record);
-    long long size = 0;
-    if (!filesize(path, &size)) return true;
     int count = countrecords(RECORDSIZE, path);
     if (count == 0) return true;
     record->entries = new (std::nothrow) StudiedEntry[count];

@@ -59,15 +59,6 @@ static int listing(SetupDialog hdlg)
     return INSTALLDONE;
 }
 
-// The file name in the folder locn, which ends in its backslash.
-static void filepath(char *path, const char *locn, const char *name)
-{
-    static_assert(LOCNSIZE - 1 + NAMESIZE - 1 < PATHSIZE, "a folder and a name always fit");
-    path[0] = '\0';
-    appendpart(path, PATHSIZE, locn, LOCNSIZE - 1);
-    appendpart(path, PATHSIZE, name, NAMESIZE - 1);
-}
-
 // Whether writing target would write over guard, whose full path name is
 // guardfull (empty when it could not be told).
 static bool writesover(const char *target, const char *guard, const char *guardfull)

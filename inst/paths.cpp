@@ -89,3 +89,11 @@ void setuptitle(char *title, const char *name)
     }
     appendpart(title, TITLESIZE, name, TITLENAMEMOST);
 }
+
+void filepath(char *path, const char *locn, const char *name)
+{
+    static_assert(LOCNSIZE - 1 + NAMESIZE - 1 < PATHSIZE, "a folder and a name always fit");
+    path[0] = '\0';
+    appendpart(path, PATHSIZE, locn, LOCNSIZE - 1);
+    appendpart(path, PATHSIZE, name, NAMESIZE - 1);
+}

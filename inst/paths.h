@@ -17,6 +17,10 @@ enum {
 // COM0-9, LPT0-9, CONIN$, CONOUT$), with or without an extension.
 bool safename(const char *name);
 
+// The file name in the folder locn, which ends in its backslash, into path
+// (PATHSIZE bytes): each cut to its field, so the two always fit.
+void filepath(char *path, const char *locn, const char *name);
+
 // Whether two full path names name one place on Windows: equal but for the
 // case of ASCII letters, with / and \ alike.
 bool samepathname(const char *a, const char *b);

@@ -96,12 +96,6 @@ void recorddrop(InstallRecord *r, const char *name, char kind)
     *found = r->files[--r->count];
 }
 
-static void recordpath(char *path, const char *folder)
-{
-    path[0] = '\0';
-    appendpart(path, PATHSIZE, folder, LOCNSIZE - 1);
-    appendtext(path, PATHSIZE, RECORDNAME);
-}
 
 // One line of the record, without its line end, into r; false when damaged.
 static bool readline(InstallRecord *r, char *line)
@@ -129,7 +123,7 @@ int recordload(InstallRecord *r, const char *folder)
 {
     recordfree(r);
     char path[PATHSIZE];
-    recordpath(path, folder);
+    filepath(path, folder, RECORDNAME);
     if (!sfexists(path)) return 0;
     SetupFile *file = sfopen(path, "rb");
     if (file == nullptr) return -1;
@@ -189,7 +183,7 @@ bool recordsave(const InstallRecord *r, const char *folder)
         return false;
     }
     char path[PATHSIZE];
-    recordpath(path, folder);
+    filepath(path, folder, RECORDNAME);
     return placefinish(f, temp, path);
 }
 
