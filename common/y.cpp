@@ -94,6 +94,17 @@ int installreg(const char *name, const char *locn)
     return 1;
 }
 
+bool installedfolder(const char *name, char *locn)
+{
+    buildnames(name);
+    RegHandle key = regopenkey(fullname);
+    unsigned long type = 0, size = LOCNSIZE - 1;
+    bool read = regqueryvalue(key, "locn", &type, reinterpret_cast<unsigned char *>(locn), &size);
+    regclosekey(key);
+    locn[read ? size : 0] = '\0';
+    return read && type == REGTYPESZ;
+}
+
 int uninstallreg(const char *name)
 {
     buildnames(name);

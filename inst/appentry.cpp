@@ -34,20 +34,26 @@ static void setnumber(RegHandle key, const char *name, unsigned long value)
     regsetvalue(key, name, REGTYPEDWORD, data, sizeof data);
 }
 
+enum { COMMANDSIZE = PATHSIZE + 40 };
+
+// The command that starts the uninstaller in locn, quiet or not.
+static void uninstallcommand(char *command, const char *locn, bool quiet)
+{
+    char uninstaller[PATHSIZE];
+    filepath(uninstaller, locn, UNINSTALLERNAME);
+    snprintf(command, COMMANDSIZE, quiet ? "\"%s\" %s " QUIETSWITCH : "\"%s\" %s", uninstaller, UNINSTALLSWITCH);
+}
+
 void writeappentry(const char *product, const char *locn, const char *program, long long bytes)
 {
     char path[ENTRYKEYSIZE];
     appentrykey(product, path);
-    char uninstaller[PATHSIZE];
-    copytext(uninstaller, sizeof uninstaller, locn);
-    appendtext(uninstaller, sizeof uninstaller, UNINSTALLERNAME);
     char icon[PATHSIZE];
-    copytext(icon, sizeof icon, locn);
-    appendtext(icon, sizeof icon, program[0] != '\0' ? program : UNINSTALLERNAME);
-    char command[PATHSIZE + 40];
-    snprintf(command, sizeof command, "\"%s\" %s", uninstaller, UNINSTALLSWITCH);
-    char quiet[PATHSIZE + 40];
-    snprintf(quiet, sizeof quiet, "\"%s\" %s %s", uninstaller, UNINSTALLSWITCH, QUIETSWITCH);
+    filepath(icon, locn, program[0] != '\0' ? program : UNINSTALLERNAME);
+    char command[COMMANDSIZE];
+    uninstallcommand(command, locn, false);
+    char quiet[COMMANDSIZE];
+    uninstallcommand(quiet, locn, true);
     int y = 0, m = 0, d = 0;
     utcdate(&y, &m, &d);
     char date[16];
@@ -70,11 +76,29 @@ void writeappentry(const char *product, const char *locn, const char *program, l
     regclosekey(key);
 }
 
-void removeappentry(const char *product)
+// Whether the text value name of key is text, as one path names one place.
+static bool textis(RegHandle key, const char *name, const char *text)
+{
+    char value[COMMANDSIZE];
+    unsigned long type = 0, size = sizeof value - 1;
+    if (!regqueryvalue(key, name, &type, reinterpret_cast<unsigned char *>(value), &size) || type != REGTYPESZ)
+        return false;
+    value[size] = '\0';
+    return samepathname(value, text);
+}
+
+bool removeappentry(const char *product, const char *locn)
 {
     char path[ENTRYKEYSIZE];
     appentrykey(product, path);
-    regdeletekey(path);
+    RegHandle key = regopenkey(path);
+    if (key == nullptr) return true;
+    char command[COMMANDSIZE];
+    uninstallcommand(command, locn, false);
+    bool ours = textis(key, "InstallLocation", locn) && textis(key, "UninstallString", command);
+    regclosekey(key);
+    if (ours) regdeletekey(path);
+    return ours;
 }
 
 bool shortcutpath(char *link, size_t size)

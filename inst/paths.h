@@ -21,8 +21,8 @@ bool safename(const char *name);
 // (PATHSIZE bytes): each cut to its field, so the two always fit.
 void filepath(char *path, const char *locn, const char *name);
 
-// Whether two full path names name one place on Windows: equal but for the
-// case of ASCII letters, with / and \ alike.
+// Whether two full path names name one place on Windows: equal as the file
+// system compares names (common/filenames.h), with / and \ alike.
 bool samepathname(const char *a, const char *b);
 
 // Makes locn (LOCNSIZE bytes) an acceptable install folder ending in one

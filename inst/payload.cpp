@@ -1,7 +1,10 @@
 #include "inst/payload.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "common/blocks.h"
+#include "common/filenames.h"
 #include "inst/files.h"
 #include "inst/paths.h"
 
@@ -82,6 +85,33 @@ static int fail(PayloadCheck *check, SetupFile *f, PayloadProblem problem, int e
     return 0;
 }
 
+struct PayloadName {
+    char name[NAMESIZE];
+    int entry;
+    long long at;
+};
+
+static int failnamed(PayloadCheck *check, SetupFile *f, PayloadName *names, PayloadProblem problem, int entry,
+                     long long at)
+{
+    freeblock(names);
+    return fail(check, f, problem, entry, at);
+}
+
+// Of two entries that name one file, the later; null when there are none.
+static const PayloadName *nametwice(PayloadName *names, int count)
+{
+    std::sort(names, names + count, [](const PayloadName &a, const PayloadName &b) {
+        int order = comparefilenames(a.name, b.name);
+        return order != 0 ? order < 0 : a.entry < b.entry;
+    });
+    const PayloadName *later = nullptr;
+    for (int i = 1; i < count; ++i)
+        if (comparefilenames(names[i - 1].name, names[i].name) == 0 && (later == nullptr || names[i].entry < later->entry))
+            later = &names[i];
+    return later;
+}
+
 int checkpayload(const char *archive, PayloadCheck *check)
 {
     memset(check, 0, sizeof *check);
@@ -101,21 +131,29 @@ int checkpayload(const char *archive, PayloadCheck *check)
     if (count < 0 || count > (length - at) / ENTRYSIZE)
         return fail(check, f, PAYLOADBADCOUNT, 0, HEADERSIZE);
     check->count = count;
+    PayloadName *names = static_cast<PayloadName *>(newblock(count > 0 ? (size_t)count : 1, sizeof(PayloadName)));
+    if (names == nullptr) return fail(check, f, PAYLOADUNREADABLE, 0, 0);
 
     for (int i = 1; i <= count; ++i) {
         unsigned char bytes[ENTRYSIZE];
-        if (length - at < ENTRYSIZE) return fail(check, f, PAYLOADSHORTENTRY, i, at);
+        if (length - at < ENTRYSIZE) return failnamed(check, f, names, PAYLOADSHORTENTRY, i, at);
         if (sfread(f, bytes, sizeof bytes) != sizeof bytes)
-            return fail(check, f, PAYLOADUNREADABLE, i, at);
+            return failnamed(check, f, names, PAYLOADUNREADABLE, i, at);
         bool terminated = decodeentry(bytes, &spec);
-        if (!terminated || !safename(spec.name)) return fail(check, f, PAYLOADBADNAME, i, at);
+        if (!terminated || !safename(spec.name)) return failnamed(check, f, names, PAYLOADBADNAME, i, at);
+        memcpy(names[i - 1].name, spec.name, NAMESIZE);
+        names[i - 1].entry = i;
+        names[i - 1].at = at;
         at += ENTRYSIZE;
         if (spec.size < 0 || spec.size > length - at)
-            return fail(check, f, PAYLOADBADSIZE, i, at - ENTRYSIZE + ENTRYSIZEOFFSET);
-        if (!sfskip(f, spec.size)) return fail(check, f, PAYLOADUNREADABLE, i, at);
+            return failnamed(check, f, names, PAYLOADBADSIZE, i, at - ENTRYSIZE + ENTRYSIZEOFFSET);
+        if (!sfskip(f, spec.size)) return failnamed(check, f, names, PAYLOADUNREADABLE, i, at);
         at += spec.size;
     }
     check->trailing = length - at;
+    const PayloadName *twice = nametwice(names, count);
+    if (twice != nullptr) return failnamed(check, f, names, PAYLOADTWICE, twice->entry, twice->at);
+    freeblock(names);
     sfclose(f);
     return 1;
 }
@@ -131,6 +169,7 @@ const char *payloadproblemtext(PayloadProblem problem)
     case PAYLOADSHORTENTRY: return "ends inside the record of a file";
     case PAYLOADBADSIZE: return "holds a file size that is negative or runs past the end";
     case PAYLOADBADNAME: return "holds a file name that is not a plain name inside the install folder";
+    case PAYLOADTWICE: return "names one file twice";
     }
     return "is damaged";
 }

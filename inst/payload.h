@@ -50,12 +50,13 @@ enum PayloadProblem {
     PAYLOADBADCOUNT,    // negative, or more entries than bytes to hold them
     PAYLOADSHORTENTRY,  // ends inside an entry
     PAYLOADBADSIZE,     // negative, or more bytes than the archive has left
-    PAYLOADBADNAME      // empty, unterminated, or would leave the install folder
+    PAYLOADBADNAME,     // empty, unterminated, or would leave the install folder
+    PAYLOADTWICE        // two entries name one file, as the file system compares names
 };
 
 struct PayloadCheck {
     PayloadProblem problem;
-    int entry;            // 1-based entry at fault, 0 for the header or count
+    int entry;            // 1-based entry at fault (of two that name one file, the later), 0 for the header or count
     long long offset;     // where in the archive
     int count;            // number of files, when the count was sound
     long long length;     // the archive's length

@@ -23,6 +23,9 @@ bool copyprogram(const char *target);
 // null when it cannot be removed now (in use, read-only, missing).
 struct RemovalClaim;
 RemovalClaim *claimremoval(const char *path);
+// Reads the held file on from its start: the bytes read, fewer than size at
+// its end (or when a read fails).
+size_t claimread(RemovalClaim *claim, void *buffer, size_t size);
 // Lets the file go, and removes it when remove is true; false when that fails.
 bool endclaim(RemovalClaim *claim, bool remove);
 

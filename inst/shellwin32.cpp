@@ -94,6 +94,13 @@ RemovalClaim *claimremoval(const char *path)
     return claim;
 }
 
+size_t claimread(RemovalClaim *claim, void *buffer, size_t size)
+{
+    DWORD got = 0;
+    if (size > 0x10000000 || !ReadFile(claim->file, buffer, (DWORD)size, &got, nullptr)) return 0;
+    return got;
+}
+
 bool endclaim(RemovalClaim *claim, bool remove)
 {
     bool removed = true;

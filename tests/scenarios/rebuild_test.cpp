@@ -256,6 +256,10 @@ TEST_F(Rebuild, TheSourceGivesTheWordsAndMeaningsItsEditorShows)
         {"a Ctrl-Z is a byte of the meaning", "a marvoc\nx\x1Ay\nb marvoc\nz\n", {"a", "b"}, {"x\x1Ay\r\n", "z\r\n"}},
         {"CR LF is a line feed, a lone CR stays", "a marvoc\r\nx\ry\r\n\r\nb marvoc\r\nz", {"a", "b"},
          {"x\ry\r\n\r\n", "z"}},
+        // such a source was once one entry whose headword was the whole file, under "Rebuilding done!"
+        {"a lone CR ends each line of a source with no line feed", "anchor marvoc\rA heavy hook.\rberth marvoc\rA place.\r",
+         {"anchor", "berth"}, {"A heavy hook.\r\n", "A place.\r\n"}},
+        {"UTF-8 with its mark, lone CRs", "\xEF\xBB\xBF" "a marvoc\rcaf\xC3\xA9\r", {"a"}, {"caf\xE9\r\n"}},
         {"UTF-8 with its mark", "\xEF\xBB\xBF" "abaft marvoc\ncaf\xC3\xA9 \xE2\x80\x93 na\xC3\xAFve\n", {"abaft"},
          {"caf\xE9 \x96 na\xEFve\r\n"}},
         {"UTF-8 without a mark", "caf\xC3\xA9 marvoc\n\xC5\x8D\xE2\x82\xAC\n", {"caf\xE9"}, {"?\x80\r\n"}},

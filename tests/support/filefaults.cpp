@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "common/blocks.h"
 #include "dictionary/fileio.h"
 
 FileFaults filefaults = {{}, false, -1, false, false, false, 0, 0, nullptr};
@@ -45,6 +46,13 @@ bool __real_fileflush(DataFile *f);
 bool __real_fileerror(DataFile *f);
 bool __real_fileclose(DataFile *f);
 bool __real_filereplace(const char *source, const char *target);
+void *__real_newblock(size_t count, size_t size);
+
+void *__wrap_newblock(size_t count, size_t size)
+{
+    if (faultstrikes(filefaults, &filefaults.blocks, filefaults.failblock)) return nullptr;
+    return __real_newblock(count, size);
+}
 
 DataFile *__wrap_fileopen(const char *path, const char *mode)
 {
