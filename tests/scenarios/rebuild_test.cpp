@@ -189,6 +189,9 @@ TEST_F(Rebuild, KeepingMarksAndLevelsCarriesEachToTheSameHeadwordAndNamesWhatIsL
          {"harbour 148 114", "harbour 0 116", "harbour 0 3", "mole 0 3"}, ": 2"},
         {"written once where it was twice", {{"harbour", "", 0, 3}, {"harbour", "", RevisionMark, LevelUnknown}},
          "harbour marvoc\n", {"harbour 0 3"}, string(": 0") + LOST + "\n\tharbour"},
+        // they were once named in byte order, not as the learner met them
+        {"lost, named in the old store's order", {{"zephyr", "", RevisionMark, 3}, {"anchor", "", 0, LevelHard}},
+         "keep marvoc\n", {"keep 0 3"}, string(": 0") + LOST + "\n\tzephyr\n\tanchor"},
         {"twelve lost", twelve, "keep marvoc\n", {"keep 148 3"},
          string(": 1") + LOST + "\n\tw101\n\tw102\n\tw103\n\tw104\n\tw105\n\tw106\n\tw107\n\tw108\n\tw109\n\tw110\n\tand 2 more"},
     };
