@@ -21,6 +21,7 @@
 set(TEXT_SOURCES
     common/blocks.cpp
     common/codepage.cpp
+    common/commandline.cpp
     common/text.cpp)
 set(STORE_SOURCES
     dictionary/compile.cpp

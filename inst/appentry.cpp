@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/littleendian.h"
 #include "common/registry.h"
 #include "common/text.h"
 #include "common/version.h"
@@ -30,7 +31,7 @@ static void settext(RegHandle key, const char *name, const char *text)
 static void setnumber(RegHandle key, const char *name, unsigned long value)
 {
     unsigned char data[4];
-    for (int i = 0; i < 4; ++i) data[i] = (unsigned char)((value >> (8 * i)) & 0xFF);
+    encodele32((uint32_t)value, data);
     regsetvalue(key, name, REGTYPEDWORD, data, sizeof data);
 }
 
@@ -112,8 +113,7 @@ static bool addshortcut(const char *locn)
     char link[LINKPATHSIZE];
     char program[PATHSIZE];
     if (!shortcutpath(link, sizeof link)) return false;
-    copytext(program, sizeof program, locn);
-    appendtext(program, sizeof program, installprogram);
+    filepath(program, locn, installprogram);
     if (!makeshortcut(link, program, locn)) return false;
     InstallRecord record;
     recordstart(&record);
@@ -129,8 +129,7 @@ static bool addshortcut(const char *locn)
 int finishinstall(const char *locn)
 {
     char uninstaller[PATHSIZE];
-    copytext(uninstaller, sizeof uninstaller, locn);
-    appendtext(uninstaller, sizeof uninstaller, UNINSTALLERNAME);
+    filepath(uninstaller, locn, UNINSTALLERNAME);
     if (!copyprogram(uninstaller)) return 0;
     SetupFile *f = sfopen(uninstaller, "rb");
     long long size = f != nullptr ? sflength(f) : 0;

@@ -156,13 +156,23 @@ enum Compared { DIFFERENT, SAME, ARCHIVEBROKEN, UNREADABLE };
 static bool fingerprintbytes(SetupFile *data, long long count, Fingerprint *f)
 {
     fingerprintstart(f);
-    unsigned char bytes[8192];
-    while (count > 0) {
-        size_t want = count < (long long)sizeof bytes ? (size_t)count : sizeof bytes;
-        if (sfread(data, bytes, want) != want) return false;
-        fingerprintadd(f, bytes, want);
-        count -= (long long)want;
-    }
+    return eachpiece(data, count, fingerprintpiece, f);
+}
+
+// The archive's bytes against a file's, piece by piece.
+struct Comparing {
+    SetupFile *old;
+    Fingerprint *f;
+    Compared result;
+};
+
+static bool comparepiece(const unsigned char *piece, size_t size, void *context)
+{
+    Comparing *c = static_cast<Comparing *>(context);
+    fingerprintadd(c->f, piece, size);
+    unsigned char present[PIECESIZE];
+    if (c->result == SAME && sfread(c->old, present, size) != size) c->result = UNREADABLE;
+    if (c->result == SAME && memcmp(piece, present, size) != 0) c->result = DIFFERENT;
     return true;
 }
 
@@ -174,22 +184,13 @@ static Compared archivematches(SetupFile *data, const char *path, long long coun
     SetupFile *old = sfopen(path, "rb");
     if (old == nullptr) return UNREADABLE;
     long long length = sflength(old);
-    Compared result = length < 0 ? UNREADABLE : length == count ? SAME : DIFFERENT;
-    unsigned char archived[8192];
-    unsigned char present[8192];
-    while (count > 0) {
-        size_t want = count < (long long)sizeof archived ? (size_t)count : sizeof archived;
-        if (sfread(data, archived, want) != want) {
-            sfclose(old);
-            return ARCHIVEBROKEN;
-        }
-        fingerprintadd(f, archived, want);
-        if (result == SAME && sfread(old, present, want) != want) result = UNREADABLE;
-        if (result == SAME && memcmp(archived, present, want) != 0) result = DIFFERENT;
-        count -= (long long)want;
+    Comparing c = {old, f, length < 0 ? UNREADABLE : length == count ? SAME : DIFFERENT};
+    if (!eachpiece(data, count, comparepiece, &c)) {
+        sfclose(old);
+        return ARCHIVEBROKEN;
     }
-    if (!sfclose(old) && result == SAME) result = UNREADABLE;
-    return result;
+    if (!sfclose(old) && c.result == SAME) c.result = UNREADABLE;
+    return c.result;
 }
 
 // Whether the file at path is one setup wrote: its bytes what the record
@@ -300,6 +301,19 @@ static Plan *planning(InstallRecord *record, const char *locn, int32_t *count)
     return nullptr;
 }
 
+// The archive's bytes into a new file, piece by piece.
+struct Placing {
+    SetupFile *file;
+    Fingerprint *f;
+};
+
+static bool placepiece(const unsigned char *piece, size_t size, void *context)
+{
+    Placing *p = static_cast<Placing *>(context);
+    fingerprintadd(p->f, piece, size);
+    return sfwrite(p->file, piece, size) == size;
+}
+
 // Writes the next spec.size bytes of the archive whole to target through a
 // temporary file in locn, fingerprinted into f.
 static bool placefile(SetupFile *data, const char *locn, const char *target, Fingerprint *f)
@@ -308,15 +322,10 @@ static bool placefile(SetupFile *data, const char *locn, const char *target, Fin
     SetupFile *file = placebegin(locn, temp, sizeof temp);
     if (file == nullptr) return false;
     fingerprintstart(f);
-    unsigned char buffer[8192];
-    for (long long left = spec.size; left > 0;) {
-        size_t want = left < (long long)sizeof buffer ? (size_t)left : sizeof buffer;
-        if (sfread(data, buffer, want) != want || sfwrite(file, buffer, want) != want) {
-            placeabandon(file, temp);
-            return false;
-        }
-        fingerprintadd(f, buffer, want);
-        left -= (long long)want;
+    Placing p = {file, f};
+    if (!eachpiece(data, spec.size, placepiece, &p)) {
+        placeabandon(file, temp);
+        return false;
     }
     return placefinish(file, temp, target);
 }

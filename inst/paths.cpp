@@ -105,3 +105,8 @@ void filepath(char *path, const char *locn, const char *name)
     appendpart(path, PATHSIZE, locn, LOCNSIZE - 1);
     appendpart(path, PATHSIZE, name, NAMESIZE - 1);
 }
+
+bool joinpath(char *path, size_t size, const char *folder, const char *name)
+{
+    return copytext(path, size, folder) && appendtext(path, size, name);
+}

@@ -2,6 +2,8 @@
 #ifndef VANTREL_SETUPPATHS_H
 #define VANTREL_SETUPPATHS_H
 
+#include <cstddef>
+
 #include "inst/payload.h"
 
 enum {
@@ -20,6 +22,10 @@ bool safename(const char *name);
 // The file name in the folder locn, which ends in its backslash, into path
 // (PATHSIZE bytes): each cut to its field, so the two always fit.
 void filepath(char *path, const char *locn, const char *name);
+
+// The file name in the folder, which ends in its backslash, into path (size
+// bytes), whatever their lengths; false when they do not fit.
+bool joinpath(char *path, size_t size, const char *folder, const char *name);
 
 // Whether two full path names name one place on Windows: equal as the file
 // system compares names (common/filenames.h), with / and \ alike.

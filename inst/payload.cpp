@@ -5,6 +5,7 @@
 
 #include "common/blocks.h"
 #include "common/filenames.h"
+#include "common/littleendian.h"
 #include "inst/files.h"
 #include "inst/paths.h"
 
@@ -13,15 +14,12 @@ PayloadEntry spec;
 
 int32_t decodeint(const unsigned char *bytes)
 {
-    uint32_t value = (uint32_t)bytes[0] | (uint32_t)bytes[1] << 8 | (uint32_t)bytes[2] << 16 |
-                     (uint32_t)bytes[3] << 24;
-    return (int32_t)value;
+    return (int32_t)decodele32(bytes);
 }
 
 void encodeint(int32_t value, unsigned char *bytes)
 {
-    uint32_t v = (uint32_t)value;
-    for (int i = 0; i < 4; ++i) bytes[i] = (unsigned char)((v >> (8 * i)) & 0xFF);
+    encodele32((uint32_t)value, bytes);
 }
 
 // Copies a field of size bytes and reports whether it held its own NUL; the
@@ -174,14 +172,23 @@ const char *payloadproblemtext(PayloadProblem problem)
     return "is damaged";
 }
 
-bool copybytes(SetupFile *from, SetupFile *to, long long count)
+bool eachpiece(SetupFile *from, long long count, PieceStep step, void *context)
 {
-    unsigned char buffer[8192];
+    unsigned char piece[PIECESIZE];
     while (count > 0) {
-        size_t want = count < (long long)sizeof buffer ? (size_t)count : sizeof buffer;
-        if (sfread(from, buffer, want) != want) return false;
-        if (sfwrite(to, buffer, want) != want) return false;
+        size_t want = count < (long long)sizeof piece ? (size_t)count : sizeof piece;
+        if (sfread(from, piece, want) != want || !step(piece, want, context)) return false;
         count -= (long long)want;
     }
     return true;
+}
+
+static bool writepiece(const unsigned char *piece, size_t size, void *to)
+{
+    return sfwrite(static_cast<SetupFile *>(to), piece, size) == size;
+}
+
+bool copybytes(SetupFile *from, SetupFile *to, long long count)
+{
+    return eachpiece(from, count, writepiece, to);
 }

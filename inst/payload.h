@@ -11,6 +11,7 @@
 #ifndef VANTREL_PAYLOAD_H
 #define VANTREL_PAYLOAD_H
 
+#include <cstddef>
 #include <cstdint>
 
 #include "common/y.h"  // LOCNSIZE
@@ -83,8 +84,14 @@ int readheader(const char *archive, PayloadHeader *header);
 int checkpayload(const char *archive, PayloadCheck *check);
 const char *payloadproblemtext(PayloadProblem problem);
 
-// Copies exactly count bytes through a buffer; false on a short read or write.
+// Reads the next count bytes of from, a piece of at most PIECESIZE bytes at a
+// time, and hands each piece to step with context; false when a read falls
+// short or step returns false.
 struct SetupFile;
+enum { PIECESIZE = 8192 };
+typedef bool (*PieceStep)(const unsigned char *piece, size_t size, void *context);
+bool eachpiece(SetupFile *from, long long count, PieceStep step, void *context);
+// Copies exactly count bytes through a buffer; false on a short read or write.
 bool copybytes(SetupFile *from, SetupFile *to, long long count);
 
 #endif

@@ -34,20 +34,20 @@ bool samefingerprint(const Fingerprint &a, long long size, uint64_t sum)
     return a.size == size && a.sum == sum;
 }
 
+bool fingerprintpiece(const unsigned char *piece, size_t size, void *f)
+{
+    fingerprintadd(static_cast<Fingerprint *>(f), piece, size);
+    return true;
+}
+
 bool fingerprintfile(const char *path, Fingerprint *f)
 {
     fingerprintstart(f);
     SetupFile *file = sfopen(path, "rb");
     if (file == nullptr) return false;
     long long length = sflength(file);
-    unsigned char buffer[8192];
-    while (length > 0) {
-        size_t want = length < (long long)sizeof buffer ? (size_t)length : sizeof buffer;
-        if (sfread(file, buffer, want) != want) break;
-        fingerprintadd(f, buffer, want);
-        length -= (long long)want;
-    }
-    return sfclose(file) && length == 0;
+    bool whole = length >= 0 && eachpiece(file, length, fingerprintpiece, f);
+    return sfclose(file) && whole;
 }
 
 void recordstart(InstallRecord *r)

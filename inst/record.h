@@ -57,6 +57,8 @@ struct Fingerprint {
 void fingerprintstart(Fingerprint *f);
 void fingerprintadd(Fingerprint *f, const unsigned char *bytes, size_t count);
 bool samefingerprint(const Fingerprint &a, long long size, uint64_t sum);
+// Adds a piece to the fingerprint f, a step of eachpiece (inst/payload.h).
+bool fingerprintpiece(const unsigned char *piece, size_t size, void *f);
 // The fingerprint of the whole file at path; false when it cannot be read whole.
 bool fingerprintfile(const char *path, Fingerprint *f);
 

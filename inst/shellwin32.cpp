@@ -49,8 +49,7 @@ bool copyprogram(const char *target)
     char self[FULLPATHSIZE];
     char folder[FULLPATHSIZE];
     char temp[FULLPATHSIZE];
-    DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
-    if (length == 0 || length >= sizeof self || !copytext(folder, sizeof folder, target)) return false;
+    if (!programpathname(self, sizeof self) || !copytext(folder, sizeof folder, target)) return false;
     char *cut = strrchr(folder, '\\');
     if (cut == nullptr) return false;
     cut[1] = '\0';

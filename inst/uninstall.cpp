@@ -28,12 +28,6 @@ struct Sorting {
     bool full;
 };
 
-static void joinpath(char *path, const char *folder, const char *name)
-{
-    copytext(path, FOLDERPATHSIZE, folder);
-    appendtext(path, FOLDERPATHSIZE, name);
-}
-
 // Whether the file name is setup's by its name alone: its record, its
 // uninstaller, a file it was writing under a temporary name.
 static bool setupsbyname(const char *name)
@@ -47,7 +41,7 @@ static bool asinstalled(Sorting *s, const char *name)
 {
     if (setupsbyname(name)) return true;
     char path[FOLDERPATHSIZE];
-    joinpath(path, s->folder, name);
+    joinpath(path, sizeof path, s->folder, name);
     Fingerprint present;
     return fingerprintfile(path, &present) && recordholds(s->record, name, RECORDINSTALLED, present);
 }
@@ -103,7 +97,7 @@ static bool claimall(Sorting *s, RemovalClaim **claims, bool quiet)
 {
     for (int i = 0; i < s->removecount; ++i) {
         char path[FOLDERPATHSIZE];
-        joinpath(path, s->folder, s->remove[i]);
+        joinpath(path, sizeof path, s->folder, s->remove[i]);
         claims[i] = claimremoval(path);
         if (claims[i] != nullptr) continue;
         for (int j = 0; j < i; ++j) endclaim(claims[j], false);
