@@ -123,7 +123,7 @@ endfunction()
 # --wrap=NAME for each, so that the logic's calls of NAME go to __wrap_NAME in
 # the tests' layer, which fails on purpose or calls __real_NAME, the shipped
 # one (see dictionary/fileio.h, inst/files.h).
-set(FILEFAULTS_WRAPPED fileopen fileread filereadmore fileskip filewrite filereadline
+set(FILEFAULTS_WRAPPED fileopen fileread filereadmore fileskip filewrite
     fileflush fileerror fileclose filereplace newblock)
 set(SETUPFAULTS_WRAPPED sfopen sfread sfwrite sfskip sfclose sfsync sfreplace makefolder folderwritable)
 

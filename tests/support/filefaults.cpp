@@ -41,7 +41,6 @@ size_t __real_fileread(DataFile *f, void *buffer, size_t size);
 size_t __real_filereadmore(DataFile *f, size_t skip, void *buffer, size_t size);
 bool __real_fileskip(DataFile *f, size_t size);
 size_t __real_filewrite(DataFile *f, const void *buffer, size_t size);
-bool __real_filereadline(DataFile *f, char *buffer, int size);
 bool __real_fileflush(DataFile *f);
 bool __real_fileerror(DataFile *f);
 bool __real_fileclose(DataFile *f);
@@ -106,12 +105,6 @@ size_t __wrap_filewrite(DataFile *f, const void *buffer, size_t size)
         if (filefaults.writelimit >= 0) filefaults.writelimit -= (long long)size;
     }
     return __real_filewrite(f, buffer, size);
-}
-
-bool __wrap_filereadline(DataFile *f, char *buffer, int size)
-{
-    if (strikes(f, &filefaults.reads, filefaults.failread)) return false;
-    return __real_filereadline(f, buffer, size);
 }
 
 bool __wrap_fileflush(DataFile *f)
