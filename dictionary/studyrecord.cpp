@@ -23,15 +23,7 @@ static bool keepword(StudyRecord *record, const char *word, uint32_t *at)
 {
     size_t length = strlen(word) + 1;
     if (record->wordsused + length > UINT32_MAX) return false;
-    if (record->wordsused + length > record->wordsroom) {
-        size_t room = record->wordsroom * 2 + length + 4096;
-        char *words = static_cast<char *>(newblock(room, 1));
-        if (!words) return false;
-        if (record->wordsused > 0) memcpy(words, record->words, record->wordsused);
-        freeblock(record->words);
-        record->words = words;
-        record->wordsroom = room;
-    }
+    if (!growitems(&record->words, &record->wordsroom, record->wordsused, length, 4096)) return false;
     memcpy(record->words + record->wordsused, word, length);
     *at = (uint32_t)record->wordsused;
     record->wordsused += length;

@@ -90,15 +90,9 @@ RecordedFile *recordfind(InstallRecord *r, const char *name, char kind)
 // Room for one entry more; false when memory runs out.
 static bool recordroom(InstallRecord *r)
 {
-    if (r->count < r->room) return true;
-    int room = r->room == 0 ? 16 : r->room * 2;
-    if (room <= r->room) return false;
-    RecordedFile *files = static_cast<RecordedFile *>(newblock((size_t)room, sizeof(RecordedFile)));
-    if (files == nullptr) return false;
-    if (r->count > 0) memcpy(files, r->files, sizeof *files * (size_t)r->count);
-    freeblock(r->files);
-    r->files = files;
-    r->room = room;
+    size_t room = (size_t)r->room;
+    if (r->count == INT32_MAX || !growitems(&r->files, &room, (size_t)r->count, 1, 16)) return false;
+    r->room = room < (size_t)INT32_MAX ? (int)room : INT32_MAX;
     return true;
 }
 
