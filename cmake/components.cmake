@@ -31,6 +31,9 @@ set(STORE_SOURCES
     dictionary/storerebuild.cpp
     dictionary/storescan.cpp
     dictionary/studyrecord.cpp
+    dictionary/wordentries.cpp
+    dictionary/wordmerge.cpp
+    dictionary/wordupgrade.cpp
     common/codepage.cpp
     common/replacefile.cpp)
 set(DICTIONARY_SOURCES
