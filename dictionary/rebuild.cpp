@@ -30,9 +30,6 @@
 // and the status line as the settings and filters shown ask, since the new
 // store has marks and levels worth filtering by.
 
-const char SOURCEFILE[] = "orlavexdic.txt";
-const char NEWSTOREFILE[] = "dicbin.tmp";
-
 const char QUESTION[] =
     "Are you sure you want to rebuild your dictionary?\n"
     "\tRebuilding dictionary will help if your files had been corrupted\n"

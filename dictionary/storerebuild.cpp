@@ -3,6 +3,9 @@
 #include "dictionary/fileio.h"
 #include "dictionary/studyrecord.h"
 
+const char SOURCEFILE[] = "orlavexdic.txt";
+const char NEWSTOREFILE[] = "dicbin.tmp";
+
 Compiled rebuildfrom(const char *sourcepath, const char *storepath, const char *newstorepath, StudyRecord *record)
 {
     Compiled compiled = record ? compilefiles(sourcepath, newstorepath, carrystudy, record)

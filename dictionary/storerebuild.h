@@ -8,6 +8,9 @@
 
 struct StudyRecord;
 
+extern const char SOURCEFILE[];    // "orlavexdic.txt"
+extern const char NEWSTOREFILE[];  // "dicbin.tmp", the new store until it takes the store's place
+
 // Compiles the source into a new store at newstorepath, each record given
 // the mark and the level that record (the old store's, read first with
 // readstudyrecord) holds for its headword when record is given, unmarked at

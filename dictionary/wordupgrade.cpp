@@ -5,7 +5,6 @@
 
 #include "common/checksum.h"
 #include "common/text.h"
-#include "dictionary/rebuild.h"
 #include "dictionary/store.h"
 #include "dictionary/storerebuild.h"
 #include "dictionary/studyrecord.h"
@@ -137,6 +136,7 @@ Upgraded upgradewordfile(const char *folder, const char *basepath, const char *r
     memset(report, 0, sizeof *report);
     UpgradePaths *p = new (std::nothrow) UpgradePaths;
     StudyRecord study;
+    memset(&study, 0, sizeof study);
     Upgraded result = p && joinedall(p, folder) && readstudyrecord(p->store, &study) ? UPGRADED : UPGRADEFAILED;
     bool merged = false;
     uint64_t sum = 0;
@@ -149,7 +149,7 @@ Upgraded upgradewordfile(const char *folder, const char *basepath, const char *r
         result = UPGRADEFAILED;
     if (result == UPGRADED) tellstudy(study, report);
     if (merged && result != UPGRADED) fileremove(p->merged);
-    if (p) freestudyrecord(&study);
+    freestudyrecord(&study);
     delete p;
     report->result = result;
     return result;
