@@ -1,15 +1,73 @@
 // The rebuild, in a folder of its own so that the store of the other figures
 // keeps its marks and levels: the compile of the text source alone, the
 // whole command with its question, the replacement and the list refill, and
-// the command that keeps the marks and levels of a copy of that store.
+// the command that keeps the marks and levels of a copy of that store, and
+// the upgrade that merges a release's word file into the learner's first.
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "bench/measure.h"
 #include "bench/operations.h"
 #include "dictionary/compile.h"
 #include "dictionary/rebuild.h"
 #include "dictionary/store.h"
+#include "dictionary/wordupgrade.h"
 #include "tests/headless.h"
+
+// Where the n-th headword line of the word file begins.
+static size_t entrystart(const std::string &text, int n)
+{
+    size_t at = 0;
+    for (int i = 0; i <= n && at != std::string::npos; ++i) at = text.find(" marvoc\n", at + 1);
+    if (at == std::string::npos) return text.size();
+    size_t line = text.rfind('\n', at);
+    return line == std::string::npos ? 0 : line + 1;
+}
+
+// The meaning line after the n-th headword line replaced by meaning.
+static void changemeaning(std::string *text, int n, const char *meaning)
+{
+    size_t line = text->find('\n', entrystart(*text, n)) + 1;
+    size_t end = text->find('\n', line);
+    if (line <= text->size() && end != std::string::npos) text->replace(line, end - line, meaning);
+}
+
+static void writetext(const char *path, const std::string &text)
+{
+    std::ofstream(path, std::ios::binary).write(text.data(), (std::streamsize)text.size());
+}
+
+// The upgrade by a release that adds ten terms through the word file and
+// corrects a meaning, over a learner who added five terms at its end and
+// changed another meaning; before each run the learner's word file is put
+// back (the store keeps its marks and levels run after run).
+static void benchupgrade(const Glossary &glossary, int runs, const Timing &keeping)
+{
+    std::ifstream in("orlavexdic.txt", std::ios::binary);
+    std::string base((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string release = base, learner = base;
+    for (int i = 10; i >= 1; --i)
+        release.insert(entrystart(release, glossary.entries * i / 11),
+                       "release term " + std::to_string(i) + " marvoc\nA term the release adds.\n");
+    changemeaning(&release, 2, "A meaning the release corrects.");
+    changemeaning(&learner, 3, "A meaning the learner changed.");
+    for (int i = 1; i <= 5; ++i) learner += "own term " + std::to_string(i) + " marvoc\nA term of the learner.\n";
+    writetext("base.txt", base);
+    writetext("release.txt", release);
+    writetext("learner.txt", learner);
+    UpgradeReport report;
+    Timing t = timeruns(
+        runs, [&] { upgradewordfile("", "base.txt", "release.txt", &report); },
+        [] { plaincopy("learner.txt", "orlavexdic.txt"); });
+    addfigure(glossary.entries, "upgrade merging the word file", t, 0, (double)glossary.sourcebytes / 1e6, "");
+    addamount(glossary.entries, "upgrade merging, x rebuild keeping", t.median / keeping.median, "x", "at most 1.5");
+    if (report.result != UPGRADED || report.merge.added.count != 10 || report.merge.updated.count != 1)
+        printf("  the upgrade did not merge as meant: result %d, %d added, %d updated\n", (int)report.result,
+               report.merge.added.count, report.merge.updated.count);
+    plaincopy("base.txt", "orlavexdic.txt");
+}
 
 void benchrebuild(const Glossary &glossary, int runs)
 {
@@ -43,6 +101,7 @@ void benchrebuild(const Glossary &glossary, int runs)
     addamount(glossary.entries, "rebuild keeping, x the rebuild command", keeping.median / t.median, "x",
               "at most 1.3");
     headlessdestroy(d);
+    benchupgrade(glossary, runs, keeping);
 
     // the store the rebuild writes, read plainly
     t = timeruns(runs, [] { plainread("dicbin.txt"); });

@@ -3,8 +3,10 @@
 # added in one line here.  COMPONENT_ROOT is the source tree.
 #
 #   text       the bounded copies and the case rule of both programs
-#   store      the entry record, the file layer and the compiler of the text
-#              source: no dialog, so the host tools build from it alone
+#   store      the entry record, the file layer, the compiler of the text
+#              source, the scan of the store, the rebuild and the merge of
+#              an upgrade's word file: no dialog, so the host tools and
+#              setup build from it alone
 #   dictionary the operations on the store that update the main dialog
 #   dialog     the dialog's logic that needs no window system: start-up, the
 #              command dispatch, the layout, the help items, the list order
@@ -29,6 +31,12 @@ set(STORE_SOURCES
     dictionary/readahead.cpp
     dictionary/sourcetext.cpp
     dictionary/store.cpp
+    dictionary/storerebuild.cpp
+    dictionary/storescan.cpp
+    dictionary/studyrecord.cpp
+    dictionary/wordentries.cpp
+    dictionary/wordmerge.cpp
+    dictionary/wordupgrade.cpp
     common/replacefile.cpp)
 set(DICTIONARY_SOURCES
     dictionary/findtext.cpp
@@ -37,8 +45,7 @@ set(DICTIONARY_SOURCES
     dictionary/rebuild.cpp
     dictionary/revision.cpp
     dictionary/search.cpp
-    dictionary/storescan.cpp
-    dictionary/studyrecord.cpp
+    dictionary/storecommand.cpp
     dictionary/wordlist.cpp)
 set(DIALOG_SOURCES
     ui/dispatch.cpp

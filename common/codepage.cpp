@@ -31,6 +31,7 @@ size_t utf8sequence(const unsigned char *text, size_t length, unsigned long *cod
 
 #ifdef _WIN32
 #include <windows.h>
+#include <new>
 
 // A piece converted at a time: its UTF-16 form lives on the stack.
 static const int PIECE = 4096;
@@ -67,6 +68,43 @@ size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room)
         length -= take;
     }
     return written;
+}
+
+// The UTF-16 form of length bytes in code page, on the heap; null when it is
+// not there (no memory, or text the code page does not convert).
+static wchar_t *widened(unsigned codepage, DWORD flags, const char *text, size_t length, int *units)
+{
+    if (length == 0 || length > 0x3fffffff) return nullptr;
+    wchar_t *wide = new (std::nothrow) wchar_t[length];
+    if (!wide) return nullptr;
+    *units = MultiByteToWideChar(codepage, flags, text, (int)length, wide, (int)length);
+    if (*units > 0) return wide;
+    delete[] wide;
+    return nullptr;
+}
+
+size_t ansitoutf8(const char *ansi, size_t length, char *utf8, size_t room)
+{
+    int units = 0;
+    wchar_t *wide = widened(CP_ACP, 0, ansi, length, &units);
+    if (!wide) return 0;
+    int bytes = room > 0 ? WideCharToMultiByte(CP_UTF8, 0, wide, units, utf8, room > 0x7fffffff ? 0x7fffffff : (int)room,
+                                               nullptr, nullptr)
+                         : 0;
+    delete[] wide;
+    return bytes > 0 ? (size_t)bytes : 0;
+}
+
+bool utf8fitsansi(const char *utf8, size_t length)
+{
+    if (length == 0) return true;
+    int units = 0;
+    wchar_t *wide = widened(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, length, &units);
+    if (!wide) return false;
+    BOOL defaulted = FALSE;
+    int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, units, nullptr, 0, nullptr, &defaulted);
+    delete[] wide;
+    return bytes > 0 && !defaulted;
 }
 
 #else
@@ -128,6 +166,53 @@ size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room)
         at += size == 0 ? invalidpart(text + at, length - at) : size;
     }
     return written;
+}
+
+static size_t pututf8(unsigned long codepoint, char *utf8, size_t room)
+{
+    char bytes[3];
+    size_t size;
+    if (codepoint < 0x80) {
+        bytes[0] = (char)codepoint;
+        size = 1;
+    } else if (codepoint < 0x800) {
+        bytes[0] = (char)(0xC0 | (codepoint >> 6));
+        bytes[1] = (char)(0x80 | (codepoint & 0x3F));
+        size = 2;
+    } else {
+        bytes[0] = (char)(0xE0 | (codepoint >> 12));
+        bytes[1] = (char)(0x80 | ((codepoint >> 6) & 0x3F));
+        bytes[2] = (char)(0x80 | (codepoint & 0x3F));
+        size = 3;
+    }
+    if (size > room) return 0;
+    memcpy(utf8, bytes, size);
+    return size;
+}
+
+size_t ansitoutf8(const char *ansi, size_t length, char *utf8, size_t room)
+{
+    size_t written = 0;
+    for (size_t at = 0; at < length; ++at) {
+        unsigned char c = (unsigned char)ansi[at];
+        unsigned long codepoint = c >= 0x80 && c < 0xA0 ? HIGH1252[c - 0x80] : c;
+        size_t size = pututf8(codepoint, utf8 + written, room - written);
+        if (size == 0) break;
+        written += size;
+    }
+    return written;
+}
+
+bool utf8fitsansi(const char *utf8, size_t length)
+{
+    const unsigned char *text = reinterpret_cast<const unsigned char *>(utf8);
+    for (size_t at = 0; at < length;) {
+        unsigned long codepoint = 0;
+        size_t size = utf8sequence(text + at, length - at, &codepoint);
+        if (size == 0 || size == 4 || (to1252(codepoint) == '?' && codepoint != '?')) return false;
+        at += size;
+    }
+    return true;
 }
 
 #endif

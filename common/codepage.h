@@ -15,6 +15,16 @@
 // not fit in room is dropped.
 size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room);
 
+// The other way: length bytes of the ANSI code page into UTF-8, returning the
+// bytes written; room of 3 * length bytes always suffices, and what does not
+// fit in room is dropped.  Every byte of a single-byte code page has its
+// character, so the text comes back from utf8toansi as it was.
+size_t ansitoutf8(const char *ansi, size_t length, char *utf8, size_t room);
+
+// True when every character of length bytes of valid UTF-8 has a byte of its
+// own in the ANSI code page, so that utf8toansi writes no "?" for it.
+bool utf8fitsansi(const char *utf8, size_t length);
+
 // The length (1 to 4) of the valid UTF-8 sequence that begins text, and its
 // code point in *codepoint; 0 when the length bytes there do not begin with
 // one (a sequence cut short by length included).  Overlong forms, surrogates

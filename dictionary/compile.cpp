@@ -8,7 +8,6 @@
 #include "common/text.h"
 
 static const char MARKER[] = "marvoc";
-static const int LINESIZE = 8000;  // a line of the source: 7999 bytes with its line feed
 
 static bool isblank(char c) { return c == ' ' || c == '\t'; }
 
@@ -19,7 +18,7 @@ static bool isblank(char c) { return c == ' ' || c == '\t'; }
 // are taken away first.  The cut is made wherever the marker stands, and a
 // line shorter than 7 characters (the marker alone on a last line without a
 // line feed) leaves an empty word.
-static void cutheadword(char *line)
+void cutheadword(char *line)
 {
     size_t length = strlen(line);
     bool linefeed = length > 0 && line[length - 1] == '\n';
@@ -34,6 +33,11 @@ static void cutheadword(char *line)
     length = length > 7 ? length - 7 : 0;
     if (length > 0 && line[length - 1] == ' ') --length;
     line[length] = '\0';
+}
+
+bool isheadwordline(const char *line)
+{
+    return strstr(line, MARKER) != nullptr;
 }
 
 // A meaning line ends in CR LF in the store; a last line without a line feed
@@ -71,15 +75,15 @@ static bool writeentry(DataFile *store, RecordStep step, void *context)
 // headword line belong to no entry and are skipped.
 Compiled compilesource(SourceText *source, DataFile *store, RecordStep step, void *context)
 {
-    char line[LINESIZE];
+    char line[SOURCELINESIZE];
     bool inentry = false;
     size_t used = 0;    // the length of the meaning so far
     bool full = false;  // the meaning is cut at its field
-    while (size_t length = sourceline(source, line, LINESIZE)) {
+    while (size_t length = sourceline(source, line, SOURCELINESIZE)) {
         // A NUL byte would hide the rest of its line, marker and line feed
         // included: such a source is not text and would lose entries.
         if (memchr(line, '\0', length) != nullptr) return READFAILED;
-        if (strstr(line, MARKER) != nullptr) {
+        if (isheadwordline(line)) {
             cutheadword(line);
             if (inentry && !writeentry(store, step, context)) return WRITEFAILED;
             memset(&entrybuffer, 0, sizeof entrybuffer);

@@ -8,6 +8,16 @@
 
 struct DictEntry;
 
+// A line of the source as the compiler reads it: at most 7999 bytes with its
+// line feed; a longer line comes in several such pieces.
+const int SOURCELINESIZE = 8000;
+
+// True when a line of the source is a headword line: it holds the marker.
+bool isheadwordline(const char *line);
+// Cuts a headword line, NUL-terminated, to its headword as the store takes it
+// (before the cut to the word field).
+void cutheadword(char *line);
+
 enum Compiled { COMPILED, NOSOURCE, NOENTRY, READFAILED, WRITEFAILED, UTF16SOURCE };
 
 struct SourceText;

@@ -5,6 +5,7 @@
 
 #include "dictionary/compile.h"
 #include "dictionary/store.h"
+#include "dictionary/storerebuild.h"
 #include "dictionary/storescan.h"
 #include "dictionary/studyrecord.h"
 #include "dictionary/wordlist.h"
@@ -28,9 +29,6 @@
 // old one's place, and then narrows the list, its counts
 // and the status line as the settings and filters shown ask, since the new
 // store has marks and levels worth filtering by.
-
-const char SOURCEFILE[] = "orlavexdic.txt";
-const char NEWSTOREFILE[] = "dicbin.tmp";
 
 const char QUESTION[] =
     "Are you sure you want to rebuild your dictionary?\n"
@@ -85,18 +83,14 @@ static bool confirmed(Dialog d, const char *question)
     return false;
 }
 
-// Compiles the text source into the new store beside the store, each record
-// through step if given; false, with the failure told and no new store left,
-// when it is not complete.
-static bool compilednewstore(Dialog d, RecordStep step = nullptr, void *context = nullptr)
+// Rebuilds the store from the text source, each record through record when
+// given; false, with the failure told and no new store left, when the store
+// is not the new one.
+static bool rebuilt(Dialog d, StudyRecord *record)
 {
-    switch (compilefiles(SOURCEFILE, NEWSTOREFILE, step, context)) {
-    case NOSOURCE:
-        tkmessage(d, SOURCEMISSING, ERRORCAPTION, BOX_OK);
-        return false;
-    case UTF16SOURCE:
-        tkmessage(d, UTF16SAVED, ERRORCAPTION, BOX_OK);
-        return false;
+    switch (rebuildfrom(SOURCEFILE, STOREFILE, NEWSTOREFILE, record)) {
+    case NOSOURCE: tkmessage(d, SOURCEMISSING, ERRORCAPTION, BOX_OK); return false;
+    case UTF16SOURCE: tkmessage(d, UTF16SAVED, ERRORCAPTION, BOX_OK); return false;
     case NOENTRY: return fail(d, NOHEADWORD);
     case READFAILED: return fail(d, SOURCEUNREADABLE);
     case WRITEFAILED: return fail(d, STORENOTWRITTEN);
@@ -108,8 +102,7 @@ static bool compilednewstore(Dialog d, RecordStep step = nullptr, void *context 
 int rebuildstore(Dialog d)
 {
     if (!confirmed(d, QUESTION)) return 0;
-    if (!compilednewstore(d)) return 0;
-    if (!filereplace(NEWSTOREFILE, STOREFILE)) return fail(d, STORENOTWRITTEN);
+    if (!rebuilt(d, nullptr)) return 0;
 
     listallwords(d);
     tkmessage(d, DONE, ERRORCAPTION, BOX_OK);
@@ -126,14 +119,12 @@ static void tellkept(Dialog d, const StudyRecord &record)
     copytext(message, sizeof message, DONE);
     snprintf(line, sizeof line, "\n\nEntries that kept a revision mark or a difficulty level: %d", record.kept);
     appendtext(message, sizeof message, line);
-    int lost = 0;
-    for (int i = 0; i < record.count; ++i) {
-        const StudiedEntry &entry = record.entries[i];
-        if (entry.kept || !hasstudy(entry.mark, entry.level)) continue;
+    int lost = 0, at = 0;
+    while (const char *word = nextloststudy(&record, &at)) {
         if (lost == 0) appendtext(message, sizeof message, LOST);
         if (lost < LOSTNAMED) {
             appendtext(message, sizeof message, "\n\t");
-            appendtext(message, sizeof message, record.words + entry.word);
+            appendtext(message, sizeof message, word);
         }
         ++lost;
     }
@@ -154,13 +145,12 @@ int rebuildkeepingstudy(Dialog d)
         return 0;
     }
     // the marks and levels are in the new store before it is on the disk in the old one's place
-    bool rebuilt = compilednewstore(d, carrystudy, &record);
-    if (rebuilt && !filereplace(NEWSTOREFILE, STOREFILE)) rebuilt = fail(d, STORENOTWRITTEN);
-    if (rebuilt) {
+    bool done = rebuilt(d, &record);
+    if (done) {
         filterwordlist(d);
         instoreorder(&record);
         tellkept(d, record);
     }
     freestudyrecord(&record);
-    return rebuilt ? 1 : 0;
+    return done ? 1 : 0;
 }

@@ -2,10 +2,9 @@
 #ifndef VANTREL_REBUILD_H
 #define VANTREL_REBUILD_H
 
+#include "dictionary/storerebuild.h"
 #include "dictionary/toolkit.h"
 
-extern const char SOURCEFILE[];        // "orlavexdic.txt"
-extern const char NEWSTOREFILE[];      // "dicbin.tmp", the new store until it takes the store's place
 extern const char QUESTION[];          // the question asked before the rebuild
 extern const char DONE[];              // "Rebuilding done!"
 extern const char SOURCEMISSING[];     // the text source cannot be opened

@@ -3,25 +3,6 @@
 #include "dictionary/store.h"
 #include "common/text.h"
 
-void tellstoremissing(Dialog d)
-{
-    tkmessage(d, STOREMISSING, ERRORCAPTION, BOX_OK);
-}
-
-DataFile *openstore(Dialog d, const char *mode)
-{
-    DataFile *store = fileopen(STOREFILE, mode);
-    if (!store) tellstoremissing(d);
-    return store;
-}
-
-bool closestore(Dialog d, DataFile *store)
-{
-    bool whole = fileclose(store);
-    if (!whole) tellstoremissing(d);
-    return whole;
-}
-
 void startscan(StoreScan *scan, DataFile *store, int count)
 {
     scan->store = store;
@@ -79,12 +60,4 @@ bool findentry(StoreScan *scan, DictEntry *entry, const char *text)
 bool endscan(StoreScan *scan)
 {
     return fileclose(scan->store);
-}
-
-bool rewriteandclose(Dialog d, StoreScan *scan, size_t fieldoffset, int value)
-{
-    bool written = rewritefield(scan->store, fieldoffset, (int16_t)value) && fileflush(scan->store);
-    bool closed = fileclose(scan->store);
-    if (!written || !closed) tellstoremissing(d);
-    return written && closed;
 }
