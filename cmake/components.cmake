@@ -62,7 +62,8 @@ set(SETUPLOGIC_SOURCES
     inst/appentry.cpp
     inst/extract.cpp
     inst/record.cpp
-    inst/uninstall.cpp)
+    inst/uninstall.cpp
+    inst/upgrade.cpp)
 set(PACKER_SOURCES
     inst/payloadwriter.cpp)
 set(Y_SOURCES
@@ -99,7 +100,7 @@ function(add_components suffix)
     target_link_libraries(y${suffix} PUBLIC text${suffix})
     target_link_libraries(dictionary${suffix} PUBLIC store${suffix})
     target_link_libraries(dialog${suffix} PUBLIC dictionary${suffix})
-    target_link_libraries(setuplogic${suffix} PUBLIC setupcore${suffix} y${suffix})
+    target_link_libraries(setuplogic${suffix} PUBLIC setupcore${suffix} y${suffix} store${suffix})
     target_link_libraries(packer${suffix} PUBLIC setupcore${suffix})
 endfunction()
 

@@ -8,11 +8,14 @@
 #include "common/filenames.h"
 #include "common/text.h"
 #include "common/y.h"
+#include "dictionary/store.h"
+#include "dictionary/storerebuild.h"
 #include "inst/files.h"
 #include "inst/install.h"
 #include "inst/paths.h"
 #include "inst/payload.h"
 #include "inst/record.h"
+#include "inst/upgrade.h"
 
 char installreason[REASONSIZE];
 
@@ -83,6 +86,7 @@ static const char *writtenover(const char *locn, const char *archivefull, const 
     if (programfull[0] != '\0' && writesover(path, programfull, programfull)) return "the running setup";
     if (samepathname(spec.name, RECORDNAME)) return "the record of what setup installed";
     if (samepathname(spec.name, UNINSTALLERNAME)) return "the uninstaller";
+    if (samepathname(spec.name, BASENAME)) return "setup's copy of the word file it installed";
     return nullptr;
 }
 
@@ -119,12 +123,15 @@ enum Action : unsigned char {
     PUTNEW,    // not in the folder: written
     LEAVE,     // already the archive's bytes: left alone
     REPLACE,   // still the bytes setup installed: replaced
-    KEEP       // changed by the user, or not setup's and different: kept, the archive's copy beside it
+    KEEP,      // changed by the user, or not setup's and different: kept, the archive's copy beside it
+    MERGE      // the word file or the store, one of them the learner's: the release's words merged in
 };
 
 struct Plan {
     Action action;
-    char copy[NAMESIZE];  // KEEP: the name the archive's copy goes to
+    Action fallback;      // MERGE: what is done when the merge is refused
+    char name[NAMESIZE];
+    char copy[NAMESIZE];  // KEEP, and the word file's MERGE: the name the archive's copy goes to
     Fingerprint bytes;    // the archive's bytes
 };
 
@@ -147,6 +154,7 @@ static bool inarchive(const ArchiveNames &archived, const char *name)
 }
 
 char installkept[KEPTSIZE];
+char installupgrade[UPGRADETEXTSIZE];
 char installprogram[NAMESIZE];
 long long installbytes;
 
@@ -244,6 +252,7 @@ static bool planentry(SetupFile *data, InstallRecord *record, const ArchiveNames
     char path[PATHSIZE];
     filepath(path, locn, spec.name);
     memset(plan, 0, sizeof *plan);
+    memcpy(plan->name, spec.name, NAMESIZE);
     if (!sfexists(path)) {
         plan->action = PUTNEW;
         return fingerprintbytes(data, spec.size, &plan->bytes);
@@ -281,6 +290,33 @@ static bool readnames(ArchiveNames *archived)
     return sound;
 }
 
+// The places of the word file and the store in the archive; false unless it holds both.
+static bool dictionaryfiles(const Plan *plans, int32_t count, int32_t *word, int32_t *store)
+{
+    *word = *store = -1;
+    for (int32_t i = 0; i < count; ++i) {
+        if (samepathname(plans[i].name, SOURCEFILE)) *word = i;
+        if (samepathname(plans[i].name, STOREFILE)) *store = i;
+    }
+    return *word >= 0 && *store >= 0;
+}
+
+// Where the archive holds the word file and the store, and the learner has
+// made either of them their own, both are merged (inst/upgrade.h) instead of
+// kept with the archive's copies beside them, which stays the fallback.
+static bool planmerge(InstallRecord *record, const ArchiveNames &archived, const char *locn, Plan *plans,
+                      int32_t count)
+{
+    int32_t word, store;
+    if (!dictionaryfiles(plans, count, &word, &store) || (plans[word].action != KEEP && plans[store].action != KEEP))
+        return true;
+    for (int32_t i : {word, store}) {
+        plans[i].fallback = plans[i].action;
+        plans[i].action = MERGE;
+    }
+    return plans[word].copy[0] != '\0' || copyname(record, archived, locn, SOURCEFILE, plans[word].copy);
+}
+
 static Plan *planning(InstallRecord *record, const char *locn, int32_t *count)
 {
     ArchiveNames archived;
@@ -292,6 +328,7 @@ static Plan *planning(InstallRecord *record, const char *locn, int32_t *count)
     for (int32_t i = 0; sound && i < no; ++i)
         sound = readentry(data) && planentry(data, record, archived, locn, &plans[i]);
     if (data != nullptr && !sfclose(data)) sound = false;
+    sound = sound && planmerge(record, archived, locn, plans, no);
     freeblock(archived.names);
     if (sound) {
         *count = no;
@@ -330,6 +367,53 @@ static bool placefile(SetupFile *data, const char *locn, const char *target, Fin
     return placefinish(file, temp, target);
 }
 
+// Writes the next spec.size bytes of the archive, the release's word file,
+// whole to a temporary file in locn, on the disk, whose name goes to temp.
+static bool writerelease(SetupFile *data, const char *locn, char *temp, size_t size)
+{
+    SetupFile *file = placebegin(locn, temp, size);
+    if (file == nullptr) return false;
+    Fingerprint f;
+    fingerprintstart(&f);
+    Placing p = {file, &f};
+    bool written = eachpiece(data, spec.size, placepiece, &p) && sfsync(file);
+    if (sfclose(file) && written) return true;
+    sfremove(temp);
+    temp[0] = '\0';
+    return false;
+}
+
+// Writes the archive's entry number index whole to target through a
+// temporary file in locn, fingerprinted into f.
+static bool placeentry(const char *locn, int32_t index, const char *target, Fingerprint *f)
+{
+    int32_t no = 0;
+    SetupFile *data = openarchive(&no);
+    if (data == nullptr) return false;
+    bool sound = index < no;
+    for (int32_t i = 0; sound && i < index; ++i) sound = passentry(data);
+    sound = sound && readentry(data) && placefile(data, locn, target, f);
+    return sfclose(data) && sound;
+}
+
+// Copies the whole file from to target through a temporary file in locn.
+static bool placecopy(const char *from, const char *locn, const char *target)
+{
+    SetupFile *in = sfopen(from, "rb");
+    if (in == nullptr) return false;
+    char temp[PATHSIZE];
+    long long length = sflength(in);
+    SetupFile *out = length >= 0 ? placebegin(locn, temp, sizeof temp) : nullptr;
+    bool copied = out != nullptr && copybytes(in, out, length);
+    bool read = sfclose(in);
+    if (out == nullptr) return false;
+    if (!copied || !read) {
+        placeabandon(out, temp);
+        return false;
+    }
+    return placefinish(out, temp, target);
+}
+
 // Names a kept file and its copy in installkept.
 static void tellkept(const char *name, const char *copy)
 {
@@ -352,15 +436,79 @@ static bool announcing(InstallRecord *record, const char *locn, const Plan *plan
     bool any = false;
     for (int32_t i = 0; sound && i < no; ++i) {
         sound = passentry(data);
-        if (!sound || plans[i].action == LEAVE) continue;
-        bool copy = plans[i].action == KEEP;
-        sound = recordput(record, copy ? plans[i].copy : spec.name, copy ? RECORDCOPYING : RECORDINSTALLING,
-                          plans[i].bytes);
+        const Plan &plan = plans[i];
+        // a merge may end in the fallback, and the word file's in its copy
+        Action action = plan.action == MERGE ? plan.fallback : plan.action;
+        if (sound && plan.action == MERGE && plan.copy[0] != '\0')
+            sound = recordput(record, plan.copy, RECORDCOPYING, plan.bytes);
+        if (!sound || action == LEAVE) continue;
+        bool copy = action == KEEP;
+        sound = recordput(record, copy ? plan.copy : spec.name, copy ? RECORDCOPYING : RECORDINSTALLING, plan.bytes);
         any = true;
     }
     if (!sfclose(data)) sound = false;
     copytext(record->product, sizeof record->product, def.name);
     return sound && (!any || recordsave(record, locn));
+}
+
+// Today's rule for a file of a merge that was refused: placed is the
+// archive's bytes of it, whole on the disk under a temporary name, or null
+// for none yet.
+static bool fallingback(InstallRecord *record, const char *locn, const Plan &plan, int32_t index, const char *placed)
+{
+    char target[PATHSIZE];
+    filepath(target, locn, plan.fallback == KEEP ? plan.copy : plan.name);
+    Fingerprint f = plan.bytes;
+    bool sound = true;
+    if (plan.fallback == LEAVE)
+        sound = placed == nullptr || sfremove(placed);
+    else if (placed != nullptr)
+        sound = sfreplace(placed, target);
+    else
+        sound = placeentry(locn, index, target, &f);
+    if (!sound) return false;
+    if (plan.fallback != KEEP) return recordput(record, plan.name, RECORDINSTALLED, f);
+    tellkept(plan.name, plan.copy);
+    return recordput(record, plan.copy, RECORDCOPY, f);
+}
+
+// The learner's word file and store upgraded by the release's word file,
+// whole on the disk at release (inst/upgrade.h); the base then becomes the
+// release's word file.  A refused merge falls back to today's rule; a
+// failed one leaves the learner's files as they were and fails the install,
+// so that a second try completes it.
+static bool merging(InstallRecord *record, const char *locn, const Plan *plans, int32_t word, int32_t store,
+                    const char *release)
+{
+    char base[PATHSIZE];
+    bool based = soundbase(record, locn, base);
+    UpgradeReport report;
+    Upgraded done = upgradewords(locn, based ? base : nullptr, release, &report);
+    const Plan &words = plans[word];
+    if (done == UPGRADEREFUSED) {
+        tellrefused(report, installupgrade, sizeof installupgrade);
+        return fallingback(record, locn, words, word, release) && fallingback(record, locn, plans[store], store, nullptr);
+    }
+    bool sound = done != UPGRADEFAILED;
+    if (done == UPGRADED) {
+        const char *copy = report.merge.writenew ? words.copy : nullptr;
+        char copypath[PATHSIZE];
+        filepath(copypath, locn, words.copy);
+        filepath(base, locn, BASENAME);
+        sound = copy != nullptr ? placecopy(release, locn, base) && sfreplace(release, copypath)
+                                : sfreplace(release, base);
+        sound = sound && recordput(record, SOURCEFILE, RECORDBASE, words.bytes) &&
+                (copy == nullptr || recordput(record, copy, RECORDCOPY, words.bytes));
+        if (sound) tellupgrade(report, copy, installupgrade, sizeof installupgrade);
+    } else if (done == UPGRADEUNCHANGED) {
+        tellupgrade(report, nullptr, installupgrade, sizeof installupgrade);
+    }
+    sfremove(release);
+    if (!sound)
+        snprintf(installreason, sizeof installreason,
+                 "The new release's words could not be merged into %s (is the dictionary running?); your word "
+                 "file and dictionary are as they were: close the dictionary and install again", SOURCEFILE);
+    return sound;
 }
 
 // Carries out the plans in archive order; the record follows each file put
@@ -374,6 +522,9 @@ static bool carrying(SetupDialog hdlg, InstallRecord *record, const char *locn, 
     SetupFile *data = openarchive(&no);
     if (data == nullptr) return false;
     bool sound = no == count;
+    int32_t word, store;
+    bool words = dictionaryfiles(plans, count, &word, &store);
+    char release[PATHSIZE] = "";  // the release's word file of a merge, whole on the disk
     for (int32_t i = 0; sound && i < no; ++i) {
         sound = readentry(data);
         if (!sound) break;
@@ -384,6 +535,10 @@ static bool carrying(SetupDialog hdlg, InstallRecord *record, const char *locn, 
         Fingerprint f = plan.bytes;
         char path[PATHSIZE];
         filepath(path, locn, plan.action == KEEP ? plan.copy : spec.name);
+        if (plan.action == MERGE) {
+            sound = i == store ? sfskip(data, spec.size) : writerelease(data, locn, release, sizeof release);
+            continue;
+        }
         if (plan.action == LEAVE) {
             sound = sfskip(data, spec.size);
         } else if (!placefile(data, locn, path, &f)) {
@@ -400,8 +555,16 @@ static bool carrying(SetupDialog hdlg, InstallRecord *record, const char *locn, 
         } else {
             sound = recordput(record, spec.name, RECORDINSTALLED, f);
         }
+        // the word file as setup put it there is the base of the next upgrade
+        if (sound && words && i == word) {
+            char base[PATHSIZE];
+            filepath(base, locn, BASENAME);
+            sound = placecopy(path, locn, base) && recordput(record, SOURCEFILE, RECORDBASE, f);
+        }
     }
     if (!sfclose(data)) sound = false;
+    if (sound && release[0] != '\0') sound = merging(record, locn, plans, word, store, release);
+    else if (release[0] != '\0') sfremove(release);
     recordsettle(record);
     return recordsave(record, locn) && sound;
 }
@@ -415,6 +578,7 @@ static bool carrying(SetupDialog hdlg, InstallRecord *record, const char *locn, 
 static int extraction(SetupDialog hdlg, const char *locn)
 {
     installkept[0] = '\0';
+    installupgrade[0] = '\0';
     installprogram[0] = '\0';
     installbytes = 0;
     InstallRecord record;
@@ -431,6 +595,7 @@ static int extraction(SetupDialog hdlg, const char *locn)
     if (!done) {
         recordfree(&record);
         installkept[0] = '\0';
+        installupgrade[0] = '\0';
         return INSTALLFAILED;
     }
     // the shortcut is kept in the record as the finishing step makes it

@@ -20,11 +20,10 @@ struct SetupFile {
 
 enum { NATIVEPATHSIZE = 512 };
 
-// The path in the host's own form; false when it does not fit.
-static bool nativepath(const char *path, char *out)
+bool nativepath(const char *path, char *out, size_t size)
 {
-    size_t length = strnlen(path, NATIVEPATHSIZE);
-    if (length >= NATIVEPATHSIZE) return false;
+    size_t length = strnlen(path, size);
+    if (length >= size) return false;
     memcpy(out, path, length + 1);
 #ifndef _WIN32
     for (size_t i = 0; i < length; ++i)
@@ -36,7 +35,7 @@ static bool nativepath(const char *path, char *out)
 SetupFile *sfopen(const char *path, const char *mode)
 {
     char native[NATIVEPATHSIZE];
-    if (!nativepath(path, native)) return nullptr;
+    if (!nativepath(path, native, sizeof native)) return nullptr;
     FILE *stream = fopen(native, mode);
     if (stream == nullptr) return nullptr;
     // 64 KB to each call into the system, not the default 4 KB: the archive
@@ -97,7 +96,7 @@ bool sfclose(SetupFile *f)
 bool sfremove(const char *path)
 {
     char native[NATIVEPATHSIZE];
-    return nativepath(path, native) && remove(native) == 0;
+    return nativepath(path, native, sizeof native) && remove(native) == 0;
 }
 
 bool sfsync(SetupFile *f)
@@ -114,7 +113,7 @@ bool sfreplace(const char *source, const char *target)
 {
     char from[NATIVEPATHSIZE];
     char to[NATIVEPATHSIZE];
-    if (!nativepath(source, from) || !nativepath(target, to)) return false;
+    if (!nativepath(source, from, sizeof from) || !nativepath(target, to, sizeof to)) return false;
 #ifdef _WIN32
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
@@ -130,7 +129,7 @@ bool makefolder(const char *folder)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 #else
     char native[NATIVEPATHSIZE];
-    if (!nativepath(folder, native)) return false;
+    if (!nativepath(folder, native, sizeof native)) return false;
     mkdir(native, 0777);
     struct stat status;
     return stat(native, &status) == 0 && S_ISDIR(status.st_mode);
@@ -147,7 +146,7 @@ bool folderwritable(const char *folder)
 #else
     char probe[NATIVEPATHSIZE];
     static const char name[] = "setupXXXXXX";
-    if (!nativepath(folder, probe) || !appendtext(probe, sizeof probe, name)) return false;
+    if (!nativepath(folder, probe, sizeof probe) || !appendtext(probe, sizeof probe, name)) return false;
     int made = mkstemp(probe);
     if (made < 0) return false;
     close(made);
@@ -163,7 +162,7 @@ bool sfexists(const char *path)
 #else
     char native[NATIVEPATHSIZE];
     struct stat status;
-    return nativepath(path, native) && stat(native, &status) == 0;
+    return nativepath(path, native, sizeof native) && stat(native, &status) == 0;
 #endif
 }
 
@@ -207,7 +206,7 @@ bool onefile(const char *a, const char *b)
 bool fullpathname(const char *path, char *full, size_t size)
 {
     char native[NATIVEPATHSIZE];
-    if (!nativepath(path, native)) return false;
+    if (!nativepath(path, native, sizeof native)) return false;
     char joined[2 * NATIVEPATHSIZE] = "";
     if (native[0] != '/' && getcwd(joined, NATIVEPATHSIZE) == nullptr) return false;
     appendtext(joined, sizeof joined, "/");
@@ -254,7 +253,7 @@ bool onefile(const char *a, const char *b)
 {
     char native[2][NATIVEPATHSIZE];
     struct stat status[2];
-    if (!nativepath(a, native[0]) || !nativepath(b, native[1])) return false;
+    if (!nativepath(a, native[0], sizeof native[0]) || !nativepath(b, native[1], sizeof native[1])) return false;
     if (stat(native[0], &status[0]) != 0 || stat(native[1], &status[1]) != 0) return false;
     return status[0].st_dev == status[1].st_dev && status[0].st_ino == status[1].st_ino;
 }

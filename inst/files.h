@@ -40,6 +40,11 @@ bool folderwritable(const char *folder);
 bool sfexists(const char *path);
 }
 
+// The path in the host's own form (on Windows as it is, elsewhere with each
+// backslash as a slash), for a file layer other than this one; false when it
+// does not fit in size bytes.
+bool nativepath(const char *path, char *out, size_t size);
+
 // What setup needs to tell whether a file it is about to write is the archive
 // or the running program.  Full path names are absolute, with "." and ".."
 // resolved, and on Windows in their long form as far as they exist; false

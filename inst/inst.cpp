@@ -109,12 +109,14 @@ static void enablebuttons(HWND hdlg, BOOL on)
     EnableWindow(GetDlgItem(hdlg, IDCANCEL), on);
 }
 
-// "Installation Complete", and the files the user had changed, which stay
-// in use, with where the new copies went.
+// "Installation Complete", what an upgrade merged into the learner's word
+// file and store, and the files the user had changed, which stay in use,
+// with where the new copies went.
 static const char *completion()
 {
-    static char text[KEPTSIZE + 300];
+    static char text[KEPTSIZE + UPGRADETEXTSIZE + 300];
     copytext(text, sizeof text, "Installation Complete");
+    appendtext(text, sizeof text, installupgrade);
     if (installkept[0] == '\0') return text;
     appendtext(text, sizeof text, "\n\nThese files of yours were kept as they are, in use; the new copies are "
                                   "beside them:\n");

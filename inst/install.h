@@ -48,6 +48,11 @@ extern char installreason[REASONSIZE];
 // otherwise); and the bytes of all files of the archive.
 enum { KEPTSIZE = 600 };
 extern char installkept[KEPTSIZE];
+// After an extraction that merged the release's words into the learner's
+// word file and store (inst/upgrade.h), or was refused to: what the
+// completion says of it, from a blank line on; empty otherwise.
+enum { UPGRADETEXTSIZE = 2400 };
+extern char installupgrade[UPGRADETEXTSIZE];
 extern char installprogram[NAMESIZE];
 extern long long installbytes;
 

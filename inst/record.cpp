@@ -158,7 +158,7 @@ static const struct {
     const char *word;
     char kind;
 } KINDS[] = {{"installed", RECORDINSTALLED}, {"copy", RECORDCOPY}, {"installing", RECORDINSTALLING},
-             {"copying", RECORDCOPYING}};
+             {"copying", RECORDCOPYING}, {"base", RECORDBASE}};
 
 // One line of the record, without its line end, into r, its files in the
 // order read; false when damaged.

@@ -7,11 +7,16 @@
 //   copy SIZE CHECKSUM NAME             the archive's copy of a kept file (NAME.new)
 //   installing SIZE CHECKSUM NAME       bytes setup is about to put in place as NAME
 //   copying SIZE CHECKSUM NAME          the same for the copy of a kept file
+//   base SIZE CHECKSUM NAME             "install.base" holds these bytes, what
+//                                       setup last installed (or merged in) as
+//                                       the word file NAME: the base of the
+//                                       next upgrade's merge (inst/upgrade.h)
 //
 // SIZE in decimal, CHECKSUM the 64-bit FNV-1a of the bytes in 16 hex digits.
 // A reinstall replaces only a file whose bytes are still what the record says
 // setup installed; the uninstaller removes only those.  The record itself and
-// the uninstaller "uninstall.exe" are setup's own and never in an archive.
+// the uninstaller "uninstall.exe" and the base "install.base" are setup's own
+// and never in an archive.
 //
 // An install writes the record with an "installing" or "copying" line for
 // every file it will put in place before it puts the first one there, and
@@ -28,11 +33,18 @@
 #include "inst/payload.h"
 
 #define RECORDNAME "install.lst"
+#define BASENAME "install.base"
 #define UNINSTALLERNAME "uninstall.exe"
 
 enum { LINKPATHSIZE = 300 };
 
-enum RecordKind { RECORDINSTALLED = 'i', RECORDCOPY = 'c', RECORDINSTALLING = 'j', RECORDCOPYING = 'd' };
+enum RecordKind {
+    RECORDINSTALLED = 'i',
+    RECORDCOPY = 'c',
+    RECORDINSTALLING = 'j',
+    RECORDCOPYING = 'd',
+    RECORDBASE = 'b'
+};
 
 struct RecordedFile {
     char name[NAMESIZE];

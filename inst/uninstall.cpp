@@ -29,10 +29,12 @@ struct Sorting {
 };
 
 // Whether the file name is setup's by its name alone: its record, its
-// uninstaller, a file it was writing under a temporary name.
+// uninstaller, the base of the word file, a file it was writing under a
+// temporary name.
 static bool setupsbyname(const char *name)
 {
-    return samepathname(name, RECORDNAME) || samepathname(name, UNINSTALLERNAME) || setuptempname(name);
+    return samepathname(name, RECORDNAME) || samepathname(name, UNINSTALLERNAME) || samepathname(name, BASENAME) ||
+           setuptempname(name);
 }
 
 // Whether the file name in the folder is one setup installed and still as it

@@ -1,7 +1,11 @@
 // The archive as the packer writes it, listed and extracted.
 #include <cstring>
 
+#include <algorithm>
+
 #include "common/version.h"
+#include "dictionary/compile.h"
+#include "dictionary/store.h"
 #include "inst/appentry.h"
 #include "inst/install.h"
 #include "inst/uninstall.h"
@@ -284,4 +288,98 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
     answers = {true, false};
     EXPECT_EQ(uninstall("out\\", false), UNINSTALLDONE);
     EXPECT_EQ(readwholefile("elsewhere.txt"), "the user's") << "only the shortcut setup makes is removed";
+}
+
+// A release over a learner's dictionary: its words merged into the learner's
+// word file and store, keeping every mark, level and word of theirs.
+static const string R1 = "anchor marvoc\nA hook.\nberth marvoc\nA place.\nquay marvoc\nA landing.\n";
+static const string R2 = "anchor marvoc\nA hook.\nmole marvoc\nA pier.\nberth marvoc\nA place.\nquay marvoc\nA landing place.\n";
+
+// The archive of a release of this word file, with the store compiled from it.
+static string release(const string &words)
+{
+    writewholefile("words.src", words);
+    EXPECT_EQ(compilefiles("words.src", "store.src"), COMPILED);
+    return archive("", "Prog", {{"vantrel.exe", "V"}, {"dicbin.txt", readwholefile("store.src")}, {"orlavexdic.txt", words}});
+}
+
+// "word mark" of each record of the store in out.
+static Names marks()
+{
+    const string store = readwholefile("out/dicbin.txt");
+    Names out;
+    for (size_t at = 0; at + RECORDSIZE <= store.size(); at += RECORDSIZE)
+        out.push_back(string(store.c_str() + at + 2) + " " + std::to_string((unsigned char)store[at]));
+    return out;
+}
+
+struct UpgradeRow {
+    const char *what;
+    string learner;     // the learner's word file, rebuilt into their store, berth marked; empty for R1 as installed
+    const char *noted;  // a line the record loses before the release, or null
+    string words;       // the word file afterwards
+    Names left;         // the files beside the learner's two afterwards, setup's own left out
+    const char *told;   // a line the completion says
+};
+
+TEST_F(Archive, AnUpgradeMergesTheReleasesWordsIntoTheLearnersKeepingEveryMarkLevelAndWordOfTheirs)
+{
+    const string mine = R1 + "my term marvoc\nmine\n";
+    const string conflict = "anchor marvoc\nA hook.\nberth marvoc\nA place.\nquay marvoc\nMy landing.\n";
+    const UpgradeRow rows[] = {
+        {"only marked: the release's words come in", "", nullptr, R2, {"orlavexdic.txt.before-upgrade"},
+         "\nNew words added: 1 (mole)"},
+        {"an own term: kept, the release's around it", mine, nullptr,
+         "anchor marvoc\nA hook.\nmole marvoc\nA pier.\nberth marvoc\nA place.\nquay marvoc\nA landing place.\n"
+         "my term marvoc\nmine\n",
+         {"orlavexdic.txt.before-upgrade"}, "\nMeanings updated by the release: 1 (quay)"},
+        {"a meaning both changed: the learner's kept", conflict, nullptr,
+         "anchor marvoc\nA hook.\nmole marvoc\nA pier.\nberth marvoc\nA place.\nquay marvoc\nMy landing.\n",
+         {"orlavexdic.txt.before-upgrade", "orlavexdic.txt.new"},
+         "\nChanged by you and by the release, yours kept: 1 (quay)"},
+        {"no base: the new headwords only", mine, "base ",
+         "anchor marvoc\nA hook.\nmole marvoc\nA pier.\nberth marvoc\nA place.\nquay marvoc\nA landing.\n"
+         "my term marvoc\nmine\n",
+         {"orlavexdic.txt.before-upgrade", "orlavexdic.txt.new"}, "\nSetup had no copy of the word file"},
+        {"a UTF-16 word file: today's rule", "\xFF\xFE" "a", nullptr, "\xFF\xFE" "a",
+         {"dicbin.txt.new", "orlavexdic.txt.new"}, "is saved as UTF-16"},
+    };
+    for (const UpgradeRow &row : rows) {
+        SCOPED_TRACE(row.what);
+        std::filesystem::remove_all("out");
+        writewholefile(ARCHIVE, release(R1));
+        ASSERT_EQ(extractinto("out"), INSTALLDONE);
+        if (!row.learner.empty()) {
+            writewholefile("out/orlavexdic.txt", row.learner);
+            if (row.learner[0] != '\xFF') ASSERT_EQ(compilefiles("out/orlavexdic.txt", "out/dicbin.txt"), COMPILED);
+        }
+        string store = readwholefile("out/dicbin.txt");
+        store[RECORDSIZE] = (char)RevisionMark;  // berth, the second entry, marked
+        writewholefile("out/dicbin.txt", store);
+        if (row.noted != nullptr) {
+            string record = readwholefile("out/install.lst");
+            size_t at = record.find(row.noted);
+            writewholefile("out/install.lst", record.erase(at, record.find('\n', at) + 1 - at));
+        }
+        writewholefile(ARCHIVE, release(R2));
+        ASSERT_EQ(extractinto("out"), INSTALLDONE);
+        EXPECT_EQ(readwholefile("out/orlavexdic.txt"), row.words);
+        Names beside;
+        for (const string &item : tree())
+            if (item.rfind("out/", 0) == 0 && item.find("install.") == string::npos && item != "out/dicbin.txt" &&
+                item != "out/orlavexdic.txt" && item != "out/vantrel.exe")
+                beside.push_back(item.substr(4));
+        EXPECT_EQ(beside, row.left);
+        EXPECT_NE(string(installupgrade).find(row.told), string::npos) << installupgrade;
+        if (row.learner.empty() || row.learner[0] != '\xFF') {
+            Names stored = marks();
+            EXPECT_NE(std::find(stored.begin(), stored.end(), "berth 148"), stored.end()) << "the mark is kept";
+        }
+        if (row.learner.empty()) {
+            EXPECT_EQ(readwholefile("out/install.base"), R2) << "the release is the base of the next";
+            ASSERT_EQ(extractinto("out"), INSTALLDONE) << "the same release again";
+            EXPECT_NE(string(installupgrade).find("changes no word"), string::npos);
+            EXPECT_EQ(readwholefile("out/orlavexdic.txt"), R2);
+        }
+    }
 }
