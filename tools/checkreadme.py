@@ -1,61 +1,24 @@
 #!/usr/bin/env python3
-"""Checks that every caption and message "Read me.htm" quotes (the texts it
-marks class="ui" or class="msg") is one the programs show: a whole string of
-their resource scripts or sources, or one line of it, its mnemonic marks (&)
-left out; a quote ending in "..." is the start of one.  Windows' own texts
-are taken as they are.
+"""Every caption and message "Read me.htm" quotes (class "ui" or "msg") is a
+string of the programs' resource scripts or sources, or a line of one, less
+its mnemonic marks; a quote ending in "..." begins one; Windows' own texts
+pass.  Run: python3 tools/checkreadme.py TREE   (status 1 names the others)"""
+import glob, html, re, sys
 
-Run: python3 tools/checkreadme.py [TREE]    Exit status 0 when all are found.
-"""
-import glob
-import html
-import os
-import re
-import sys
-
-WINDOWS_OWN = {"Yes", "No", "Apps & Features"}
-PLACES = ("ui/*.rc", "inst/*.rc", "dictionary/*.cpp", "ui/*.cpp", "inst/*.cpp")
-
-
-def flat(text):
-    return " ".join(text.split())
-
-
-def shown(tree):
-    """Every string the sources hold, adjacent ones joined, comments left out."""
-    token = re.compile(r'"((?:[^"\\\n]|\\.)*)"|\'(?:[^\'\\\n]|\\.)*\'|//[^\n]*|/\*.*?\*/', re.S)
-    texts = set()
-    for name in (f for place in PLACES for f in glob.glob(os.path.join(tree, place))):
-        source = open(name, encoding="latin-1").read()
-        runs, end = [], -1
-        for found in token.finditer(source):
-            if found.group(1) is None:
-                continue
-            if runs and source[end:found.start()].strip() == "":
-                runs[-1] += found.group(1)
-            else:
-                runs.append(found.group(1))
-            end = found.end()
-        for whole in runs:
-            whole = whole.replace("\\n", "\n").replace("\\t", "\t").replace('\\"', '"').replace("&", "")
-            texts.update(flat(line) for line in [whole] + whole.split("\n"))
-    return texts
-
-
-def main():
-    tree = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
-    page = open(os.path.join(tree, "data", "Read me.htm"), encoding="ascii").read()
-    texts = shown(tree)
-    missing = []
-    for quote in re.findall(r'class="(?:ui|msg)">(.*?)</', page, re.S):
-        quote = flat(html.unescape(quote))
-        start = quote[:-3].rstrip() if quote.endswith("...") else None
-        if quote not in texts | WINDOWS_OWN and not (start and any(t.startswith(start) for t in texts)):
-            missing.append(quote)
-    for quote in missing:
-        print("Read me.htm quotes a text the programs never show: %r" % quote)
-    return 1 if missing else 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+tree = sys.argv[1]
+flat = lambda text: " ".join(text.split())
+texts = {"Yes", "No", "Apps & Features"}
+places = ("ui/*.rc", "inst/*.rc", "dictionary/*.cpp", "ui/*.cpp", "inst/*.cpp")
+for name in sum((glob.glob(tree + "/" + place) for place in places), []):
+    source = re.sub(r'"(?:[^"\\\n]|\\.)*"|\'(?:[^\'\\\n]|\\.)*\'|//[^\n]*|/\*.*?\*/',
+                    lambda m: m.group(0) if m.group(0)[0] == '"' else " ",  # comments out
+                    open(name, encoding="latin-1").read(), flags=re.S)
+    for text in re.findall(r'"((?:[^"\\\n]|\\.)*)"', re.sub(r'"\s+"', "", source)):  # adjacent strings are one
+        text = text.replace("\\n", "\n").replace('\\"', '"').replace("&", "")
+        texts.update(flat(line) for line in [text] + text.split("\n"))
+page = open(tree + "/data/Read me.htm", encoding="ascii").read()
+quotes = [flat(html.unescape(quote)) for quote in re.findall(r'class="(?:ui|msg)">(.*?)</', page, re.S)]
+missing = [quote for quote in quotes if quote not in texts and
+           not (quote.endswith("...") and any(text.startswith(quote[:-3].rstrip()) for text in texts))]
+for quote in missing: print("Read me.htm quotes a text the programs never show: %r" % quote)
+sys.exit(1 if missing else 0)

@@ -77,38 +77,33 @@ Picture croprows(const Picture &picture, int rows)
     return part;
 }
 
-// What of a control's text does not show, "" when all of it shows: in the
-// control's font, on one line in a static or the closed drop-down's text
-// area; in the button of several lines one word a line, as Wine wraps it,
-// within its frame, its face clear above the frame.
+// The text a control shows when it needs more room than it has in the
+// control's font, "" when it fits: one line in a static or the closed
+// drop-down's text area; in the button one word a line, as Wine wraps it,
+// within its frame, and its face clear above the frame.
 std::string cutoff(HWND window, int id)
 {
     HWND control = GetDlgItem(window, id);
-    char text[200] = "";
-    RECT room = {}, at = {};
-    GetClientRect(control, &room);
-    COMBOBOXINFO parts = {};
-    parts.cbSize = sizeof parts;
-    if (id == IDC_RESULTS && GetComboBoxInfo(control, &parts))
-        room = parts.rcItem, SendMessageA(control, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
-    else
-        GetWindowTextA(control, text, sizeof text);
     const bool button = id == IDC_REVISION;
+    char text[200] = "";
+    RECT room, at, needs = {0, 0, button ? 1 : 0, 0};
+    COMBOBOXINFO parts = {sizeof parts, {}, {}, 0, nullptr, nullptr, nullptr};
+    GetWindowTextA(control, text, sizeof text);
+    GetClientRect(control, &room);
+    if (GetComboBoxInfo(control, &parts)) room = parts.rcItem;
     if (button) InflateRect(&room, -3, -3);
     HDC dc = GetDC(control);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    RECT needs = {0, 0, button ? 1 : 0, 0};
     DrawTextA(dc, text, -1, &needs, DT_CALCRECT | (button ? DT_WORDBREAK : DT_SINGLELINE));
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     GetWindowRect(control, &at);
     MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&at), 2);
+    OffsetRect(&room, at.left, at.top);
     Picture shown = captureclient(window);
-    bool clear = !button || plain(shown, at.left + room.left, at.top + room.bottom - 2, room.right - room.left, 2,
-                                  shown.at(at.left + room.left, at.top + room.top));
-    if (needs.right <= room.right - room.left && needs.bottom <= room.bottom - room.top && clear) return "";
-    return std::string(text) + ": " + std::to_string(needs.right) + " x " + std::to_string(needs.bottom) + " in " +
-           std::to_string(room.right - room.left) + " x " + std::to_string(room.bottom - room.top);
+    bool clear = !button || plain(shown, room.left, room.bottom - 2, room.right - room.left, 2,
+                                  shown.at(room.left, room.top));
+    return needs.right <= room.right - room.left && needs.bottom <= room.bottom - room.top && clear ? "" : text;
 }
 
 class Window : public DialogTest {
