@@ -23,3 +23,7 @@ target_link_libraries(mkstore store)
 
 include(cmake/setup.cmake)
 include(cmake/bench.cmake)
+
+# Every caption and message the Read me quotes is one the programs show.
+find_program(PYTHON3 NAMES python3 REQUIRED)
+add_test(NAME readme-quotes COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/tools/checkreadme.py ${CMAKE_SOURCE_DIR})

@@ -22,8 +22,8 @@ static const int MAXWORDS = 10;
 static const int HEADERCOPY = 100;
 static const size_t HEADERQUERY = 105;  // characters of the query a header shows at most
 
-static const char FOUND[] = "Related words found for ";
-static const char NOTFOUND[] = "No Synonyms found for ";
+const char FOUNDHEADER[] = "Related words found for ";
+const char NOTFOUNDHEADER[] = "No Synonyms found for ";
 static const char NOSEARCH[] =
     "No Search can be performed\n\n"
     "Reasons this can happen: You typed only numbers or spaces or special characters";
@@ -104,8 +104,8 @@ static void insertheader(Dialog d, bool found, const char *query)
 {
     char shown[HEADERQUERY + 1];
     copytext(shown, sizeof shown, query);
-    char header[sizeof FOUND + HEADERQUERY];
-    copytext(header, sizeof header, found ? FOUND : NOTFOUND);
+    char header[sizeof FOUNDHEADER + HEADERQUERY];
+    copytext(header, sizeof header, found ? FOUNDHEADER : NOTFOUNDHEADER);
     appendtext(header, sizeof header, shown);
     tkcomboinsert(d, IDC_RESULTS, 0, header);
 }

@@ -11,6 +11,10 @@ enum SearchMode {
     SearchListedWord = -1  // as all words, but a single match counts as none
 };
 
+// the result header: one of these and the normalised query
+extern const char FOUNDHEADER[];     // "Related words found for "
+extern const char NOTFOUNDHEADER[];  // "No Synonyms found for "
+
 const int QUERYSIZE = 500;  // the word box read by a command: 499 characters
 
 void squeezespaces(char *text);

@@ -4,6 +4,8 @@
 
 #include "ui/mainwindow.h"
 
+#include "dictionary/resource.h"
+#include "dictionary/search.h"
 #include "dictionary/toolkit.h"
 #include "ui/dispatch.h"
 #include "ui/paint.h"
@@ -24,12 +26,9 @@ static int screendpi()
     return dpi;
 }
 
-// The window around the layout's smallest client area, frame, title and
-// menu bar included.
-static POINT minimumwindow(HWND dialog)
+// The window around a client area, frame, title and menu bar included.
+static POINT outersize(HWND dialog, int width, int height)
 {
-    int width = 0, height = 0;
-    minimumclient(asdialog(dialog), &width, &height);
     RECT outer = {0, 0, width, height};
     AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)),
                        GetMenu(dialog) != nullptr, static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
@@ -37,21 +36,64 @@ static POINT minimumwindow(HWND dialog)
     return size;
 }
 
-// The template's size comes from the dialog font; where it is below the
-// minimum the window opens at the minimum, about the same centre.
-static void growtominimum(HWND dialog)
+// The window around the layout's smallest client area.
+static POINT minimumwindow(HWND dialog)
+{
+    int width = 0, height = 0;
+    minimumclient(asdialog(dialog), &width, &height);
+    return outersize(dialog, width, height);
+}
+
+// The client width at which the result list's closed box shows a header
+// whole for every query that the word box shows whole: the longer of the two
+// headers' fixed parts, the word box's width, and the box's arrow and frame.
+static int headerclientwidth(HWND dialog)
+{
+    HWND results = GetDlgItem(dialog, IDC_RESULTS);
+    COMBOBOXINFO parts = {};
+    parts.cbSize = sizeof parts;
+    RECT box, word;
+    HDC dc = results == nullptr ? nullptr : GetDC(results);
+    if (dc == nullptr)
+        return 0;
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(results, WM_GETFONT, 0, 0)));
+    SIZE found = {}, notfound = {};
+    GetTextExtentPoint32A(dc, FOUNDHEADER, lstrlenA(FOUNDHEADER), &found);
+    GetTextExtentPoint32A(dc, NOTFOUNDHEADER, lstrlenA(NOTFOUNDHEADER), &notfound);
+    SelectObject(dc, old);
+    ReleaseDC(results, dc);
+    if (!GetComboBoxInfo(results, &parts) || !GetWindowRect(results, &box) ||
+        !GetClientRect(GetDlgItem(dialog, IDC_WORD), &word))
+        return 0;
+    int frame = (box.right - box.left) - (parts.rcItem.right - parts.rcItem.left);
+    return scaled(605, layoutdpi()) + (found.cx > notfound.cx ? found.cx : notfound.cx) + word.right + frame;
+}
+
+// The template's size comes from the dialog font.  The window opens no
+// smaller than the minimum and, as far as the screen allows, wide enough for
+// the result list's header, about the same centre.
+static void growtoopen(HWND dialog)
 {
     RECT outer;
-    if (!GetWindowRect(dialog, &outer))
+    MONITORINFO screen;
+    screen.cbSize = sizeof screen;
+    if (!GetWindowRect(dialog, &outer) ||
+        !GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &screen))
         return;
     POINT least = minimumwindow(dialog);
     int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    int grownwidth = width < least.x ? least.x : width;
+    int room = screen.rcWork.right - screen.rcWork.left;
+    int wanted = outersize(dialog, headerclientwidth(dialog), 0).x;
+    int grownwidth = wanted > room ? room : wanted;
+    if (grownwidth < width) grownwidth = width;
+    if (grownwidth < least.x) grownwidth = least.x;
     int grownheight = height < least.y ? least.y : height;
     if (grownwidth == width && grownheight == height)
         return;
     int x = outer.left - (grownwidth - width) / 2, y = outer.top - (grownheight - height) / 2;
-    SetWindowPos(dialog, nullptr, x < 0 ? 0 : x, y < 0 ? 0 : y, grownwidth, grownheight,
+    if (x + grownwidth > screen.rcWork.right) x = screen.rcWork.right - grownwidth;
+    if (x < screen.rcWork.left) x = screen.rcWork.left;
+    SetWindowPos(dialog, nullptr, x, y < 0 ? 0 : y, grownwidth, grownheight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -61,7 +103,7 @@ INT_PTR CALLBACK DialogFunc(HWND dialog, UINT message, WPARAM wparam, LPARAM lpa
     case WM_INITDIALOG:
         setlayoutdpi(screendpi());
         initdialog(asdialog(dialog), reinterpret_cast<const char *>(lparam));
-        growtominimum(dialog);
+        growtoopen(dialog);
         return FALSE;  // the focus is set: the word box keeps it
     case WM_COMMAND:
         tkbegincommand(asdialog(dialog));

@@ -77,6 +77,35 @@ Picture croprows(const Picture &picture, int rows)
     return part;
 }
 
+// The text a control shows when it needs more room than it has in the
+// control's font, "" when it fits: one line in a static or the closed
+// drop-down's text area; in the button one word a line, as Wine wraps it,
+// within its frame, and its face clear above the frame.
+std::string cutoff(HWND window, int id)
+{
+    HWND control = GetDlgItem(window, id);
+    const bool button = id == IDC_REVISION;
+    char text[200] = "";
+    RECT room, at, needs = {0, 0, button ? 1 : 0, 0};
+    COMBOBOXINFO parts = {sizeof parts, {}, {}, 0, nullptr, nullptr, nullptr};
+    GetWindowTextA(control, text, sizeof text);
+    GetClientRect(control, &room);
+    if (GetComboBoxInfo(control, &parts)) room = parts.rcItem;
+    if (button) InflateRect(&room, -3, -3);
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    DrawTextA(dc, text, -1, &needs, DT_CALCRECT | (button ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    GetWindowRect(control, &at);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&at), 2);
+    OffsetRect(&room, at.left, at.top);
+    Picture shown = captureclient(window);
+    bool clear = !button || plain(shown, room.left, room.bottom - 2, room.right - room.left, 2,
+                                  shown.at(room.left, room.top));
+    return needs.right <= room.right - room.left && needs.bottom <= room.bottom - room.top && clear ? "" : text;
+}
+
 class Window : public DialogTest {
 protected:
     HWND window = nullptr;
@@ -101,6 +130,18 @@ TEST_F(Window, TheProportionsOf1000By600At96HoldAtAnyDpi)
     const int dpi = layoutdpi();
     auto px = [dpi](int figure) { return scaled(figure, dpi); };
     const int w = px(1000), h = px(600);
+    // as the window opens, every text shows whole: the level's note, a
+    // header for a query the word box shows whole, each revision caption
+    userclick(dialog, IDC_LEVEL_EASY);
+    usertype(dialog, IDC_WORD, "harbour wall mooring quay");
+    usermenu(dialog, IDM_SEARCHALL);
+    for (const char *caption : {"Unmark from &Revision", "Mark for &revision", "Unmark from &revision"}) {
+        tksettext(dialog, IDC_REVISION, caption);
+        settle();
+        EXPECT_EQ(cutoff(window, IDC_REVISION), "");
+    }
+    EXPECT_EQ(cutoff(window, IDC_STATUS), "");
+    EXPECT_EQ(cutoff(window, IDC_RESULTS), "");
     ASSERT_NO_FATAL_FAILURE(expectrestoredlayout(dialog));
     EXPECT_EQ(overlaps(window), "");
 
