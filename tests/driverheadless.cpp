@@ -26,6 +26,7 @@ Dialog templatedialog()
 
 Dialog startdialog(const char *tail)
 {
+    reviewuser = nullptr;
     initdialog(templatedialog(), tail);
     return current;
 }
@@ -77,7 +78,7 @@ void userenter(Dialog d)
         raisecommand(d, c->id, NOTIFY_CLICKED);
         return;
     }
-    if (!c || isdefaultbuttontarget(*c)) raisecommand(d, IDC_GO, NOTIFY_CLICKED);
+    if (!c || isdefaultbuttontarget(*c)) raisecommand(d, d->defaultbutton, NOTIFY_CLICKED);
 }
 
 void userescape(Dialog d) { raisecommand(d, IDM_EXIT, NOTIFY_CLICKED); }
@@ -179,3 +180,5 @@ const std::vector<std::string> &openeddocuments()
 }
 
 void forgetrecords(const char *) { resetregistry(); }
+
+void whilereviewing(std::function<void(Dialog box)> script) { reviewuser = script; }
