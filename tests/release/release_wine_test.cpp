@@ -391,9 +391,26 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
         for (char key : string("bollard")) ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_WORD), WM_CHAR, key, 1));
         ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_REVISION), BM_CLICK, 0, 0));
         EXPECT_EQ(controltext(dialog, IDC_REVISION), "Unmark from &revision");
+        // and review it with the keyboard: Enter shows its meaning, Enter again on "I knew it" grades it
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_REVIEW, 0), 0);
+        HWND box = started.await("Review", IDC_REVIEWMEANING, dialog);
+        ASSERT_NE(box, nullptr) << "the review box opens";
+        EXPECT_EQ(controltext(box, IDC_REVIEWWORD) + ", " + controltext(box, IDC_REVIEWPROGRESS), "bollard, 1 of 1 due today");
+        for (int press = 0; press < 2; ++press) {
+            GUITHREADINFO gui = {};
+            gui.cbSize = sizeof gui;
+            GetGUIThreadInfo(started.info.dwThreadId, &gui);
+            PostMessageW(gui.hwndFocus, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+            for (ULONGLONG end = GetTickCount64() + PATIENCE; press == 0 && controltext(box, IDC_REVIEWMEANING).empty() && GetTickCount64() < end;)
+                Sleep(20);
+            if (press == 0) screenshot(box, "review.bmp");
+        }
+        EXPECT_EQ(started.answerbox(), "Review: Reviewed: 1 (known: 1, not yet: 0)\nDue tomorrow: 0");
+        EXPECT_EQ(readwholefile(INSTALLED + "studylog.txt").substr(10), "\tbollard\t114\tknew\r\n") << "the log, beside the store";
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 0), 0);
         EXPECT_EQ(started.exitcode(), 0);
     }
+    const string studylog = readwholefile(INSTALLED + "studylog.txt");
     // and edit the word file
     const string marked = readwholefile(INSTALLED + "dicbin.txt");
     const string edited = readwholefile(INSTALLED + "orlavexdic.txt") + "my own word marvoc\r\nwhat it means to me\r\n";
@@ -407,6 +424,7 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     EXPECT_TRUE(readwholefile(INSTALLED + "vantrel.exe") == readwholefile(payload + "vantrel.exe")) << "the program is the new one";
     EXPECT_TRUE(readwholefile(INSTALLED + "dicbin.txt") == marked) << "the marked store stays in use";
     EXPECT_TRUE(readwholefile(INSTALLED + "orlavexdic.txt") == edited) << "the edited word file stays in use";
+    EXPECT_TRUE(readwholefile(INSTALLED + "studylog.txt") == studylog) << "the study log is left alone";
     EXPECT_TRUE(readwholefile(INSTALLED + "dicbin.txt.new") == readwholefile(payload + "dicbin.txt"));
     EXPECT_TRUE(readwholefile(INSTALLED + "orlavexdic.txt.new") == readwholefile(payload + "orlavexdic.txt"));
 
@@ -426,14 +444,15 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     copy.info.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, copy.info.dwProcessId);
     EXPECT_EQ(first.exitcode(), 1);
     EXPECT_EQ(copy.answerbox(IDYES), VERSION_PRODUCT ": Remove " VERSION_PRODUCT " from " + INSTALLED + "?");
-    const string mine = "\ndicbin.txt\ndicbin.txt.new\norlavexdic.txt\norlavexdic.txt.new";
+    const string mine = "\ndicbin.txt\ndicbin.txt.new\norlavexdic.txt\norlavexdic.txt.new\nstudylog.txt";
     EXPECT_EQ(copy.answerbox(IDNO), VERSION_PRODUCT ": These files in " + INSTALLED +
                                         " were changed or made by you, or are new copies kept beside them:" + mine +
                                         "\n\nRemove them too?");
     EXPECT_EQ(copy.answerbox(), VERSION_PRODUCT ": " VERSION_PRODUCT " was removed.\n\nThese files of yours were "
                                 "kept in " + INSTALLED + ":" + mine);
     EXPECT_EQ(copy.exitcode(), 1);
-    EXPECT_EQ(listing(INSTALLED), (vector<string>{"dicbin.txt", "dicbin.txt.new", "orlavexdic.txt", "orlavexdic.txt.new"}))
+    EXPECT_EQ(listing(INSTALLED),
+              (vector<string>{"dicbin.txt", "dicbin.txt.new", "orlavexdic.txt", "orlavexdic.txt.new", "studylog.txt"}))
         << "the user's files kept, in the folder kept for them";
     EXPECT_FALSE(fs::exists(startmenulink())) << "the shortcut is gone";
     EXPECT_FALSE(readvalue(entry, "DisplayName", &type, &command)) << "the entry is gone";
