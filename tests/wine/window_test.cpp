@@ -222,6 +222,14 @@ TEST_F(Window, TheBandIsAtTheTopAndTheLogoFollowsTheCornerWithNoTraceLeft)
 // berth, marked and never reviewed, in the review box with its meaning shown
 TEST_F(Window, TheReviewBoxShowsEveryTextWholeInItsFontsAndNothingOverlapsAtAnyDpi)
 {
+    // the command, after a separator, below the rebuilds in the "&Dictionary" menu
+    HMENU dictionary = GetSubMenu(GetMenu(window), 0);
+    char caption[64] = "";
+    GetMenuStringA(dictionary, 4, caption, sizeof caption, MF_BYPOSITION);
+    EXPECT_EQ(GetMenuItemID(dictionary, 2), (UINT)IDM_REBUILDKEEPING);
+    EXPECT_EQ(GetMenuState(dictionary, 3, MF_BYPOSITION) & MF_SEPARATOR, (UINT)MF_SEPARATOR);
+    EXPECT_EQ(GetMenuItemID(dictionary, 4), (UINT)IDM_REVIEW);
+    EXPECT_STREQ(caption, "&Review marked words...");
     std::string unfit, overlapping;
     LONG wordheight = 0, textheight = 0;
     whilereviewing([&](Dialog box) {
