@@ -1,6 +1,5 @@
 // The dictionary operations on the headless main dialog, each called as its
 // command calls it, on the store in the working folder.
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -10,9 +9,6 @@
 #include "dictionary/levels.h"
 #include "dictionary/review.h"
 #include "dictionary/revision.h"
-#include "dictionary/storescan.h"
-#include "dictionary/studydate.h"
-#include "dictionary/studylog.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
@@ -128,45 +124,12 @@ static void benchrewrites(Dialog d, const Glossary &g, int runs, double plainms)
     addfigure(g.entries, "level change, last entry", t, plainms, 0, "");
 }
 
-// A study log of one line for each entry, marked or not, each last
-// reviewed up to a month ago at the level it holds, as a log looks after
-// some months of use.
-static bool writestudylogfor()
-{
-    DataFile *store = fileopen(STOREFILE, "rb");
-    DataFile *log = fileopen(STUDYLOG, "wb");
-    bool written = store != nullptr && log != nullptr;
-    StoreScan scan;
-    startscan(&scan, store, written ? countrecords(RECORDSIZE, STOREFILE) : 0);
-    DictEntry entry;
-    long today = localtoday();
-    for (int n = 0; written && nextword(&scan, &entry) && scanlevel(&scan, &entry); ++n) {
-        char date[DATESIZE], line[200];
-        writedate(today - n % 30, date);
-        int length = snprintf(line, sizeof line, "%s\t%s\t%d\t%s\r\n", date, entry.word, entry.level, KNEWTEXT);
-        written = length > 0 && filewrite(log, line, (size_t)length) == (size_t)length;
-    }
-    if (store != nullptr) written = fileclose(store) && written;
-    if (log != nullptr) written = fileclose(log) && written;
-    return written;
-}
-
-// The median of the timed runs, the first (the warm-up) left out.
-static Timing medianof(std::vector<double> times)
-{
-    if (!times.empty()) times.erase(times.begin());
-    std::sort(times.begin(), times.end());
-    Timing t = {times.empty() ? 0 : times[times.size() / 2], times.empty() ? 0 : times.front(), (int)times.size()};
-    return t;
-}
-
 // The review opened (the marked entries and the log read, the first due word
 // shown), its first meaning shown and its first grade, "I knew it" (the
 // level written and put on the disk, the log line appended and put on the
 // disk, the next word shown), once a run.
 static void benchreview(Dialog d, const Glossary &g, int runs, double plainms)
 {
-    if (!writestudylogfor()) return;
     std::vector<double> opens, meanings, grades;
     char progress[64] = "";
     double started = 0;
@@ -189,9 +152,9 @@ static void benchreview(Dialog d, const Glossary &g, int runs, double plainms)
     d->answers.clear();
     char name[64];
     snprintf(name, sizeof name, "review opened: %s", progress);
-    addfigure(g.entries, name, medianof(opens), plainms, 0, "3x read");
-    addfigure(g.entries, "review, the meaning shown", medianof(meanings), plainms, 0, "");
-    addfigure(g.entries, "review, a grade", medianof(grades), plainms, 0, "1.5x read");
+    addfigure(g.entries, name, timingof(opens, true), plainms, 0, "3x read");
+    addfigure(g.entries, "review, the meaning shown", timingof(meanings, true), plainms, 0, "");
+    addfigure(g.entries, "review, a grade", timingof(grades, true), plainms, 0, "1.5x read");
 }
 
 void benchdictionary(const Glossary &glossary, int runs, double plainms)

@@ -72,9 +72,8 @@ int searchmenushown();
 // the documents the shell was asked to open since startdialog
 const std::vector<std::string> &openeddocuments();
 
-// The user's part in each review box shown from now on: script acts on the
-// box through the actions above while it is open, and a box still open
-// afterwards is closed with Esc.  startdialog forgets it.
+// The user's part, through the actions above, in each review box shown from
+// now on; a box still open after it is closed with Esc.  startdialog forgets it.
 void whilereviewing(std::function<void(Dialog box)> script);
 
 // The registry that module y writes to (the model, or the real one under

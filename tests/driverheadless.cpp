@@ -78,7 +78,7 @@ void userenter(Dialog d)
         raisecommand(d, c->id, NOTIFY_CLICKED);
         return;
     }
-    if (!c || isdefaultbuttontarget(*c)) raisecommand(d, d->defaultbutton, NOTIFY_CLICKED);
+    if (!c || isdefaultbuttontarget(*c)) raisecommand(d, d->owner ? IDC_REVIEWSHOW : IDC_GO, NOTIFY_CLICKED);
 }
 
 void userescape(Dialog d) { raisecommand(d, IDM_EXIT, NOTIFY_CLICKED); }

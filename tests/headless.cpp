@@ -50,7 +50,7 @@ void raisecommand(Dialog d, int id, int code)
 {
     if (d->owner && d->ended) return;  // an ended box is gone
     d->raised.push_back({id, code});
-    (d->commands ? d->commands : dispatchcommand)(d, id, code);
+    (d->owner ? reviewcommand : dispatchcommand)(d, id, code);
 }
 
 static Control &control(Dialog d, int id)
@@ -321,9 +321,6 @@ void tkshowcredits(Dialog) {}
 void tkshowreview(Dialog d)
 {
     Dialog box = createfrom(REVIEWTEMPLATE);
-    box->title = "Review";
-    box->commands = reviewcommand;
-    box->defaultbutton = IDC_REVIEWSHOW;
     box->owner = d;
     openreview(box);
     if (reviewuser) reviewuser(box);

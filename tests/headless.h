@@ -46,10 +46,8 @@ struct DialogWindow {
     std::vector<RaisedCommand> raised;
     std::vector<ShownMessage> messages;
     std::deque<int> answers;
-    // a box over the main dialog: its commands, its default button, and the
-    // dialog its message boxes are shown over
-    void (*commands)(Dialog d, int id, int code) = nullptr;
-    int defaultbutton = IDC_GO;
+    // the main dialog, for the review box: its boxes show over it, and its
+    // commands go to the review
     DialogWindow *owner = nullptr;
 };
 

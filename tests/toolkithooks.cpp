@@ -59,11 +59,9 @@ void showreviewbox(HWND owner)
     }
     EnableWindow(owner, FALSE);
     HWND box = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_REVIEW), owner, ReviewFunc, 0);
-    if (box != nullptr) {
-        ShowWindow(box, SW_SHOW);
-        reviewhook(box);
-        DestroyWindow(box);
-    }
+    ShowWindow(box, SW_SHOW);
+    reviewhook(box);
+    DestroyWindow(box);
     EnableWindow(owner, TRUE);
 }
 

@@ -19,8 +19,7 @@ extern void (*searchmenuhook)(void);
 extern void (*opendocumenthook)(const char *file);
 // stands for the modal credits box
 extern void (*creditshook)(void);
-// plays the user's part in the real review box, made modeless over its
-// owner (disabled meanwhile), and destroyed when the hook returns
+// plays the user's part in the real review box, made modeless over its disabled owner
 extern void (*reviewhook)(HWND box);
 // told of every end of the dialog, before the dialog is ended
 extern void (*enddialoghook)(Dialog d, int result);

@@ -38,24 +38,6 @@ TEST_F(ToolkitContract, TheTemplateMakesEveryControlEnabledButTheResultListAndNo
     closedialog(d);
 }
 
-TEST_F(ToolkitContract, TheReviewBoxIsMadeFromItsTemplateWithTheGradesDisabledAndTheFocusOnShowMeaning)
-{
-    writestore({{"berth", "A ship's place.", RevisionMark, LevelHard}});
-    start();
-    int looked = 0;
-    whilereviewing([&](Dialog box) {
-        EXPECT_EQ(dialogtitle(box), "Review");
-        EXPECT_EQ(tkgetfocus(box), IDC_REVIEWSHOW);
-        for (const TemplateControl &made : REVIEWTEMPLATE) {
-            if (made.kind == PUSHBUTTON) EXPECT_EQ(textof(box, made.id), made.caption) << made.id;
-            EXPECT_EQ(tkisenabled(box, made.id), made.enabled) << made.id;
-            ++looked;
-        }
-    });
-    usermenu(dialog, IDM_REVIEW);
-    EXPECT_EQ(looked, 7);
-}
-
 TEST_F(ToolkitContract, WritingTheWordBoxRaisesItsChangeAtOnceEvenWhenUnchanged)
 {
     Dialog d = startonthreewords();
