@@ -29,7 +29,6 @@
 #include "bench/glossary.h"
 #include "bench/measure.h"
 #include "bench/memory.h"
-#include "bench/fileview.h"
 #include "common/text.h"
 #include "dictionary/readahead.h"
 #include "dictionary/review.h"
@@ -106,34 +105,21 @@ static FILE *openscan(ReadAhead *ahead)
 }
 
 // The lookup's own scan for a word no entry has: the mark and word of each
-// record read, the rest passed over, as the file layer reads a scan: through
-// its read-ahead block, or through a view of the store (bench/fileview.h,
-// which the program does not use).
-static void scanformiss(const char *word, bool view)
+// record read, the rest passed over, as the file layer reads a scan, through
+// its read-ahead block.
+static void scanformiss(const char *word)
 {
     int count = countrecords(RECORDSIZE, STOREFILE);
     static ReadAhead ahead;
     FILE *stream = openscan(&ahead);
     if (stream == nullptr) return;
-    FileView *mapped = view ? viewopen(stream) : nullptr;
     const size_t head = offsetof(DictEntry, meaning);
     DictEntry entry;
     for (int i = 0; i < count; ++i) {
-        size_t got = 0;
-        if (mapped) {
-            if (viewread(mapped, &entry, head, &got) != VIEWREAD) break;
-        } else {
-            got = readahead(&ahead, stream, &entry, head);
-        }
-        if (got != head) break;
+        if (readahead(&ahead, stream, &entry, head) != head) break;
         entry.word[WORDSIZE - 1] = '\0';
-        if (sameword(entry.word, word)) break;
-        if (mapped)
-            viewskip(mapped, RECORDSIZE - head);
-        else if (!skipahead(&ahead, stream, RECORDSIZE - head))
-            break;
+        if (sameword(entry.word, word) || !skipahead(&ahead, stream, RECORDSIZE - head)) break;
     }
-    if (mapped) viewclose(mapped, nullptr);
     fclose(stream);
 }
 
@@ -162,12 +148,8 @@ static void breakdown(int entries, int runs, double plainms, bool shortcuts, con
     Timing whole = timeruns(runs, [&] { key(IDC_WORD, last); }, restore);
     addpart(entries, "miss keystroke, whole", how, whole, plainms);
 
-    Timing scan = timeruns(runs, [&] { scanformiss(glossary.missingword, false); });
+    Timing scan = timeruns(runs, [&] { scanformiss(glossary.missingword); });
     addfigure(entries, "  the store scan (read ahead)", scan, plainms, 0, "breakdown");
-    if (shortcuts) {
-        Timing mapped = timeruns(runs, [&] { scanformiss(glossary.missingword, true); });
-        addfigure(entries, "  the store scan through a view (not used)", mapped, plainms, 0, "at most 0.4x read");
-    }
 
     Dialog d = reinterpret_cast<Dialog>(dialog);
     Timing meaning = timeruns(runs, [&] {

@@ -8,6 +8,8 @@
 #include "inst/install.h"
 #include "inst/payload.h"
 #include "inst/payloadwriter.h"
+#include "inst/record.h"
+#include "tests/support/files.h"
 
 // The installer dialog's list box, as install reaches it.
 static int listed = 0;
@@ -54,6 +56,23 @@ void benchsetup(const Glossary &glossary, int runs)
         plaincopy(sources[1], "copied/orlavexdic.txt");
     });
     addfigure(glossary.entries, "plain copy of the same files", t, 0, megabytes, "");
+
+    // the record of a folder setup has written 40,000 files into
+    std::string lines = "product Vantrel\r\n";
+    char line[100];
+    for (int i = 0; i < 40000; ++i) {
+        snprintf(line, sizeof line, "installed %d %016x word%05d.txt\r\n", i, (unsigned)(i * 2654435761u), 39999 - i);
+        lines += line;
+    }
+    fs::create_directories("recorded");
+    writewholefile("recorded/" RECORDNAME, lines);
+    Timing plain = timeruns(runs, [] { plainread("recorded/" RECORDNAME); });
+    InstallRecord record;
+    recordstart(&record);
+    t = timeruns(runs, [&] { recordload(&record, "recorded\\"); });
+    addfigure(glossary.entries, "setup, install record of 40,000 lines loaded", t, plain.median,
+              (double)lines.size() / 1e6, "");
+    recordfree(&record);
 
     fs::current_path(home);
     fs::remove_all("setup");

@@ -31,14 +31,12 @@ target_link_libraries(benchmark PRIVATE benchcommon headless${BENCH} ${BENCH_LIB
 
 if(WIN32)
     # Keystrokes on the real dialog from the real template, and the memory
-    # of vantrel.exe, under Wine; and the lookup's scan through a view of the
-    # store (bench/fileview.cpp), which the program does not make.  It links
+    # of vantrel.exe, under Wine.  It links
     # the tests' toolkit seam, whose switch turns the toolkit's shortcuts off
     # for the plain calls' figures.
     add_executable(dialogbench
         ${CMAKE_SOURCE_DIR}/bench/dialogbench.cpp
         ${CMAKE_SOURCE_DIR}/bench/memory.cpp
-        ${CMAKE_SOURCE_DIR}/bench/fileview.cpp
         ${CMAKE_SOURCE_DIR}/tests/toolkithooks.cpp)
     target_link_libraries(dialogbench PRIVATE benchcommon ui ${BENCH_LIBRARIES} psapi)
 else()

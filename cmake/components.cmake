@@ -19,6 +19,9 @@
 # (add_models, add_testsupport): the in-memory registry, the headless
 # toolkit, the tests' support and their file layers with faults.
 set(TEXT_SOURCES
+    common/blocks.cpp
+    common/codepage.cpp
+    common/commandline.cpp
     common/text.cpp)
 set(STORE_SOURCES
     dictionary/compile.cpp
@@ -26,7 +29,6 @@ set(STORE_SOURCES
     dictionary/readahead.cpp
     dictionary/sourcetext.cpp
     dictionary/store.cpp
-    common/codepage.cpp
     common/replacefile.cpp)
 set(DICTIONARY_SOURCES
     dictionary/findtext.cpp
@@ -50,6 +52,7 @@ set(DIALOG_SOURCES
     ui/listorder.cpp
     ui/startup.cpp)
 set(SETUPCORE_SOURCES
+    common/filenames.cpp
     inst/files.cpp
     inst/paths.cpp
     inst/payload.cpp)
@@ -125,8 +128,8 @@ endfunction()
 # --wrap=NAME for each, so that the logic's calls of NAME go to __wrap_NAME in
 # the tests' layer, which fails on purpose or calls __real_NAME, the shipped
 # one (see dictionary/fileio.h, inst/files.h).
-set(FILEFAULTS_WRAPPED fileopen fileread filereadmore fileskip filewrite filereadline
-    fileflush fileerror fileclose filereplace)
+set(FILEFAULTS_WRAPPED fileopen fileread filereadmore fileskip filewrite
+    fileflush fileerror fileclose filereplace newblock)
 set(SETUPFAULTS_WRAPPED sfopen sfread sfwrite sfskip sfclose sfsync sfreplace makefolder folderwritable)
 
 # add_testsupport(SUFFIX GTEST target): object libraries of the tests' own

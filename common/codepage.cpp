@@ -35,6 +35,14 @@ size_t utf8sequence(const unsigned char *text, size_t length, unsigned long *cod
 // A piece converted at a time: its UTF-16 form lives on the stack.
 static const int PIECE = 4096;
 
+unsigned long ansicodepoint(unsigned char c)
+{
+    if (c < 0x80) return c;
+    char byte = (char)c;
+    wchar_t wide = 0;
+    return MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1) == 1 ? (unsigned long)wide : c;
+}
+
 size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room)
 {
     size_t written = 0;
@@ -72,6 +80,11 @@ static const unsigned short HIGH1252[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+
+unsigned long ansicodepoint(unsigned char c)
+{
+    return c >= 0x80 && c < 0xA0 ? HIGH1252[c - 0x80] : c;
+}
 
 static char to1252(unsigned long codepoint)
 {

@@ -21,4 +21,8 @@ size_t utf8toansi(const char *utf8, size_t length, char *ansi, size_t room);
 // and code points past U+10FFFF are not valid.
 size_t utf8sequence(const unsigned char *text, size_t length, unsigned long *codepoint);
 
+// The Unicode code point of a byte of the ANSI code page (Windows-1252 off
+// Windows).
+unsigned long ansicodepoint(unsigned char c);
+
 #endif

@@ -20,6 +20,10 @@ enum {
 // left alone when the key cannot be created (the handle is null then).
 RegHandle regcreatekey(const char *path, unsigned long *disposition);
 
+// Opens the existing key path under the current user's hive for reading;
+// null when there is none.
+RegHandle regopenkey(const char *path);
+
 // Reads the value name into data, which holds *size bytes.  True only when the
 // value exists and all of it fitted; *type and *size then say what was read.
 // A value too big for data is not read, and is reported as false.

@@ -16,6 +16,13 @@ RegHandle regcreatekey(const char *path, unsigned long *disposition)
     return reinterpret_cast<RegHandle>(key);
 }
 
+RegHandle regopenkey(const char *path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return nullptr;
+    return reinterpret_cast<RegHandle>(key);
+}
+
 bool regqueryvalue(RegHandle key, const char *name, unsigned long *type, unsigned char *data,
                    unsigned long *size)
 {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/littleendian.h"
 #include "common/text.h"
 
 char parentname[KEYPATHSIZE] = "Software\\Marvoc";
@@ -18,10 +19,7 @@ static void buildnames(const char *name)
 static void setdword(RegHandle key, const char *name, unsigned long value)
 {
     unsigned char data[4];
-    data[0] = (unsigned char)(value & 0xFF);
-    data[1] = (unsigned char)((value >> 8) & 0xFF);
-    data[2] = (unsigned char)((value >> 16) & 0xFF);
-    data[3] = (unsigned char)((value >> 24) & 0xFF);
+    encodele32((uint32_t)value, data);
     regsetvalue(key, name, REGTYPEDWORD, data, sizeof data);
 }
 
@@ -34,8 +32,7 @@ static bool readdword(RegHandle key, const char *name, unsigned long *value)
     unsigned long type = 0;
     if (!regqueryvalue(key, name, &type, use, &size)) return false;
     if (type != REGTYPEDWORD || size != sizeof use) return false;
-    *value = (unsigned long)use[0] | (unsigned long)use[1] << 8 | (unsigned long)use[2] << 16 |
-             (unsigned long)use[3] << 24;
+    *value = decodele32(use);
     return true;
 }
 
@@ -92,6 +89,17 @@ int installreg(const char *name, const char *locn)
                 (unsigned long)length + 1);
     regclosekey(key);
     return 1;
+}
+
+bool installedfolder(const char *name, char *locn)
+{
+    buildnames(name);
+    RegHandle key = regopenkey(fullname);
+    unsigned long type = 0, size = LOCNSIZE - 1;
+    bool read = regqueryvalue(key, "locn", &type, reinterpret_cast<unsigned char *>(locn), &size);
+    regclosekey(key);
+    locn[read ? size : 0] = '\0';
+    return read && type == REGTYPESZ;
 }
 
 int uninstallreg(const char *name)

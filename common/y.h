@@ -33,6 +33,10 @@ int countusage(const char *name);
 // characters with the NUL; a longer text is cut there).
 int installreg(const char *name, const char *locn);
 
+// The folder that the install record of the program name names, into locn
+// (LOCNSIZE bytes); false, with locn empty, when there is none.
+bool installedfolder(const char *name, char *locn);
+
 // Removes the install record of the program name, as the uninstaller does:
 // its date value and its specific key with the usage count.
 int uninstallreg(const char *name);

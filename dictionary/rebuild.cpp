@@ -158,6 +158,7 @@ int rebuildkeepingstudy(Dialog d)
     if (rebuilt && !filereplace(NEWSTOREFILE, STOREFILE)) rebuilt = fail(d, STORENOTWRITTEN);
     if (rebuilt) {
         filterwordlist(d);
+        instoreorder(&record);
         tellkept(d, record);
     }
     freestudyrecord(&record);

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
-#include <new>
 
+#include "common/blocks.h"
 #include "dictionary/lookup.h"
 #include "dictionary/schedule.h"
 #include "dictionary/store.h"
@@ -26,6 +26,7 @@ const char REVIEWCAPTION[] = "Review";
 const char NOTHINGMARKED[] =
     "No word is marked for revision.\n\n"
     "Look a word up and click \"Mark for revision\": the marked words are the ones reviewed here.";
+const char REVIEWNOROOM[] = "There is not memory enough for the review of the marked words.";
 const char LOGFAILED[] =
     "The study log studylog.txt could not be written, so the review ends here.\n"
     "The level of the last word graded is written in the dictionary.";
@@ -41,7 +42,7 @@ struct ReviewItem {
 struct Review {
     ReviewItem *items;  // every marked entry, in store order
     int count;
-    int room;
+    size_t room;
     int *order;   // the items reviewed, in store order
     int ordered;
     int at;       // the place in order of the word shown
@@ -57,22 +58,14 @@ static Review review;
 
 static void forgetreview()
 {
-    delete[] review.items;
-    delete[] review.order;
+    freeblock(review.items);
+    freeblock(review.order);
     memset(&review, 0, sizeof review);
 }
 
 static bool additem(int number, const DictEntry &entry)
 {
-    if (review.count == review.room) {
-        int room = review.room * 2 + 256;
-        ReviewItem *items = new (std::nothrow) ReviewItem[room];
-        if (items == nullptr) return false;
-        if (review.count > 0) memcpy(items, review.items, sizeof(ReviewItem) * (size_t)review.count);
-        delete[] review.items;
-        review.items = items;
-        review.room = room;
-    }
+    if (!growitems(&review.items, &review.room, (size_t)review.count, 1, 256)) return false;
     ReviewItem &item = review.items[review.count++];
     item.number = number;
     item.level = entry.level;
@@ -83,7 +76,7 @@ static bool additem(int number, const DictEntry &entry)
 }
 
 // Every marked entry's number, level and word; false, and told, when the
-// store cannot be read whole.
+// store cannot be read whole or memory runs short.
 static bool gathermarked(Dialog d)
 {
     int count = countrecords(RECORDSIZE, STOREFILE);
@@ -94,9 +87,12 @@ static bool gathermarked(Dialog d)
     DictEntry entry;
     bool room = true;
     while (room && nextword(&scan, &entry))
-        if (entry.mark == RevisionMark) room = scanlevel(&scan, &entry) && additem(scan.number, entry);
+        if (entry.mark == RevisionMark) room = !scanlevel(&scan, &entry) || additem(scan.number, entry);
     bool whole = endscan(&scan);
-    if (!whole || !room) tellstoremissing(d);
+    if (!whole)
+        tellstoremissing(d);
+    else if (!room)
+        tkmessage(d, REVIEWNOROOM, ERRORCAPTION, BOX_OK);
     return whole && room;
 }
 
@@ -130,20 +126,20 @@ static void takelogline(const StudyLine &line, void *context)
 // read leaves its words never reviewed, so they are due: none is missed.
 static bool readlastreviews()
 {
-    ByWord byword = {new (std::nothrow) int[(size_t)review.count]};
+    ByWord byword = {static_cast<int *>(newblock((size_t)review.count, sizeof(int)))};
     if (byword.sorted == nullptr) return false;
     for (int i = 0; i < review.count; ++i) byword.sorted[i] = i;
     std::sort(byword.sorted, byword.sorted + review.count, wordbefore);
     readstudylog(STUDYLOG, takelogline, &byword);
-    delete[] byword.sorted;
+    freeblock(byword.sorted);
     return true;
 }
 
 // The items to review, in store order: the due ones, or every one.
 static bool chooseitems(bool every)
 {
-    delete[] review.order;
-    review.order = new (std::nothrow) int[(size_t)review.count];
+    freeblock(review.order);
+    review.order = static_cast<int *>(newblock((size_t)review.count, sizeof(int)));
     if (review.order == nullptr) return false;
     review.ordered = 0;
     for (int i = 0; i < review.count; ++i) {
@@ -203,8 +199,10 @@ void reviewmarked(Dialog d)
         forgetreview();
         return;
     }
-    bool ready = readlastreviews() && chooseitems(false);
-    if (ready && review.ordered == 0) ready = reviewanyway(d) && chooseitems(true);
+    bool room = readlastreviews() && chooseitems(false);
+    bool ready = room && (review.ordered > 0 || reviewanyway(d));
+    if (ready && review.ordered == 0) room = ready = chooseitems(true);
+    if (!room) tkmessage(d, REVIEWNOROOM, ERRORCAPTION, BOX_OK);
     if (ready) {
         tkshowreview(d);
         telloutcome(d);

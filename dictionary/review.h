@@ -13,6 +13,7 @@
 extern const char REVIEWCAPTION[];  // "Review", the caption of every box of the review but a failure's
 extern const char NOTHINGMARKED[];  // the box when no entry is marked
 extern const char LOGFAILED[];      // the box when the study log cannot be written
+extern const char REVIEWNOROOM[];   // the box when memory runs short for the review
 
 // The command: gathers the due marked entries, tells when there are none,
 // shows the review box modally over the main dialog, tells the outcome, and

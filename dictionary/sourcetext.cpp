@@ -25,13 +25,14 @@ static size_t unfinishedtail(const char *text, size_t length)
     return 0;
 }
 
-// Reads the source through to tell its encoding, with raw as its buffer,
-// and moves it back to its start; false when a read or the move failed.
+// Reads the source through to tell its encoding and its line ends, with raw
+// as its buffer, and moves it back to its start; false when a read or the
+// move failed.
 static bool tellencoding(SourceText *s)
 {
     static const unsigned char UTF16LE[2] = {0xFF, 0xFE}, UTF16BE[2] = {0xFE, 0xFF};
     size_t carried = 0;
-    bool first = true, high = false, valid = true;
+    bool first = true, high = false, valid = true, told = false, linefeed = false;
     s->encoding = SOURCEANSI;
     for (;;) {
         size_t want = SOURCEPIECE - carried;
@@ -45,24 +46,28 @@ static bool tellencoding(SourceText *s)
             }
             if (beginswithmark(s->raw, length, UTF8MARK, 3)) {
                 s->encoding = SOURCEUTF8;
-                break;
+                told = true;
             }
         }
+        linefeed = linefeed || memchr(s->raw + carried, '\n', got) != nullptr;
         bool last = got < want;
-        size_t whole = last ? length : length - unfinishedtail(s->raw, length);
+        size_t whole = last || told ? length : length - unfinishedtail(s->raw, length);
         const unsigned char *text = reinterpret_cast<const unsigned char *>(s->raw);
-        for (size_t at = 0; at < whole && valid;) {
+        for (size_t at = 0; at < whole && !told;) {
             unsigned long codepoint;
             size_t size = utf8sequence(text + at, whole - at, &codepoint);
             high = high || text[at] >= 0x80;
             valid = size > 0;
+            told = !valid;
             at += size;
         }
-        if (!valid || last) break;
+        if (last || (told && linefeed)) break;
         carried = length - whole;
         memmove(s->raw, s->raw + whole, carried);
     }
     if (s->encoding == SOURCEANSI && valid && high) s->encoding = SOURCEUTF8;
+    // a source with no line feed at all was saved with a CR alone at each line end
+    s->crlines = !linefeed;
     bool read = !fileerror(s->file);
     return fileseek(s->file, 0, SEEK_SET) && read;
 }
@@ -127,8 +132,10 @@ size_t sourceline(SourceText *source, char *line, int size)
     while (used < size - 1) {
         int c = nextbyte(source, false);
         if (c < 0) break;
-        // CR LF is one line feed; a CR alone is a byte of the line
-        if (c == '\r' && nextbyte(source, true) == '\n') c = nextbyte(source, false);
+        // CR LF is one line feed; a CR alone is a byte of the line, or the
+        // line end of a source that has no line feed
+        if (c == '\r' && source->crlines) c = '\n';
+        else if (c == '\r' && nextbyte(source, true) == '\n') c = nextbyte(source, false);
         line[used++] = (char)c;
         if (c == '\n') break;
     }

@@ -1,6 +1,7 @@
 // The text source as the rebuild reads it: in binary, whole, whatever bytes
 // it holds (a Ctrl-Z is a byte like any other), with each CR LF taken as one
-// LF and a lone CR kept.  A source that today's editors saved as UTF-8 (with
+// LF and a lone CR kept; in a source that holds no LF at all, each CR is a
+// line end, as the editor that saved it shows it.  A source that today's editors saved as UTF-8 (with
 // the byte-order mark, or without it when every byte above 127 belongs to a
 // valid UTF-8 sequence) is turned into the ANSI code page of the store and
 // the dialog; any other source is taken as ANSI bytes.  A UTF-16 source is
@@ -19,6 +20,7 @@ static const size_t SOURCEPIECE = 65536;  // bytes read from the file at a time
 struct SourceText {
     DataFile *file;
     SourceEncoding encoding;  // told by startsource
+    bool crlines;             // told by startsource: no LF anywhere, a CR ends each line
     char raw[SOURCEPIECE];   // bytes as read, before the conversion
     size_t carried;          // the start of a UTF-8 sequence that the last read cut
     char text[SOURCEPIECE];  // the bytes of the source as the store takes them

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
+#include "common/blocks.h"
 #include "dictionary/store.h"
 #include "dictionary/storescan.h"
 
@@ -23,15 +23,7 @@ static bool keepword(StudyRecord *record, const char *word, uint32_t *at)
 {
     size_t length = strlen(word) + 1;
     if (record->wordsused + length > UINT32_MAX) return false;
-    if (record->wordsused + length > record->wordsroom) {
-        size_t room = record->wordsroom * 2 + length + 4096;
-        char *words = new (std::nothrow) char[room];
-        if (!words) return false;
-        if (record->wordsused > 0) memcpy(words, record->words, record->wordsused);
-        delete[] record->words;
-        record->words = words;
-        record->wordsroom = room;
-    }
+    if (!growitems(&record->words, &record->wordsroom, record->wordsused, length, 4096)) return false;
     memcpy(record->words + record->wordsused, word, length);
     *at = (uint32_t)record->wordsused;
     record->wordsused += length;
@@ -48,7 +40,7 @@ bool readstudyrecord(const char *path, StudyRecord *record)
     memset(record, 0, sizeof *record);
     int count = countrecords(RECORDSIZE, path);
     if (count == 0) return true;
-    record->entries = new (std::nothrow) StudiedEntry[count];
+    record->entries = static_cast<StudiedEntry *>(newblock((size_t)count, sizeof(StudiedEntry)));
     DataFile *store = fileopen(path, "rb");
     if (!record->entries || !store) {
         if (store) fileclose(store);
@@ -58,9 +50,11 @@ bool readstudyrecord(const char *path, StudyRecord *record)
     startscan(&scan, store, count);
     DictEntry entry;
     bool room = true;
-    while (room && nextword(&scan, &entry) && scanlevel(&scan, &entry)) {
+    while (record->count < count && nextword(&scan, &entry) && scanlevel(&scan, &entry)) {
         StudiedEntry &studied = record->entries[record->count];
+        // an entry whose word found no room is not counted: nothing would tell where its word is
         room = keepword(record, entry.word, &studied.word);
+        if (!room) break;
         studied.place = record->count;
         studied.mark = entry.mark;
         studied.level = entry.level;
@@ -107,9 +101,15 @@ void carrystudy(DictEntry *entry, void *record)
     entry->level = studied->level;
 }
 
+void instoreorder(StudyRecord *record)
+{
+    std::sort(record->entries, record->entries + record->count,
+              [](const StudiedEntry &a, const StudiedEntry &b) { return a.place < b.place; });
+}
+
 void freestudyrecord(StudyRecord *record)
 {
-    delete[] record->words;
-    delete[] record->entries;
+    freeblock(record->words);
+    freeblock(record->entries);
     memset(record, 0, sizeof *record);
 }

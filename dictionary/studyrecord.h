@@ -33,7 +33,8 @@ bool hasstudy(int mark, int level);
 
 // Reads the mark, the word and the level of every record of the store at
 // path; a store that does not exist has none.  False when the store is there
-// but could not be read whole, or memory ran short.
+// but could not be read whole, or memory ran short; what was read is then
+// sound to free and to look at.
 bool readstudyrecord(const char *path, StudyRecord *record);
 
 // The compiler's step for each record of the new store (dictionary/compile.h),
@@ -43,6 +44,10 @@ bool readstudyrecord(const char *path, StudyRecord *record);
 // Counts in the record's kept the new entries that got a mark or a level
 // other than 3.
 void carrystudy(DictEntry *entry, void *record);
+
+// Puts the entries in the old store's order, as the learner met them; the
+// record then carries nothing more.
+void instoreorder(StudyRecord *record);
 
 void freestudyrecord(StudyRecord *record);
 

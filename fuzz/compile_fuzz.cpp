@@ -66,11 +66,14 @@ static bool utf8source(const std::string &source)
     return high;
 }
 
+// The source with each CR LF as LF; one with no LF at all has a CR at each line end.
 static std::string withoutcrlf(const std::string &source)
 {
+    bool crlines = source.find('\n') == std::string::npos;
     std::string text;
     for (size_t i = 0; i < source.size(); ++i)
-        if (!(source[i] == '\r' && i + 1 < source.size() && source[i + 1] == '\n')) text += source[i];
+        if (crlines && source[i] == '\r') text += '\n';
+        else if (!(source[i] == '\r' && i + 1 < source.size() && source[i + 1] == '\n')) text += source[i];
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/littleendian.h"
 #include "common/registry.h"
 #include "common/text.h"
 #include "common/version.h"
@@ -30,24 +31,30 @@ static void settext(RegHandle key, const char *name, const char *text)
 static void setnumber(RegHandle key, const char *name, unsigned long value)
 {
     unsigned char data[4];
-    for (int i = 0; i < 4; ++i) data[i] = (unsigned char)((value >> (8 * i)) & 0xFF);
+    encodele32((uint32_t)value, data);
     regsetvalue(key, name, REGTYPEDWORD, data, sizeof data);
+}
+
+enum { COMMANDSIZE = PATHSIZE + 40 };
+
+// The command that starts the uninstaller in locn, quiet or not.
+static void uninstallcommand(char *command, const char *locn, bool quiet)
+{
+    char uninstaller[PATHSIZE];
+    filepath(uninstaller, locn, UNINSTALLERNAME);
+    snprintf(command, COMMANDSIZE, quiet ? "\"%s\" %s " QUIETSWITCH : "\"%s\" %s", uninstaller, UNINSTALLSWITCH);
 }
 
 void writeappentry(const char *product, const char *locn, const char *program, long long bytes)
 {
     char path[ENTRYKEYSIZE];
     appentrykey(product, path);
-    char uninstaller[PATHSIZE];
-    copytext(uninstaller, sizeof uninstaller, locn);
-    appendtext(uninstaller, sizeof uninstaller, UNINSTALLERNAME);
     char icon[PATHSIZE];
-    copytext(icon, sizeof icon, locn);
-    appendtext(icon, sizeof icon, program[0] != '\0' ? program : UNINSTALLERNAME);
-    char command[PATHSIZE + 40];
-    snprintf(command, sizeof command, "\"%s\" %s", uninstaller, UNINSTALLSWITCH);
-    char quiet[PATHSIZE + 40];
-    snprintf(quiet, sizeof quiet, "\"%s\" %s %s", uninstaller, UNINSTALLSWITCH, QUIETSWITCH);
+    filepath(icon, locn, program[0] != '\0' ? program : UNINSTALLERNAME);
+    char command[COMMANDSIZE];
+    uninstallcommand(command, locn, false);
+    char quiet[COMMANDSIZE];
+    uninstallcommand(quiet, locn, true);
     int y = 0, m = 0, d = 0;
     utcdate(&y, &m, &d);
     char date[16];
@@ -70,11 +77,29 @@ void writeappentry(const char *product, const char *locn, const char *program, l
     regclosekey(key);
 }
 
-void removeappentry(const char *product)
+// Whether the text value name of key is text, as one path names one place.
+static bool textis(RegHandle key, const char *name, const char *text)
+{
+    char value[COMMANDSIZE];
+    unsigned long type = 0, size = sizeof value - 1;
+    if (!regqueryvalue(key, name, &type, reinterpret_cast<unsigned char *>(value), &size) || type != REGTYPESZ)
+        return false;
+    value[size] = '\0';
+    return samepathname(value, text);
+}
+
+bool removeappentry(const char *product, const char *locn)
 {
     char path[ENTRYKEYSIZE];
     appentrykey(product, path);
-    regdeletekey(path);
+    RegHandle key = regopenkey(path);
+    if (key == nullptr) return true;
+    char command[COMMANDSIZE];
+    uninstallcommand(command, locn, false);
+    bool ours = textis(key, "InstallLocation", locn) && textis(key, "UninstallString", command);
+    regclosekey(key);
+    if (ours) regdeletekey(path);
+    return ours;
 }
 
 bool shortcutpath(char *link, size_t size)
@@ -88,8 +113,7 @@ static bool addshortcut(const char *locn)
     char link[LINKPATHSIZE];
     char program[PATHSIZE];
     if (!shortcutpath(link, sizeof link)) return false;
-    copytext(program, sizeof program, locn);
-    appendtext(program, sizeof program, installprogram);
+    filepath(program, locn, installprogram);
     if (!makeshortcut(link, program, locn)) return false;
     InstallRecord record;
     recordstart(&record);
@@ -105,8 +129,7 @@ static bool addshortcut(const char *locn)
 int finishinstall(const char *locn)
 {
     char uninstaller[PATHSIZE];
-    copytext(uninstaller, sizeof uninstaller, locn);
-    appendtext(uninstaller, sizeof uninstaller, UNINSTALLERNAME);
+    filepath(uninstaller, locn, UNINSTALLERNAME);
     if (!copyprogram(uninstaller)) return 0;
     SetupFile *f = sfopen(uninstaller, "rb");
     long long size = f != nullptr ? sflength(f) : 0;

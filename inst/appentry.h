@@ -25,7 +25,11 @@ void appentrykey(const char *product, char *key);
 // Writes (or rewrites) the entry; program is the name of the installed
 // program in locn, empty for none; bytes what the files take.
 void writeappentry(const char *product, const char *locn, const char *program, long long bytes);
-void removeappentry(const char *product);
+// Removes the entry of product when it is the entry of the install in locn:
+// its InstallLocation is locn and its UninstallString starts the uninstaller
+// there.  False when there is such an entry of another install, which is
+// left as it is.
+bool removeappentry(const char *product, const char *locn);
 
 // The Start menu shortcut setup makes: the current user's Start menu
 // programs and the product's name; false when it does not fit in size.

@@ -1,8 +1,11 @@
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
+#include "common/blocks.h"
+#include "common/filenames.h"
 #include "common/text.h"
 #include "common/y.h"
 #include "inst/files.h"
@@ -122,14 +125,56 @@ enum Action : unsigned char {
 struct Plan {
     Action action;
     char copy[NAMESIZE];  // KEEP: the name the archive's copy goes to
-    Fingerprint bytes;    // LEAVE: the archive's bytes
+    Fingerprint bytes;    // the archive's bytes
 };
+
+// The names of the archive's files, in the order of the file system's names.
+struct ArchiveName {
+    char name[NAMESIZE];
+};
+struct ArchiveNames {
+    ArchiveName *names;
+    int32_t count;
+};
+
+static bool inarchive(const ArchiveNames &archived, const char *name)
+{
+    const ArchiveName *end = archived.names + archived.count;
+    const ArchiveName *at = std::lower_bound(static_cast<const ArchiveName *>(archived.names), end, name, [](const ArchiveName &a, const char *b) {
+        return comparefilenames(a.name, b) < 0;
+    });
+    return at != end && comparefilenames(at->name, name) == 0;
+}
 
 char installkept[KEPTSIZE];
 char installprogram[NAMESIZE];
 long long installbytes;
 
 enum Compared { DIFFERENT, SAME, ARCHIVEBROKEN, UNREADABLE };
+
+// Reads the next count bytes of the archive into the fingerprint f.
+static bool fingerprintbytes(SetupFile *data, long long count, Fingerprint *f)
+{
+    fingerprintstart(f);
+    return eachpiece(data, count, fingerprintpiece, f);
+}
+
+// The archive's bytes against a file's, piece by piece.
+struct Comparing {
+    SetupFile *old;
+    Fingerprint *f;
+    Compared result;
+};
+
+static bool comparepiece(const unsigned char *piece, size_t size, void *context)
+{
+    Comparing *c = static_cast<Comparing *>(context);
+    fingerprintadd(c->f, piece, size);
+    unsigned char present[PIECESIZE];
+    if (c->result == SAME && sfread(c->old, present, size) != size) c->result = UNREADABLE;
+    if (c->result == SAME && memcmp(piece, present, size) != 0) c->result = DIFFERENT;
+    return true;
+}
 
 // Whether the next count bytes of the archive are the bytes of the file at
 // path; all of them are passed over either way and fingerprinted into f.
@@ -139,33 +184,22 @@ static Compared archivematches(SetupFile *data, const char *path, long long coun
     SetupFile *old = sfopen(path, "rb");
     if (old == nullptr) return UNREADABLE;
     long long length = sflength(old);
-    Compared result = length < 0 ? UNREADABLE : length == count ? SAME : DIFFERENT;
-    unsigned char archived[8192];
-    unsigned char present[8192];
-    while (count > 0) {
-        size_t want = count < (long long)sizeof archived ? (size_t)count : sizeof archived;
-        if (sfread(data, archived, want) != want) {
-            sfclose(old);
-            return ARCHIVEBROKEN;
-        }
-        fingerprintadd(f, archived, want);
-        if (result == SAME && sfread(old, present, want) != want) result = UNREADABLE;
-        if (result == SAME && memcmp(archived, present, want) != 0) result = DIFFERENT;
-        count -= (long long)want;
+    Comparing c = {old, f, length < 0 ? UNREADABLE : length == count ? SAME : DIFFERENT};
+    if (!eachpiece(data, count, comparepiece, &c)) {
+        sfclose(old);
+        return ARCHIVEBROKEN;
     }
-    if (!sfclose(old) && result == SAME) result = UNREADABLE;
-    return result;
+    if (!sfclose(old) && c.result == SAME) c.result = UNREADABLE;
+    return c.result;
 }
 
 // Whether the file at path is one setup wrote: its bytes what the record
-// says for name of this kind.
+// says setup put there, or was putting there, as name of this kind.
 static Compared setupsown(InstallRecord *record, const char *path, const char *name, char kind)
 {
-    RecordedFile *recorded = recordfind(record, name, kind);
-    if (recorded == nullptr) return DIFFERENT;
     Fingerprint present;
     if (!fingerprintfile(path, &present)) return UNREADABLE;
-    return samefingerprint(present, recorded->size, recorded->sum) ? SAME : DIFFERENT;
+    return recordholds(record, name, kind, present) ? SAME : DIFFERENT;
 }
 
 static bool unreadable(const char *name)
@@ -176,14 +210,17 @@ static bool unreadable(const char *name)
 }
 
 // The name for the archive's copy of the kept file name: NAME.new, or where
-// that is a file setup did not write, NAME.new2 up to NAME.new99.
-static bool copyname(InstallRecord *record, const char *locn, const char *name, char *copy)
+// that is a file setup did not write or a name of the archive's own,
+// NAME.new2 up to NAME.new99.
+static bool copyname(InstallRecord *record, const ArchiveNames &archived, const char *locn, const char *name,
+                     char *copy)
 {
     for (int n = 1; n < 100; ++n) {
         char suffix[8];
         snprintf(suffix, sizeof suffix, n == 1 ? ".new" : ".new%d", n);
         copy[0] = '\0';
         if (!appendtext(copy, NAMESIZE, name) || !appendtext(copy, NAMESIZE, suffix) || !safename(copy)) break;
+        if (inarchive(archived, copy)) continue;
         char path[PATHSIZE];
         filepath(path, locn, copy);
         if (!sfexists(path)) return true;
@@ -201,14 +238,15 @@ static bool copyname(InstallRecord *record, const char *locn, const char *name, 
 // Decides the action for the entry in spec, whose bytes are next in the
 // archive and are passed over.  A file in the folder that cannot be read
 // fails the install, since what it holds cannot be told.
-static bool planentry(SetupFile *data, InstallRecord *record, const char *locn, Plan *plan)
+static bool planentry(SetupFile *data, InstallRecord *record, const ArchiveNames &archived, const char *locn,
+                      Plan *plan)
 {
     char path[PATHSIZE];
     filepath(path, locn, spec.name);
     memset(plan, 0, sizeof *plan);
     if (!sfexists(path)) {
         plan->action = PUTNEW;
-        return sfskip(data, spec.size);
+        return fingerprintbytes(data, spec.size, &plan->bytes);
     }
     Compared same = archivematches(data, path, spec.size, &plan->bytes);
     if (same == ARCHIVEBROKEN) return false;
@@ -220,24 +258,60 @@ static bool planentry(SetupFile *data, InstallRecord *record, const char *locn, 
     Compared own = setupsown(record, path, spec.name, RECORDINSTALLED);
     if (own == UNREADABLE) return unreadable(spec.name);
     plan->action = own == SAME ? REPLACE : KEEP;
-    return own == SAME || copyname(record, locn, spec.name, plan->copy);
+    return own == SAME || copyname(record, archived, locn, spec.name, plan->copy);
+}
+
+// The names of the archive's files, sorted; false when it cannot be read.
+static bool readnames(ArchiveNames *archived)
+{
+    archived->count = 0;
+    archived->names = nullptr;
+    int32_t no = 0;
+    SetupFile *data = openarchive(&no);
+    if (data == nullptr) return false;
+    archived->names = static_cast<ArchiveName *>(newblock(no > 0 ? (size_t)no : 1, sizeof(ArchiveName)));
+    bool sound = archived->names != nullptr;
+    for (int32_t i = 0; sound && i < no; ++i) {
+        sound = passentry(data);
+        if (sound) memcpy(archived->names[archived->count++].name, spec.name, NAMESIZE);
+    }
+    if (!sfclose(data)) sound = false;
+    std::sort(archived->names, archived->names + archived->count,
+              [](const ArchiveName &a, const ArchiveName &b) { return comparefilenames(a.name, b.name) < 0; });
+    return sound;
 }
 
 static Plan *planning(InstallRecord *record, const char *locn, int32_t *count)
 {
+    ArchiveNames archived;
+    bool sound = readnames(&archived);
     int32_t no = 0;
-    SetupFile *data = openarchive(&no);
-    if (data == nullptr) return nullptr;
-    Plan *plans = new (std::nothrow) Plan[no > 0 ? no : 1];
-    bool sound = plans != nullptr;
-    for (int32_t i = 0; sound && i < no; ++i) sound = readentry(data) && planentry(data, record, locn, &plans[i]);
-    if (!sfclose(data)) sound = false;
+    SetupFile *data = sound ? openarchive(&no) : nullptr;
+    Plan *plans = data != nullptr ? new (std::nothrow) Plan[no > 0 ? no : 1] : nullptr;
+    sound = plans != nullptr;
+    for (int32_t i = 0; sound && i < no; ++i)
+        sound = readentry(data) && planentry(data, record, archived, locn, &plans[i]);
+    if (data != nullptr && !sfclose(data)) sound = false;
+    freeblock(archived.names);
     if (sound) {
         *count = no;
         return plans;
     }
     delete[] plans;
     return nullptr;
+}
+
+// The archive's bytes into a new file, piece by piece.
+struct Placing {
+    SetupFile *file;
+    Fingerprint *f;
+};
+
+static bool placepiece(const unsigned char *piece, size_t size, void *context)
+{
+    Placing *p = static_cast<Placing *>(context);
+    fingerprintadd(p->f, piece, size);
+    return sfwrite(p->file, piece, size) == size;
 }
 
 // Writes the next spec.size bytes of the archive whole to target through a
@@ -248,15 +322,10 @@ static bool placefile(SetupFile *data, const char *locn, const char *target, Fin
     SetupFile *file = placebegin(locn, temp, sizeof temp);
     if (file == nullptr) return false;
     fingerprintstart(f);
-    unsigned char buffer[8192];
-    for (long long left = spec.size; left > 0;) {
-        size_t want = left < (long long)sizeof buffer ? (size_t)left : sizeof buffer;
-        if (sfread(data, buffer, want) != want || sfwrite(file, buffer, want) != want) {
-            placeabandon(file, temp);
-            return false;
-        }
-        fingerprintadd(f, buffer, want);
-        left -= (long long)want;
+    Placing p = {file, f};
+    if (!eachpiece(data, spec.size, placepiece, &p)) {
+        placeabandon(file, temp);
+        return false;
     }
     return placefinish(file, temp, target);
 }
@@ -272,10 +341,35 @@ static void tellkept(const char *name, const char *copy)
         appendtext(installkept, sizeof installkept, "\n...");
 }
 
+// Writes the record with the bytes each file is about to be given, beside
+// what it holds now, before the first file is put in place.
+static bool announcing(InstallRecord *record, const char *locn, const Plan *plans, int32_t count)
+{
+    int32_t no = 0;
+    SetupFile *data = openarchive(&no);
+    if (data == nullptr) return false;
+    bool sound = no == count;
+    bool any = false;
+    for (int32_t i = 0; sound && i < no; ++i) {
+        sound = passentry(data);
+        if (!sound || plans[i].action == LEAVE) continue;
+        bool copy = plans[i].action == KEEP;
+        sound = recordput(record, copy ? plans[i].copy : spec.name, copy ? RECORDCOPYING : RECORDINSTALLING,
+                          plans[i].bytes);
+        any = true;
+    }
+    if (!sfclose(data)) sound = false;
+    copytext(record->product, sizeof record->product, def.name);
+    return sound && (!any || recordsave(record, locn));
+}
+
 // Carries out the plans in archive order; the record follows each file put
-// in place and is written at the end, or when a file fails, as far as it got.
+// in place and is written at the end, or when a file fails, as far as it
+// got: in either case without the bytes announced, since every file is then
+// the bytes it is recorded with.
 static bool carrying(SetupDialog hdlg, InstallRecord *record, const char *locn, const Plan *plans, int32_t count)
 {
+    if (!announcing(record, locn, plans, count)) return false;
     int32_t no = 0;
     SetupFile *data = openarchive(&no);
     if (data == nullptr) return false;
@@ -308,7 +402,7 @@ static bool carrying(SetupDialog hdlg, InstallRecord *record, const char *locn, 
         }
     }
     if (!sfclose(data)) sound = false;
-    copytext(record->product, sizeof record->product, def.name);
+    recordsettle(record);
     return recordsave(record, locn) && sound;
 }
 

@@ -259,3 +259,13 @@ bool onefile(const char *a, const char *b)
     return status[0].st_dev == status[1].st_dev && status[0].st_ino == status[1].st_ino;
 }
 #endif
+
+bool programfolder(char *folder, size_t size)
+{
+    if (!programpathname(folder, size)) return false;
+    char *cut = strrchr(folder, '\\');
+    if (cut == nullptr) cut = strrchr(folder, '/');
+    if (cut == nullptr) return false;
+    cut[1] = '\0';
+    return true;
+}

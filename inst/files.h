@@ -47,6 +47,8 @@ bool sfexists(const char *path);
 enum { FULLPATHSIZE = 512 };
 bool fullpathname(const char *path, char *full, size_t size);
 bool programpathname(char *full, size_t size);
+// The folder of the running program, ending in its backslash.
+bool programfolder(char *folder, size_t size);
 // Whether both paths exist and are one file by the system's own identity of
 // files (volume and file index on Windows, device and inode elsewhere), so
 // that a short name, a link or a second drive letter for it is seen through.

@@ -1,13 +1,12 @@
 // The listing and extraction passes over the archive "data" in the working
-// folder.  They reach the dialog only through listadd and listselect, which
-// the dialog defines (and the tests, with a fake), so this part builds and
-// runs without any window system.
+// folder.  They reach the dialog only through listadd and listselect
+// (inst/shell.h), which the dialog defines (and the tests, with a fake), so
+// this part builds and runs without any window system.
 #ifndef VANTREL_INSTALL_H
 #define VANTREL_INSTALL_H
 
 #include "inst/payload.h"
-
-typedef void *SetupDialog;  // the installer dialog, an HWND on Windows
+#include "inst/shell.h"
 
 #define ARCHIVE "data"
 
@@ -51,10 +50,5 @@ enum { KEPTSIZE = 600 };
 extern char installkept[KEPTSIZE];
 extern char installprogram[NAMESIZE];
 extern long long installbytes;
-
-// What install needs of the dialog: append a line to the list box LIST, and
-// select line i (0-based) and scroll it into view.
-void listadd(SetupDialog hdlg, const char *line);
-void listselect(SetupDialog hdlg, int i);
 
 #endif

@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "common/filenames.h"
 #include "common/text.h"
+#include "inst/files.h"
 
 // Whether the first length characters of name are word, without regard to case.
 static bool sameprefix(const char *name, size_t length, const char *word)
@@ -42,14 +44,20 @@ bool safename(const char *name)
     return !devicename(name);
 }
 
+// path with each / as \ into full (FULLPATHSIZE bytes); false when it does not fit.
+static bool backslashed(char *full, const char *path)
+{
+    if (!copytext(full, FULLPATHSIZE, path)) return false;
+    for (char *c = full; *c != '\0'; ++c)
+        if (*c == '/') *c = '\\';
+    return true;
+}
+
 bool samepathname(const char *a, const char *b)
 {
-    for (;; ++a, ++b) {
-        char x = *a == '/' ? '\\' : lowerascii(*a);
-        char y = *b == '/' ? '\\' : lowerascii(*b);
-        if (x != y) return false;
-        if (x == '\0') return true;
-    }
+    char x[FULLPATHSIZE], y[FULLPATHSIZE];
+    if (!backslashed(x, a) || !backslashed(y, b)) return strcmp(a, b) == 0;
+    return comparefilenames(x, y) == 0;
 }
 
 static bool blank(const char *text)
@@ -96,4 +104,9 @@ void filepath(char *path, const char *locn, const char *name)
     path[0] = '\0';
     appendpart(path, PATHSIZE, locn, LOCNSIZE - 1);
     appendpart(path, PATHSIZE, name, NAMESIZE - 1);
+}
+
+bool joinpath(char *path, size_t size, const char *folder, const char *name)
+{
+    return copytext(path, size, folder) && appendtext(path, size, name);
 }

@@ -2,6 +2,8 @@
 #ifndef VANTREL_SETUPPATHS_H
 #define VANTREL_SETUPPATHS_H
 
+#include <cstddef>
+
 #include "inst/payload.h"
 
 enum {
@@ -21,8 +23,12 @@ bool safename(const char *name);
 // (PATHSIZE bytes): each cut to its field, so the two always fit.
 void filepath(char *path, const char *locn, const char *name);
 
-// Whether two full path names name one place on Windows: equal but for the
-// case of ASCII letters, with / and \ alike.
+// The file name in the folder, which ends in its backslash, into path (size
+// bytes), whatever their lengths; false when they do not fit.
+bool joinpath(char *path, size_t size, const char *folder, const char *name);
+
+// Whether two full path names name one place on Windows: equal as the file
+// system compares names (common/filenames.h), with / and \ alike.
 bool samepathname(const char *a, const char *b);
 
 // Makes locn (LOCNSIZE bytes) an acceptable install folder ending in one

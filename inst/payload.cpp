@@ -1,7 +1,11 @@
 #include "inst/payload.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "common/blocks.h"
+#include "common/filenames.h"
+#include "common/littleendian.h"
 #include "inst/files.h"
 #include "inst/paths.h"
 
@@ -10,15 +14,12 @@ PayloadEntry spec;
 
 int32_t decodeint(const unsigned char *bytes)
 {
-    uint32_t value = (uint32_t)bytes[0] | (uint32_t)bytes[1] << 8 | (uint32_t)bytes[2] << 16 |
-                     (uint32_t)bytes[3] << 24;
-    return (int32_t)value;
+    return (int32_t)decodele32(bytes);
 }
 
 void encodeint(int32_t value, unsigned char *bytes)
 {
-    uint32_t v = (uint32_t)value;
-    for (int i = 0; i < 4; ++i) bytes[i] = (unsigned char)((v >> (8 * i)) & 0xFF);
+    encodele32((uint32_t)value, bytes);
 }
 
 // Copies a field of size bytes and reports whether it held its own NUL; the
@@ -82,6 +83,33 @@ static int fail(PayloadCheck *check, SetupFile *f, PayloadProblem problem, int e
     return 0;
 }
 
+struct PayloadName {
+    char name[NAMESIZE];
+    int entry;
+    long long at;
+};
+
+static int failnamed(PayloadCheck *check, SetupFile *f, PayloadName *names, PayloadProblem problem, int entry,
+                     long long at)
+{
+    freeblock(names);
+    return fail(check, f, problem, entry, at);
+}
+
+// Of two entries that name one file, the later; null when there are none.
+static const PayloadName *nametwice(PayloadName *names, int count)
+{
+    std::sort(names, names + count, [](const PayloadName &a, const PayloadName &b) {
+        int order = comparefilenames(a.name, b.name);
+        return order != 0 ? order < 0 : a.entry < b.entry;
+    });
+    const PayloadName *later = nullptr;
+    for (int i = 1; i < count; ++i)
+        if (comparefilenames(names[i - 1].name, names[i].name) == 0 && (later == nullptr || names[i].entry < later->entry))
+            later = &names[i];
+    return later;
+}
+
 int checkpayload(const char *archive, PayloadCheck *check)
 {
     memset(check, 0, sizeof *check);
@@ -101,21 +129,29 @@ int checkpayload(const char *archive, PayloadCheck *check)
     if (count < 0 || count > (length - at) / ENTRYSIZE)
         return fail(check, f, PAYLOADBADCOUNT, 0, HEADERSIZE);
     check->count = count;
+    PayloadName *names = static_cast<PayloadName *>(newblock(count > 0 ? (size_t)count : 1, sizeof(PayloadName)));
+    if (names == nullptr) return fail(check, f, PAYLOADUNREADABLE, 0, 0);
 
     for (int i = 1; i <= count; ++i) {
         unsigned char bytes[ENTRYSIZE];
-        if (length - at < ENTRYSIZE) return fail(check, f, PAYLOADSHORTENTRY, i, at);
+        if (length - at < ENTRYSIZE) return failnamed(check, f, names, PAYLOADSHORTENTRY, i, at);
         if (sfread(f, bytes, sizeof bytes) != sizeof bytes)
-            return fail(check, f, PAYLOADUNREADABLE, i, at);
+            return failnamed(check, f, names, PAYLOADUNREADABLE, i, at);
         bool terminated = decodeentry(bytes, &spec);
-        if (!terminated || !safename(spec.name)) return fail(check, f, PAYLOADBADNAME, i, at);
+        if (!terminated || !safename(spec.name)) return failnamed(check, f, names, PAYLOADBADNAME, i, at);
+        memcpy(names[i - 1].name, spec.name, NAMESIZE);
+        names[i - 1].entry = i;
+        names[i - 1].at = at;
         at += ENTRYSIZE;
         if (spec.size < 0 || spec.size > length - at)
-            return fail(check, f, PAYLOADBADSIZE, i, at - ENTRYSIZE + ENTRYSIZEOFFSET);
-        if (!sfskip(f, spec.size)) return fail(check, f, PAYLOADUNREADABLE, i, at);
+            return failnamed(check, f, names, PAYLOADBADSIZE, i, at - ENTRYSIZE + ENTRYSIZEOFFSET);
+        if (!sfskip(f, spec.size)) return failnamed(check, f, names, PAYLOADUNREADABLE, i, at);
         at += spec.size;
     }
     check->trailing = length - at;
+    const PayloadName *twice = nametwice(names, count);
+    if (twice != nullptr) return failnamed(check, f, names, PAYLOADTWICE, twice->entry, twice->at);
+    freeblock(names);
     sfclose(f);
     return 1;
 }
@@ -131,18 +167,28 @@ const char *payloadproblemtext(PayloadProblem problem)
     case PAYLOADSHORTENTRY: return "ends inside the record of a file";
     case PAYLOADBADSIZE: return "holds a file size that is negative or runs past the end";
     case PAYLOADBADNAME: return "holds a file name that is not a plain name inside the install folder";
+    case PAYLOADTWICE: return "names one file twice";
     }
     return "is damaged";
 }
 
-bool copybytes(SetupFile *from, SetupFile *to, long long count)
+bool eachpiece(SetupFile *from, long long count, PieceStep step, void *context)
 {
-    unsigned char buffer[8192];
+    unsigned char piece[PIECESIZE];
     while (count > 0) {
-        size_t want = count < (long long)sizeof buffer ? (size_t)count : sizeof buffer;
-        if (sfread(from, buffer, want) != want) return false;
-        if (sfwrite(to, buffer, want) != want) return false;
+        size_t want = count < (long long)sizeof piece ? (size_t)count : sizeof piece;
+        if (sfread(from, piece, want) != want || !step(piece, want, context)) return false;
         count -= (long long)want;
     }
     return true;
+}
+
+static bool writepiece(const unsigned char *piece, size_t size, void *to)
+{
+    return sfwrite(static_cast<SetupFile *>(to), piece, size) == size;
+}
+
+bool copybytes(SetupFile *from, SetupFile *to, long long count)
+{
+    return eachpiece(from, count, writepiece, to);
 }

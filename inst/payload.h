@@ -11,6 +11,7 @@
 #ifndef VANTREL_PAYLOAD_H
 #define VANTREL_PAYLOAD_H
 
+#include <cstddef>
 #include <cstdint>
 
 #include "common/y.h"  // LOCNSIZE
@@ -50,12 +51,13 @@ enum PayloadProblem {
     PAYLOADBADCOUNT,    // negative, or more entries than bytes to hold them
     PAYLOADSHORTENTRY,  // ends inside an entry
     PAYLOADBADSIZE,     // negative, or more bytes than the archive has left
-    PAYLOADBADNAME      // empty, unterminated, or would leave the install folder
+    PAYLOADBADNAME,     // empty, unterminated, or would leave the install folder
+    PAYLOADTWICE        // two entries name one file, as the file system compares names
 };
 
 struct PayloadCheck {
     PayloadProblem problem;
-    int entry;            // 1-based entry at fault, 0 for the header or count
+    int entry;            // 1-based entry at fault (of two that name one file, the later), 0 for the header or count
     long long offset;     // where in the archive
     int count;            // number of files, when the count was sound
     long long length;     // the archive's length
@@ -82,8 +84,14 @@ int readheader(const char *archive, PayloadHeader *header);
 int checkpayload(const char *archive, PayloadCheck *check);
 const char *payloadproblemtext(PayloadProblem problem);
 
-// Copies exactly count bytes through a buffer; false on a short read or write.
+// Reads the next count bytes of from, a piece of at most PIECESIZE bytes at a
+// time, and hands each piece to step with context; false when a read falls
+// short or step returns false.
 struct SetupFile;
+enum { PIECESIZE = 8192 };
+typedef bool (*PieceStep)(const unsigned char *piece, size_t size, void *context);
+bool eachpiece(SetupFile *from, long long count, PieceStep step, void *context);
+// Copies exactly count bytes through a buffer; false on a short read or write.
 bool copybytes(SetupFile *from, SetupFile *to, long long count);
 
 #endif

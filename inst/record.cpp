@@ -1,11 +1,13 @@
 #include "inst/record.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 
+#include "common/blocks.h"
+#include "common/filenames.h"
 #include "common/text.h"
 #include "inst/files.h"
 #include "inst/paths.h"
@@ -32,20 +34,20 @@ bool samefingerprint(const Fingerprint &a, long long size, uint64_t sum)
     return a.size == size && a.sum == sum;
 }
 
+bool fingerprintpiece(const unsigned char *piece, size_t size, void *f)
+{
+    fingerprintadd(static_cast<Fingerprint *>(f), piece, size);
+    return true;
+}
+
 bool fingerprintfile(const char *path, Fingerprint *f)
 {
     fingerprintstart(f);
     SetupFile *file = sfopen(path, "rb");
     if (file == nullptr) return false;
     long long length = sflength(file);
-    unsigned char buffer[8192];
-    while (length > 0) {
-        size_t want = length < (long long)sizeof buffer ? (size_t)length : sizeof buffer;
-        if (sfread(file, buffer, want) != want) break;
-        fingerprintadd(f, buffer, want);
-        length -= (long long)want;
-    }
-    return sfclose(file) && length == 0;
+    bool whole = length >= 0 && eachpiece(file, length, fingerprintpiece, f);
+    return sfclose(file) && whole;
 }
 
 void recordstart(InstallRecord *r)
@@ -55,49 +57,111 @@ void recordstart(InstallRecord *r)
 
 void recordfree(InstallRecord *r)
 {
-    delete[] r->files;
+    freeblock(r->files);
     recordstart(r);
+}
+
+static int compareentries(const RecordedFile &a, char kind, const char *name)
+{
+    if (a.kind != kind) return a.kind < kind ? -1 : 1;
+    return comparefilenames(a.name, name);
+}
+
+// Where the entry of this kind for name is, or would go.
+static int recordplace(const InstallRecord *r, const char *name, char kind)
+{
+    int low = 0, high = r->count;
+    while (low < high) {
+        int middle = low + (high - low) / 2;
+        if (compareentries(r->files[middle], kind, name) < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }
 
 RecordedFile *recordfind(InstallRecord *r, const char *name, char kind)
 {
-    for (int i = 0; i < r->count; ++i)
-        if (r->files[i].kind == kind && samepathname(r->files[i].name, name)) return &r->files[i];
-    return nullptr;
+    int at = recordplace(r, name, kind);
+    return at < r->count && compareentries(r->files[at], kind, name) == 0 ? &r->files[at] : nullptr;
+}
+
+// Room for one entry more; false when memory runs out.
+static bool recordroom(InstallRecord *r)
+{
+    size_t room = (size_t)r->room;
+    if (r->count == INT32_MAX || !growitems(&r->files, &room, (size_t)r->count, 1, 16)) return false;
+    r->room = room < (size_t)INT32_MAX ? (int)room : INT32_MAX;
+    return true;
+}
+
+static void fillentry(RecordedFile *entry, const char *name, char kind, const Fingerprint &f)
+{
+    memset(entry, 0, sizeof *entry);
+    copytext(entry->name, sizeof entry->name, name);
+    entry->kind = kind;
+    entry->size = f.size;
+    entry->sum = f.sum;
 }
 
 bool recordput(InstallRecord *r, const char *name, char kind, const Fingerprint &f)
 {
-    RecordedFile *found = recordfind(r, name, kind);
-    if (found == nullptr) {
-        if (r->count == r->room) {
-            int room = r->room == 0 ? 16 : r->room * 2;
-            RecordedFile *files = new (std::nothrow) RecordedFile[room];
-            if (files == nullptr) return false;
-            if (r->count > 0) memcpy(files, r->files, sizeof *files * (size_t)r->count);
-            delete[] r->files;
-            r->files = files;
-            r->room = room;
-        }
-        found = &r->files[r->count++];
-        memset(found, 0, sizeof *found);
-        copytext(found->name, sizeof found->name, name);
-        found->kind = kind;
+    int at = recordplace(r, name, kind);
+    if (at < r->count && compareentries(r->files[at], kind, name) == 0) {
+        r->files[at].size = f.size;
+        r->files[at].sum = f.sum;
+        return true;
     }
-    found->size = f.size;
-    found->sum = f.sum;
+    if (!recordroom(r)) return false;
+    memmove(r->files + at + 1, r->files + at, sizeof *r->files * (size_t)(r->count - at));
+    fillentry(&r->files[at], name, kind, f);
+    ++r->count;
     return true;
 }
 
-void recorddrop(InstallRecord *r, const char *name, char kind)
+static char pendingkind(char kind)
 {
-    RecordedFile *found = recordfind(r, name, kind);
-    if (found == nullptr) return;
-    *found = r->files[--r->count];
+    return kind == RECORDCOPY ? RECORDCOPYING : RECORDINSTALLING;
 }
 
+bool recordholds(InstallRecord *r, const char *name, char kind, const Fingerprint &f)
+{
+    for (char k : {kind, pendingkind(kind)}) {
+        const RecordedFile *entry = recordfind(r, name, k);
+        if (entry != nullptr && samefingerprint(f, entry->size, entry->sum)) return true;
+    }
+    return false;
+}
 
-// One line of the record, without its line end, into r; false when damaged.
+void recordsettle(InstallRecord *r)
+{
+    int kept = 0;
+    for (int i = 0; i < r->count; ++i)
+        if (r->files[i].kind != RECORDINSTALLING && r->files[i].kind != RECORDCOPYING) r->files[kept++] = r->files[i];
+    r->count = kept;
+}
+
+bool setuptempname(const char *name)
+{
+    static const char start[] = "~setup", end[] = ".tmp";
+    size_t length = strlen(name);
+    if (length <= strlen(start) + strlen(end) || strncmp(name, start, strlen(start)) != 0 ||
+        strcmp(name + length - strlen(end), end) != 0)
+        return false;
+    for (size_t i = strlen(start); i < length - strlen(end); ++i)
+        if (name[i] < '0' || name[i] > '9') return false;
+    return true;
+}
+
+static const struct {
+    const char *word;
+    char kind;
+} KINDS[] = {{"installed", RECORDINSTALLED}, {"copy", RECORDCOPY}, {"installing", RECORDINSTALLING},
+             {"copying", RECORDCOPYING}};
+
+// One line of the record, without its line end, into r, its files in the
+// order read; false when damaged.
 static bool readline(InstallRecord *r, char *line)
 {
     char *rest = strchr(line, ' ');
@@ -105,7 +169,9 @@ static bool readline(InstallRecord *r, char *line)
     *rest++ = '\0';
     if (strcmp(line, "product") == 0) return copytext(r->product, sizeof r->product, rest);
     if (strcmp(line, "shortcut") == 0) return copytext(r->shortcut, sizeof r->shortcut, rest);
-    char kind = strcmp(line, "installed") == 0 ? RECORDINSTALLED : strcmp(line, "copy") == 0 ? RECORDCOPY : 0;
+    char kind = 0;
+    for (const auto &k : KINDS)
+        if (strcmp(line, k.word) == 0) kind = k.kind;
     if (kind == 0) return false;
     char *end = nullptr;
     long long size = strtoll(rest, &end, 10);
@@ -114,9 +180,21 @@ static bool readline(InstallRecord *r, char *line)
     uint64_t sum = strtoull(rest, &end, 16);
     if (end != rest + 16 || *end != ' ') return false;
     rest = end + 1;
-    if (!safename(rest)) return false;
+    if (!safename(rest) || !recordroom(r)) return false;
     Fingerprint f = {size, sum};
-    return recordput(r, rest, kind, f);
+    fillentry(&r->files[r->count++], rest, kind, f);
+    return true;
+}
+
+// Puts the files read in their order; false when one name has two lines of a kind.
+static bool sortread(InstallRecord *r)
+{
+    std::sort(r->files, r->files + r->count, [](const RecordedFile &a, const RecordedFile &b) {
+        return compareentries(a, b.kind, b.name) < 0;
+    });
+    for (int i = 1; i < r->count; ++i)
+        if (compareentries(r->files[i - 1], r->files[i].kind, r->files[i].name) == 0) return false;
+    return true;
 }
 
 int recordload(InstallRecord *r, const char *folder)
@@ -129,17 +207,14 @@ int recordload(InstallRecord *r, const char *folder)
     if (file == nullptr) return -1;
     long long length = sflength(file);
     const long long most = 1 << 24;
-    char *text = length >= 0 && length < most ? new (std::nothrow) char[length + 1] : nullptr;
+    char *text = length >= 0 && length < most ? static_cast<char *>(newblock((size_t)length + 1, 1)) : nullptr;
     bool read = text != nullptr && sfread(file, text, (size_t)length) == (size_t)length;
     if (!sfclose(file) || !read) {
-        delete[] text;
+        freeblock(text);
         return -1;
     }
-    bool sound = true;
-    {
-        text[length] = '\0';
-        sound = strlen(text) == (size_t)length;  // no NUL inside
-    }
+    text[length] = '\0';
+    bool sound = strlen(text) == (size_t)length;  // no NUL inside
     for (char *line = text; sound && line != nullptr && *line != '\0';) {
         char *next = strchr(line, '\n');
         if (next != nullptr) *next++ = '\0';
@@ -148,8 +223,8 @@ int recordload(InstallRecord *r, const char *folder)
         sound = readline(r, line);
         line = next;
     }
-    delete[] text;
-    if (sound) return 1;
+    freeblock(text);
+    if (sound && sortread(r)) return 1;
     recordfree(r);
     return 0;
 }
@@ -174,8 +249,10 @@ bool recordsave(const InstallRecord *r, const char *folder)
     }
     for (int i = 0; written && i < r->count; ++i) {
         const RecordedFile &file = r->files[i];
-        snprintf(line, sizeof line, "%s %lld %016" PRIx64 " %s", file.kind == RECORDCOPY ? "copy" : "installed",
-                 file.size, file.sum, file.name);
+        const char *word = "";
+        for (const auto &k : KINDS)
+            if (k.kind == file.kind) word = k.word;
+        snprintf(line, sizeof line, "%s %lld %016" PRIx64 " %s", word, file.size, file.sum, file.name);
         written = writeline(f, line);
     }
     if (!written) {

@@ -5,11 +5,20 @@
 //   shortcut PATH                       the Start menu shortcut setup made
 //   installed SIZE CHECKSUM NAME        a file of the archive, as setup put it in place
 //   copy SIZE CHECKSUM NAME             the archive's copy of a kept file (NAME.new)
+//   installing SIZE CHECKSUM NAME       bytes setup is about to put in place as NAME
+//   copying SIZE CHECKSUM NAME          the same for the copy of a kept file
 //
 // SIZE in decimal, CHECKSUM the 64-bit FNV-1a of the bytes in 16 hex digits.
 // A reinstall replaces only a file whose bytes are still what the record says
 // setup installed; the uninstaller removes only those.  The record itself and
 // the uninstaller "uninstall.exe" are setup's own and never in an archive.
+//
+// An install writes the record with an "installing" or "copying" line for
+// every file it will put in place before it puts the first one there, and
+// the record without them once all are in place; so whenever it stops, each
+// file of setup's is one the record describes, by its old bytes or its new
+// ones.  One name has at most one line of each kind; a record with two is
+// damaged.
 #ifndef VANTREL_RECORD_H
 #define VANTREL_RECORD_H
 
@@ -23,7 +32,7 @@
 
 enum { LINKPATHSIZE = 300 };
 
-enum RecordKind { RECORDINSTALLED = 'i', RECORDCOPY = 'c' };
+enum RecordKind { RECORDINSTALLED = 'i', RECORDCOPY = 'c', RECORDINSTALLING = 'j', RECORDCOPYING = 'd' };
 
 struct RecordedFile {
     char name[NAMESIZE];
@@ -35,7 +44,7 @@ struct RecordedFile {
 struct InstallRecord {
     char product[NAMESIZE];
     char shortcut[LINKPATHSIZE];  // empty for none
-    RecordedFile *files;
+    RecordedFile *files;          // by kind, then by name as the file system orders names
     int count;
     int room;
 };
@@ -48,6 +57,8 @@ struct Fingerprint {
 void fingerprintstart(Fingerprint *f);
 void fingerprintadd(Fingerprint *f, const unsigned char *bytes, size_t count);
 bool samefingerprint(const Fingerprint &a, long long size, uint64_t sum);
+// Adds a piece to the fingerprint f, a step of eachpiece (inst/payload.h).
+bool fingerprintpiece(const unsigned char *piece, size_t size, void *f);
 // The fingerprint of the whole file at path; false when it cannot be read whole.
 bool fingerprintfile(const char *path, Fingerprint *f);
 
@@ -58,7 +69,14 @@ void recordfree(InstallRecord *r);
 RecordedFile *recordfind(InstallRecord *r, const char *name, char kind);
 // Sets (adds or replaces) the entry for name; false when memory runs out.
 bool recordput(InstallRecord *r, const char *name, char kind, const Fingerprint &f);
-void recorddrop(InstallRecord *r, const char *name, char kind);
+// Whether bytes of this fingerprint under name are setup's of this kind
+// (RECORDINSTALLED or RECORDCOPY): what it put there, or was putting there.
+bool recordholds(InstallRecord *r, const char *name, char kind, const Fingerprint &f);
+// Drops every "installing" and "copying" line.
+void recordsettle(InstallRecord *r);
+// Whether name is one of the temporary names setup writes a file under
+// before it moves it to its own (placebegin).
+bool setuptempname(const char *name);
 
 // Reads folder's record.  1 when read; 0 when there is none or it is
 // damaged; -1 when it cannot be read.  The record is empty unless read.

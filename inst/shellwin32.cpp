@@ -49,8 +49,7 @@ bool copyprogram(const char *target)
     char self[FULLPATHSIZE];
     char folder[FULLPATHSIZE];
     char temp[FULLPATHSIZE];
-    DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
-    if (length == 0 || length >= sizeof self || !copytext(folder, sizeof folder, target)) return false;
+    if (!programpathname(self, sizeof self) || !copytext(folder, sizeof folder, target)) return false;
     char *cut = strrchr(folder, '\\');
     if (cut == nullptr) return false;
     cut[1] = '\0';
@@ -92,6 +91,13 @@ RemovalClaim *claimremoval(const char *path)
     RemovalClaim *claim = new RemovalClaim;
     claim->file = file;
     return claim;
+}
+
+size_t claimread(RemovalClaim *claim, void *buffer, size_t size)
+{
+    DWORD got = 0;
+    if (size > 0x10000000 || !ReadFile(claim->file, buffer, (DWORD)size, &got, nullptr)) return 0;
+    return got;
 }
 
 bool endclaim(RemovalClaim *claim, bool remove)

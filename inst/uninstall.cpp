@@ -28,23 +28,36 @@ struct Sorting {
     bool full;
 };
 
-static void joinpath(char *path, const char *folder, const char *name)
+// Whether the file name is setup's by its name alone: its record, its
+// uninstaller, a file it was writing under a temporary name.
+static bool setupsbyname(const char *name)
 {
-    copytext(path, FOLDERPATHSIZE, folder);
-    appendtext(path, FOLDERPATHSIZE, name);
+    return samepathname(name, RECORDNAME) || samepathname(name, UNINSTALLERNAME) || setuptempname(name);
 }
 
 // Whether the file name in the folder is one setup installed and still as it
 // put it there.
 static bool asinstalled(Sorting *s, const char *name)
 {
-    if (samepathname(name, RECORDNAME) || samepathname(name, UNINSTALLERNAME)) return true;
-    RecordedFile *recorded = recordfind(s->record, name, RECORDINSTALLED);
+    if (setupsbyname(name)) return true;
     char path[FOLDERPATHSIZE];
-    joinpath(path, s->folder, name);
+    joinpath(path, sizeof path, s->folder, name);
     Fingerprint present;
-    return recorded != nullptr && fingerprintfile(path, &present) &&
-           samefingerprint(present, recorded->size, recorded->sum);
+    return fingerprintfile(path, &present) && recordholds(s->record, name, RECORDINSTALLED, present);
+}
+
+// The same of a file held for removal, judged again by the bytes it holds now.
+static bool stillasinstalled(Sorting *s, const char *name, RemovalClaim *claim)
+{
+    if (setupsbyname(name)) return true;
+    Fingerprint present;
+    fingerprintstart(&present);
+    unsigned char buffer[8192];
+    for (size_t got = sizeof buffer; got == sizeof buffer;) {
+        got = claimread(claim, buffer, sizeof buffer);
+        fingerprintadd(&present, buffer, got);
+    }
+    return recordholds(s->record, name, RECORDINSTALLED, present);
 }
 
 static void sortfile(const char *name, void *context)
@@ -84,7 +97,7 @@ static bool claimall(Sorting *s, RemovalClaim **claims, bool quiet)
 {
     for (int i = 0; i < s->removecount; ++i) {
         char path[FOLDERPATHSIZE];
-        joinpath(path, s->folder, s->remove[i]);
+        joinpath(path, sizeof path, s->folder, s->remove[i]);
         claims[i] = claimremoval(path);
         if (claims[i] != nullptr) continue;
         for (int j = 0; j < i; ++j) endclaim(claims[j], false);
@@ -101,7 +114,7 @@ static bool claimall(Sorting *s, RemovalClaim **claims, bool quiet)
 
 static int uninstalling(Sorting *s, bool quiet)
 {
-    char text[LISTTEXTSIZE + FOLDERPATHSIZE];
+    char text[3 * LISTTEXTSIZE + FOLDERPATHSIZE];
     if (!quiet) {
         snprintf(text, sizeof text, "Remove %s from %s?", VERSION_PRODUCT, s->folder);
         if (!askyesno(text, false)) return UNINSTALLDECLINED;
@@ -113,6 +126,8 @@ static int uninstalling(Sorting *s, bool quiet)
     qsort(s->keep, (size_t)s->keepcount, FILENAMESIZE, comparenames);
     char kept[LISTTEXTSIZE];
     listnames(kept, "", s->keep, s->keepcount);
+    // the files judged setup's; those after them the user chose to remove too
+    int judged = s->removecount;
     if (!quiet && s->keepcount > 0) {
         snprintf(text, sizeof text,
                  "These files in %s were changed or made by you, or are new copies kept beside them:%s\n\n"
@@ -121,7 +136,6 @@ static int uninstalling(Sorting *s, bool quiet)
         if (askyesno(text, true)) {
             for (int i = 0; i < s->keepcount; ++i) copytext(s->remove[s->removecount++], FILENAMESIZE, s->keep[i]);
             s->keepcount = 0;
-            kept[0] = '\0';
         }
     }
     RemovalClaim **claims = new (std::nothrow) RemovalClaim *[s->removecount > 0 ? s->removecount : 1];
@@ -129,20 +143,45 @@ static int uninstalling(Sorting *s, bool quiet)
         delete[] claims;
         return UNINSTALLFAILED;
     }
+    // a file judged setup's may have been changed since (the dictionary
+    // still open, a mark set while the question was asked): held now, so
+    // that no one can change it any more, it is judged again by its bytes
     char failed[LISTTEXTSIZE] = "";
-    for (int i = 0; i < s->removecount; ++i)
+    for (int i = 0; i < s->removecount; ++i) {
+        if (i < judged && !stillasinstalled(s, s->remove[i], claims[i])) {
+            endclaim(claims[i], false);
+            copytext(s->keep[s->keepcount++], FILENAMESIZE, s->remove[i]);
+            continue;
+        }
         if (!endclaim(claims[i], true) && strlen(failed) + strlen(s->remove[i]) + 2 < sizeof failed) {
             appendtext(failed, sizeof failed, "\n");
             appendtext(failed, sizeof failed, s->remove[i]);
         }
+    }
     delete[] claims;
+    qsort(s->keep, (size_t)s->keepcount, FILENAMESIZE, comparenames);
+    listnames(kept, "", s->keep, s->keepcount);
     // only the shortcut setup makes: a record that names another file is no
     // reason to remove it
     char link[LINKPATHSIZE];
-    if (s->record->shortcut[0] != '\0' && shortcutpath(link, sizeof link) && sameword(link, s->record->shortcut))
+    if (s->record->shortcut[0] != '\0' && shortcutpath(link, sizeof link) && samepathname(link, s->record->shortcut))
         sfremove(link);
-    removeappentry(s->record->product);
-    uninstallreg(s->record->product);
+    // only the entry and the install record of this install: a record whose
+    // product names another program is no reason to remove that one's
+    char left[LISTTEXTSIZE] = "";
+    if (!removeappentry(s->record->product, s->folder)) {
+        snprintf(left, sizeof left, "\n\nThe entry \"%s\" among the installed programs was left as it is: it is "
+                 "not the entry of %s.", s->record->product, s->folder);
+    }
+    char recorded[LOCNSIZE];
+    if (!installedfolder(s->record->product, recorded) || samepathname(recorded, s->folder)) {
+        uninstallreg(s->record->product);
+    } else {
+        char line[LISTTEXTSIZE];
+        snprintf(line, sizeof line, "\n\nThe install record of \"%s\" was left as it is: it names another "
+                 "folder, %s.", s->record->product, recorded);
+        appendtext(left, sizeof left, line);
+    }
     removefolder(s->folder);
     if (quiet) return UNINSTALLDONE;
     snprintf(text, sizeof text, "%s was removed.", VERSION_PRODUCT);
@@ -156,6 +195,7 @@ static int uninstalling(Sorting *s, bool quiet)
         appendtext(text, sizeof text, "\n\nThese files could not be removed:");
         appendtext(text, sizeof text, failed);
     }
+    appendtext(text, sizeof text, left);
     tell(text);
     return UNINSTALLDONE;
 }

@@ -20,9 +20,4 @@ enum {
 // asks and tells nothing, and keeps the user's files.
 int uninstall(const char *folder, bool quiet);
 
-// What uninstall needs of the window side: a Yes/No question (true for Yes),
-// with No as the default button when nodefault; and a message.
-bool askyesno(const char *text, bool nodefault);
-void tell(const char *text);
-
 #endif

@@ -9,11 +9,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/commandline.h"
 #include "common/text.h"
 #include "common/version.h"
 #include "inst/appentry.h"
 #include "inst/files.h"
 #include "inst/paths.h"
+#include "inst/shell.h"
 #include "inst/uninstall.h"
 #include "inst/uninstallrun.h"
 
@@ -24,19 +26,6 @@ bool askyesno(const char *text, bool nodefault)
 }
 
 void tell(const char *text) { MessageBoxA(nullptr, text, VERSION_PRODUCT, MB_OK | MB_SETFOREGROUND); }
-
-// The command line after the program's name and the spaces that follow it.
-static const char *tailof(const char *line)
-{
-    if (*line == '"') {
-        const char *end = strchr(line + 1, '"');
-        line = end != nullptr ? end + 1 : line + strlen(line);
-    } else {
-        while (*line != '\0' && *line != ' ' && *line != '\t') ++line;
-    }
-    while (*line == ' ' || *line == '\t') ++line;
-    return line;
-}
 
 // Takes the next word of *at when it is word (any case), and the spaces after it.
 static bool takeword(const char **at, const char *word)
@@ -57,7 +46,7 @@ struct Request {
 // "/uninstall [/quiet] [/wait PID "FOLDER"]"; false for any other command line.
 static bool parse(const char *line, Request *r)
 {
-    const char *at = tailof(line);
+    const char *at = commandtail(line);
     memset(r, 0, sizeof *r);
     if (!takeword(&at, UNINSTALLSWITCH)) return false;
     r->quiet = takeword(&at, QUIETSWITCH);
@@ -73,11 +62,7 @@ static bool parse(const char *line, Request *r)
         return acceptfolder(r->folder);
     }
     char self[FULLPATHSIZE];
-    DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
-    char *cut = length > 0 && length < sizeof self ? strrchr(self, '\\') : nullptr;
-    if (cut == nullptr) return false;
-    cut[1] = '\0';
-    return copytext(r->folder, sizeof r->folder, self);
+    return programfolder(self, sizeof self) && copytext(r->folder, sizeof r->folder, self);
 }
 
 // Starts a copy of this program in the temporary folder to uninstall folder
@@ -87,9 +72,8 @@ static bool handover(const Request *r)
     char self[FULLPATHSIZE];
     char temp[MAX_PATH];
     char copy[FULLPATHSIZE];
-    DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
     DWORD templength = GetTempPathA(sizeof temp, temp);
-    if (length == 0 || length >= sizeof self || templength == 0 || templength >= sizeof temp) return false;
+    if (!programpathname(self, sizeof self) || templength == 0 || templength >= sizeof temp) return false;
     snprintf(copy, sizeof copy, "%suninstall-%lu.exe", temp, GetCurrentProcessId());
     if (!CopyFileA(self, copy, FALSE)) return false;
     char folder[LOCNSIZE];
@@ -116,10 +100,7 @@ bool uninstallrun(const char *commandline, int *status)
     if (!parse(commandline, &r)) return false;
     *status = 1;
     char self[FULLPATHSIZE];
-    DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
-    char *cut = length > 0 && length < sizeof self ? strrchr(self, '\\') : nullptr;
-    if (cut != nullptr) cut[1] = '\0';
-    if (r.waitfor == 0 && cut != nullptr && samepathname(self, r.folder)) {
+    if (r.waitfor == 0 && programfolder(self, sizeof self) && samepathname(self, r.folder)) {
         if (!handover(&r) && !r.quiet) tell("The uninstaller could not be started from the temporary folder.");
         return true;
     }
@@ -131,7 +112,7 @@ bool uninstallrun(const char *commandline, int *status)
         }
     }
     uninstall(r.folder, r.quiet);
-    if (r.waitfor != 0 && GetModuleFileNameA(nullptr, self, sizeof self) > 0)
+    if (r.waitfor != 0 && programpathname(self, sizeof self))
         MoveFileExA(self, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);  // the copy in the temporary folder, when allowed
     return true;
 }

@@ -81,6 +81,14 @@ RegHandle regcreatekey(const char *path, unsigned long *disposition)
     return new RegistryKey{path};
 }
 
+RegHandle regopenkey(const char *path)
+{
+    calls.push_back(std::string("open ") + path);
+    if (hive.count(keyof(path)) == 0) return nullptr;
+    ++open;
+    return new RegistryKey{path};
+}
+
 bool regqueryvalue(RegHandle key, const char *name, unsigned long *type, unsigned char *data,
                    unsigned long *size)
 {

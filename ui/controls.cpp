@@ -284,19 +284,11 @@ void tkfillbegin(Dialog d, int id)
     fillbegin(window(d), id);
 }
 
-static bool iscombo(Dialog d, int id)
-{
-    char name[16] = "";
-    HWND control = GetDlgItem(window(d), id);
-    return control != nullptr && GetClassNameA(control, name, sizeof name) > 0 &&
-           lstrcmpiA(name, "ComboBox") == 0;
-}
-
 void tkfillend(Dialog d, int id)
 {
     fillend(window(d), id);
-    if (iscombo(d, id))
-        fitdroppedwidth(GetDlgItem(window(d), id), nullptr);
+    HWND control = GetDlgItem(window(d), id);
+    if (control != nullptr && iscombo(control)) fitdroppedwidth(control, nullptr);
 }
 
 void tkcomboadd(Dialog d, int id, const char *text)

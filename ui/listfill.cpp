@@ -3,9 +3,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/blocks.h"
 #include "ui/listmirror.h"
 #include "ui/listorder.h"
 #include "ui/toolkitseam.h"
+
+bool iscombo(HWND control)
+{
+    char name[16] = "";
+    return GetClassNameA(control, name, sizeof name) > 0 && lstrcmpiA(name, "ComboBox") == 0;
+}
 
 namespace {
 
@@ -26,13 +33,6 @@ struct Refill {
 
 Refill refill = {nullptr, 0, nullptr, false, false, nullptr, 0, 0, 0};
 
-bool iscombo(HWND control)
-{
-    char name[16] = "";
-    GetClassNameA(control, name, sizeof name);
-    return lstrcmpiA(name, "ComboBox") == 0;
-}
-
 void addone(const char *text)
 {
     SendMessageA(refill.control, refill.combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
@@ -41,7 +41,7 @@ void addone(const char *text)
 
 void forget()
 {
-    free(refill.text);
+    freeblock(refill.text);
     refill.text = nullptr;
     refill.used = 0;
     refill.size = 0;
@@ -60,7 +60,7 @@ void godirect()
 bool keep(const char *text)
 {
     size_t length = strlen(text) + 1;
-    if (!growtext(&refill.text, &refill.size, refill.used, length)) return false;
+    if (!growitems(&refill.text, &refill.size, refill.used, length, TEXTFIRST)) return false;
     memcpy(refill.text + refill.used, text, length);
     refill.used += length;
     ++refill.count;
@@ -93,15 +93,7 @@ int comparekeys(int a, int b, void *context)
 
 bool roomforkey(Placing *p, int length)
 {
-    size_t wanted = p->keysused + static_cast<size_t>(length);
-    if (wanted <= p->keyssize) return true;
-    size_t size = p->keyssize == 0 ? 65536 : p->keyssize;
-    while (size < wanted) size *= 2;
-    unsigned char *grown = static_cast<unsigned char *>(realloc(p->keys, size));
-    if (grown == nullptr) return false;
-    p->keys = grown;
-    p->keyssize = size;
-    return true;
+    return growitems(&p->keys, &p->keyssize, p->keysused, static_cast<size_t>(length), TEXTFIRST);
 }
 
 // Appends the sort key of item i; false when memory ran out or the platform
@@ -145,7 +137,7 @@ void dropkeys(Placing *p)
 {
     free(p->keystart);
     free(p->keylength);
-    free(p->keys);
+    freeblock(p->keys);
     p->keystart = nullptr;
     p->keylength = nullptr;
     p->keys = nullptr;

@@ -18,4 +18,7 @@ bool fillpending(HWND dialog, int id, const char *text);
 // Places the items and redraws the control.
 void fillend(HWND dialog, int id);
 
+// Whether control is a drop-down list rather than a list box.
+bool iscombo(HWND control);
+
 #endif

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/blocks.h"
 #include "common/text.h"
 #include "dictionary/toolkit.h"
 
@@ -24,21 +25,17 @@ Mirror mirror = {nullptr, nullptr, 0, 0, nullptr, 0, 0, 0};
 
 void release()
 {
-    free(mirror.text);
-    free(mirror.starts);
+    freeblock(mirror.text);
+    freeblock(mirror.starts);
     mirror = Mirror{nullptr, nullptr, 0, 0, nullptr, 0, 0, 0};
 }
 
 bool grow(size_t textneeded)
 {
-    if (!growtext(&mirror.text, &mirror.size, mirror.used, textneeded)) return false;
-    if (mirror.count == mirror.room) {
-        int room = mirror.room == 0 ? 4096 : mirror.room * 2;
-        int *starts = static_cast<int *>(realloc(mirror.starts, sizeof(int) * static_cast<size_t>(room)));
-        if (starts == nullptr) return false;
-        mirror.starts = starts;
-        mirror.room = room;
-    }
+    if (!growitems(&mirror.text, &mirror.size, mirror.used, textneeded, TEXTFIRST)) return false;
+    size_t room = static_cast<size_t>(mirror.room);
+    if (!growitems(&mirror.starts, &room, static_cast<size_t>(mirror.count), 1, 4096)) return false;
+    mirror.room = static_cast<int>(room);
     return true;
 }
 
@@ -80,18 +77,6 @@ bool plainascii(const char *text)
 }
 
 } // namespace
-
-bool growtext(char **text, size_t *size, size_t used, size_t needed)
-{
-    if (*size - used >= needed) return true;
-    size_t grown = *size == 0 ? 65536 : *size;
-    while (grown - used < needed) grown *= 2;
-    char *block = static_cast<char *>(realloc(*text, grown));
-    if (block == nullptr) return false;
-    *text = block;
-    *size = grown;
-    return true;
-}
 
 void mirrorreset(HWND list)
 {

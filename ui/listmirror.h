@@ -35,9 +35,8 @@ void mirrorforget(HWND list);
 // list box's rule, NOITEM for none, or MIRRORUNSURE.
 int mirrorfindprefix(HWND list, const char *text);
 
-// Makes room for needed more bytes after the used ones of a block of text
-// from malloc that grows by doubling from 64 KB (the mirror's and a refill's
-// items); false, with the block as it was, when there is no memory.
-bool growtext(char **text, size_t *size, size_t used, size_t needed);
+// The first room of a block of items' text (the mirror's and a refill's),
+// which grows by doubling (common/blocks.h).
+enum { TEXTFIRST = 65536 };
 
 #endif

@@ -9,20 +9,6 @@
 #include "ui/layout.h"
 #include "dictionary/resource.h"
 
-const char *commandtail(const char *cmdline)
-{
-    const char *c = cmdline;
-    if (*c == '"') {
-        const char *close = strchr(c + 1, '"');
-        if (!close) return cmdline;  // an unclosed quote: the whole line, quote and all
-        c = close + 1;
-    } else {
-        while (*c && *c != ' ') ++c;
-    }
-    while (*c == ' ') ++c;
-    return c;
-}
-
 bool isnocount(const char *tail)
 {
     return sameword(tail, "\\nocount");

@@ -4,9 +4,7 @@
 
 #include "dictionary/toolkit.h"
 
-// The text after the program name and the spaces that follow it.  Points into
-// cmdline; only the space character separates, a tab belongs to the name.
-const char *commandtail(const char *cmdline);
+#include "common/commandline.h"
 
 // "\NOCOUNT" in any case, and nothing else, suppresses the usage count.
 bool isnocount(const char *tail);

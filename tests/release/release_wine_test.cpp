@@ -441,15 +441,19 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     EXPECT_EQ(first.exitcode(), 1);
     EXPECT_EQ(copy.answerbox(IDYES), VERSION_PRODUCT ": Remove " VERSION_PRODUCT " from " + INSTALLED + "?");
     const string mine = "\ndicbin.txt\ndicbin.txt.new\norlavexdic.txt\norlavexdic.txt.new\nstudylog.txt";
+    // the learner changes a file of setup's while the second question is open: it is theirs now
+    ASSERT_NE(copy.await(nullptr, MESSAGEBOXTEXT), nullptr);
+    ASSERT_TRUE(writewholefile(INSTALLED + "Read me.htm", "my notes"));
     EXPECT_EQ(copy.answerbox(IDNO), VERSION_PRODUCT ": These files in " + INSTALLED +
                                         " were changed or made by you, or are new copies kept beside them:" + mine +
                                         "\n\nRemove them too?");
     EXPECT_EQ(copy.answerbox(), VERSION_PRODUCT ": " VERSION_PRODUCT " was removed.\n\nThese files of yours were "
-                                "kept in " + INSTALLED + ":" + mine);
+                                "kept in " + INSTALLED + ":\nRead me.htm" + mine);
     EXPECT_EQ(copy.exitcode(), 1);
-    EXPECT_EQ(listing(INSTALLED),
-              (vector<string>{"dicbin.txt", "dicbin.txt.new", "orlavexdic.txt", "orlavexdic.txt.new", "studylog.txt"}))
+    EXPECT_EQ(listing(INSTALLED), (vector<string>{"Read me.htm", "dicbin.txt", "dicbin.txt.new", "orlavexdic.txt",
+                                                  "orlavexdic.txt.new", "studylog.txt"}))
         << "the user's files kept, in the folder kept for them";
+    EXPECT_EQ(readwholefile(INSTALLED + "Read me.htm"), "my notes");
     EXPECT_FALSE(fs::exists(startmenulink())) << "the shortcut is gone";
     EXPECT_FALSE(readvalue(entry, "DisplayName", &type, &command)) << "the entry is gone";
     EXPECT_FALSE(readvalue(PARENT + "\\VanTrel", "locn", &type, &command)) << "the install record is gone";

@@ -189,6 +189,9 @@ TEST_F(Rebuild, KeepingMarksAndLevelsCarriesEachToTheSameHeadwordAndNamesWhatIsL
          {"harbour 148 114", "harbour 0 116", "harbour 0 3", "mole 0 3"}, ": 2"},
         {"written once where it was twice", {{"harbour", "", 0, 3}, {"harbour", "", RevisionMark, LevelUnknown}},
          "harbour marvoc\n", {"harbour 0 3"}, string(": 0") + LOST + "\n\tharbour"},
+        // they were once named in byte order, not as the learner met them
+        {"lost, named in the old store's order", {{"zephyr", "", RevisionMark, 3}, {"anchor", "", 0, LevelHard}},
+         "keep marvoc\n", {"keep 0 3"}, string(": 0") + LOST + "\n\tzephyr\n\tanchor"},
         {"twelve lost", twelve, "keep marvoc\n", {"keep 148 3"},
          string(": 1") + LOST + "\n\tw101\n\tw102\n\tw103\n\tw104\n\tw105\n\tw106\n\tw107\n\tw108\n\tw109\n\tw110\n\tand 2 more"},
     };
@@ -256,6 +259,10 @@ TEST_F(Rebuild, TheSourceGivesTheWordsAndMeaningsItsEditorShows)
         {"a Ctrl-Z is a byte of the meaning", "a marvoc\nx\x1Ay\nb marvoc\nz\n", {"a", "b"}, {"x\x1Ay\r\n", "z\r\n"}},
         {"CR LF is a line feed, a lone CR stays", "a marvoc\r\nx\ry\r\n\r\nb marvoc\r\nz", {"a", "b"},
          {"x\ry\r\n\r\n", "z"}},
+        // such a source was once one entry whose headword was the whole file, under "Rebuilding done!"
+        {"a lone CR ends each line of a source with no line feed", "anchor marvoc\rA heavy hook.\rberth marvoc\rA place.\r",
+         {"anchor", "berth"}, {"A heavy hook.\r\n", "A place.\r\n"}},
+        {"UTF-8 with its mark, lone CRs", "\xEF\xBB\xBF" "a marvoc\rcaf\xC3\xA9\r", {"a"}, {"caf\xE9\r\n"}},
         {"UTF-8 with its mark", "\xEF\xBB\xBF" "abaft marvoc\ncaf\xC3\xA9 \xE2\x80\x93 na\xC3\xAFve\n", {"abaft"},
          {"caf\xE9 \x96 na\xEFve\r\n"}},
         {"UTF-8 without a mark", "caf\xC3\xA9 marvoc\n\xC5\x8D\xE2\x82\xAC\n", {"caf\xE9"}, {"?\x80\r\n"}},

@@ -94,6 +94,9 @@ struct ReinstallRow {
     const char *between;  // an archive installed in between; null for none
     string after;         // NAME's bytes afterwards
     string copy;          // where the archive's "two" went beside it; empty for nowhere
+    const char *shipsnew = nullptr;  // the archive's own NAME.new beside "two"; null for none
+    string released = "";            // the name the archive gives "two"; empty for NAME
+    const char *lined = nullptr;     // a line added to the record before the reinstall; null for none
 };
 
 TEST_F(Archive, ReinstallReplacesOnlyWhatSetupInstalledAndKeepsTheUsersWorkInUse)
@@ -109,6 +112,14 @@ TEST_F(Archive, ReinstallReplacesOnlyWhatSetupInstalledAndKeepsTheUsersWorkInUse
         {"NAME.new is setup's copy: replaced", "a.txt", true, "mine", nullptr, "early", "mine", "a.txt.new"},
         {"45 characters: NAME.new is 49", n45, true, "mine", nullptr, nullptr, "mine", n45 + ".new"},
         {"46 characters: no room for NAME.new", n46, true, "mine", nullptr, nullptr, "mine", "-"},
+        // the archive's own NAME.new once took the copy's place, and the copy was lost
+        {"the archive holds NAME.new too: the copy is NAME.new2", "a.txt", true, "mine", nullptr, nullptr, "mine",
+         "a.txt.new2", "theirs"},
+        // only ASCII letters were once one letter in two capitals: the unchanged file was taken for the user's
+        {"its name in other capitals, \xC9 for \xE9: replaced", "caf\xE9.htm", true, "one", nullptr, nullptr, "two", "",
+         nullptr, "CAF\xC9.HTM"},
+        {"a record naming it twice is damaged: kept", "a.txt", true, "one", nullptr, nullptr, "one", "a.txt.new",
+         nullptr, "", "installed 3 0000000000000000 A.TXT"},
     };
     for (const ReinstallRow &row : rows) {
         SCOPED_TRACE(row.what);
@@ -125,10 +136,17 @@ TEST_F(Archive, ReinstallReplacesOnlyWhatSetupInstalledAndKeepsTheUsersWorkInUse
             writewholefile(ARCHIVE, archive("", "Prog", {{row.name, row.between}}));
             ASSERT_EQ(extractinto("out"), INSTALLDONE);
         }
-        writewholefile(ARCHIVE, archive("", "Prog", {{row.name, "two"}, {"fresh.txt", "f"}}));
+        if (row.lined != nullptr) writewholefile("out/install.lst", readwholefile("out/install.lst") + row.lined + "\r\n");
+        const string released = row.released.empty() ? row.name : row.released;
+        std::vector<FakeFile> files = {{released, "two"}, {"fresh.txt", "f"}};
+        if (row.shipsnew != nullptr) files.push_back({row.name + ".new", row.shipsnew});
+        writewholefile(ARCHIVE, archive("", "Prog", files));
         resetregistry();
         int result = extractinto("out");
-        EXPECT_EQ(readwholefile(path), row.after);
+        EXPECT_EQ(readwholefile("out/" + released), row.after);
+        if (row.shipsnew != nullptr) {
+            EXPECT_EQ(readwholefile(path + ".new"), row.shipsnew) << "the archive's own NAME.new is installed";
+        }
         if (row.usernew != nullptr) {
             EXPECT_EQ(readwholefile(path + ".new"), row.usernew) << "the user's NAME.new is kept";
         }
@@ -171,6 +189,8 @@ struct UninstallRow {
     bool quiet;
     int result;
     Names left;  // in the folder afterwards; empty for the folder gone
+    const char *changedwhileasked = nullptr;  // a file of setup's the learner changes at the second question
+    const char *product = nullptr;            // the product the record is edited to name; null for none
 };
 
 TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsked)
@@ -183,8 +203,15 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
         {"the user's files removed too", {true, true}, nullptr, false, UNINSTALLDONE, {}},
         {"the program in use", {true, false}, "out\\prog.exe", false, UNINSTALLFAILED, all},
         {"quiet", {}, nullptr, true, UNINSTALLDONE, mine},
+        // it was once judged before the question and removed after it without a second look
+        {"a file changed while the second question is open is kept", {true, false}, nullptr, false, UNINSTALLDONE,
+         {"notes.txt", "store.bin", "store.bin.new", "words.txt"}, "words.txt"},
+        // an edited record once removed another program's entry and install record
+        {"a record naming another program leaves its entry", {true, false}, nullptr, false, UNINSTALLDONE, mine,
+         nullptr, "Other App"},
     };
     const string entry = UNINSTALLPARENT "Prog";
+    const string other = UNINSTALLPARENT "Other App";
     for (const UninstallRow &row : rows) {
         SCOPED_TRACE(row.what);
         std::filesystem::remove_all("out");
@@ -201,6 +228,17 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
         ASSERT_EQ(finishinstall("out\\"), 1) << "a reinstall rewrites the one entry";
         answers = row.answers;
         if (row.busy != nullptr) busyfiles.insert(row.busy);
+        if (row.changedwhileasked != nullptr) {
+            whileasking = [&](size_t asked) {
+                if (asked == 2) writewholefile(string("out/") + row.changedwhileasked, "marked while asked");
+            };
+        }
+        if (row.product != nullptr) {
+            string record = readwholefile("out/install.lst");
+            writewholefile("out/install.lst", "product " + string(row.product) + record.substr(record.find("\r\n")));
+            installreg(row.product, "D:\\Other\\");
+            writeappentry(row.product, "D:\\Other\\", "other.exe", 1);
+        }
         EXPECT_EQ(uninstall("out\\", row.quiet), row.result);
         Names left;
         for (const string &item : tree())
@@ -208,15 +246,28 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
         EXPECT_EQ(left, row.left);
         EXPECT_EQ(exists("out"), !row.left.empty()) << "the folder goes when nothing is left in it";
         bool removed = row.result == UNINSTALLDONE;
-        EXPECT_EQ(modelhaskey(entry), !removed);
-        EXPECT_EQ(modelhaskey(string(PARENT) + "\\Prog"), !removed);
+        EXPECT_EQ(modelhaskey(entry), !removed || row.product != nullptr);
+        EXPECT_EQ(modelhaskey(string(PARENT) + "\\Prog"), !removed || row.product != nullptr);
         EXPECT_EQ(exists(SHORTCUT), !removed);
+        if (row.product != nullptr) {
+            EXPECT_EQ(modelstring(other, "InstallLocation"), string("D:\\Other\\") + '\0') << "the other's entry stays";
+            EXPECT_EQ(modelstring(string(PARENT) + "\\Other App", "locn"), string("D:\\Other\\") + '\0');
+            EXPECT_EQ(uninstalllog.back(), "tell " VERSION_PRODUCT " was removed.\n\nThese files of yours were kept "
+                                           "in out\\:\nnotes.txt\nstore.bin\nstore.bin.new\n\nThe entry \"Other App\" "
+                                           "among the installed programs was left as it is: it is not the entry of "
+                                           "out\\.\n\nThe install record of \"Other App\" was left as it is: it names "
+                                           "another folder, D:\\Other\\.");
+        }
+        if (row.changedwhileasked != nullptr) {
+            EXPECT_EQ(readwholefile("out/words.txt"), "marked while asked") << "the learner's change is kept";
+            EXPECT_NE(uninstalllog.back().find("\nwords.txt"), string::npos) << "and named as kept";
+        }
         if (row.quiet) {
             EXPECT_TRUE(uninstalllog.empty());
         } else if (row.busy != nullptr) {
             EXPECT_EQ(uninstalllog.back(), "tell out\\prog.exe cannot be removed now: it is in use, perhaps by the "
                                            "dictionary still open. Close it and try again. Nothing was removed.");
-        } else if (row.left == mine) {
+        } else if (row.left == mine && row.product == nullptr) {
             EXPECT_EQ(uninstalllog[1], "ask no-default These files in out\\ were changed or made by you, or are new "
                                        "copies kept beside them:\nnotes.txt\nstore.bin\nstore.bin.new\n\nRemove them too?");
             EXPECT_EQ(uninstalllog.back(), "tell " VERSION_PRODUCT " was removed.\n\nThese files of yours were kept "

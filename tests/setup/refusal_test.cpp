@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <map>
 
 #include "inst/files.h"
 #include "inst/install.h"
 #include "inst/paths.h"
+#include "inst/uninstall.h"
+#include "tests/setup/shellmodel.h"
 #include "tests/registrymodel.h"
 #include "tests/setup/setupfixture.h"
 #include "tests/support/faultsweep.h"
@@ -42,7 +45,9 @@ TEST_F(Refusal, HostileNamesAreRefusedBeforeTheFirstFileIsWritten)
         {"\\\\?\\C:\\x", false}, {"\\\\.\\COM1", false}, {"file.txt:stream", false},
         {"sub\\file.txt", false}, {"CON", false}, {"nul.txt", false}, {"Com1", false},
         {"LPT9.log", false}, {"aux .txt", false}, {"conout$", false}, {"com\xB9", false},
-        {"dot.", false}, {"space ", false}, {"", false}, {"a*b", false}, {"tab\tname", false},
+        {"dot.", false}, {"space ", false},
+        // two names for one file once gave two "kept" lines for one file, or one file for two
+        {"first.txt", false}, {"FIRST.TXT", false}, {"", false}, {"a*b", false}, {"tab\tname", false},
         {string(50, 'x'), false},  // no NUL inside the field
         {string(49, 'x'), true}, {"..hidden", true}, {"CONFIG.SYS", true}, {"COM10", true},
         {"nully.txt", true}, {"caf\xE9.txt", true}, {" lead.txt", true},
@@ -373,6 +378,75 @@ TEST_F(Refusal, AReinstallThatFailsAnywhereLeavesNoPartialFileAndASecondTryInsta
         });
     }
     printf("[ figures  ] reinstall: %d faults injected so far\n", injected);
+}
+
+// The bytes of every file in the folder out, by name.
+using Folder = std::map<string, string>;
+static std::vector<Folder> moments;
+
+static void keepmoment()
+{
+    Folder f;
+    for (const auto &item : std::filesystem::directory_iterator("out"))
+        f[item.path().filename().string()] = readwholefile(item.path().string());
+    moments.push_back(f);
+}
+
+static void restore(const Folder &f)
+{
+    std::filesystem::remove_all("out");
+    std::filesystem::create_directory("out");
+    for (const auto &file : f) writewholefile("out/" + file.first, file.second);
+}
+
+// A reinstall once wrote the record last: cut short after a file took its
+// place, it left setup's new file looking like the user's, so the
+// uninstaller kept it and the next release went beside it as NAME.new.  At
+// every moment the reinstall may be cut short, the record there tells every
+// file of setup's from the user's.
+TEST_F(Refusal, AReinstallCutShortAtAnyMomentLeavesARecordThatTellsSetupsFilesFromTheUsers)
+{
+    writewholefile(ARCHIVE, archive("", "Prog", {{"a.txt", "a1"}, {"b.txt", "b1"}, {"c.txt", "c1"}}));
+    ASSERT_EQ(extractinto("out"), INSTALLDONE);
+    writewholefile("out/b.txt", "mine");
+    const string release = archive("", "Prog", {{"a.txt", "a2"}, {"b.txt", "b2"}, {"c.txt", "c2"}, {"d.txt", "d"}});
+    writewholefile(ARCHIVE, release);
+    moments.clear();
+    setupfaults.besidereplace = keepmoment;
+    ASSERT_EQ(extractinto("out"), INSTALLDONE);
+    clearsetupfaults();
+    EXPECT_EQ(moments.size(), 2u * 6) << "before and after the record, four files and the record again";
+    for (size_t m = 0; m < moments.size(); ++m) {
+        SCOPED_TRACE("cut short at moment " + std::to_string(m));
+        restore(moments[m]);
+        resetshellmodel();
+        answers = {true, false};
+        EXPECT_EQ(uninstall("out\\", false), UNINSTALLDONE);
+        Names left, mine = {"b.txt"};
+        if (moments[m].count("b.txt.new") != 0) mine.push_back("b.txt.new");
+        for (const auto &item : std::filesystem::directory_iterator("out")) left.push_back(item.path().filename().string());
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, mine) << "an uninstall keeps the user's files alone";
+        restore(moments[m]);
+        resetregistry();
+        EXPECT_EQ(extractinto("out"), INSTALLDONE) << "a third install";
+        EXPECT_EQ(installkept, string("\nb.txt: b.txt.new")) << "only the user's file is kept, its copy beside it";
+        for (const char *name : {"a.txt", "c.txt", "d.txt"}) EXPECT_FALSE(exists(string("out/") + name + ".new")) << name;
+        EXPECT_EQ(readwholefile("out/a.txt") + readwholefile("out/b.txt") + readwholefile("out/d.txt"), "a2mined");
+    }
+}
+
+TEST(SetupNames, TwoNamesAreOneFileWhenTheFileSystemComparesThemEqual)
+{
+    struct Row { const char *a, *b; bool same; } rows[] = {
+        {"Read me.htm", "READ ME.HTM", true}, {"caf\xE9.htm", "CAF\xC9.HTM", true}, {"\xFF", "\x9F", true},
+        {"\x9A\x9C\x9E", "\x8A\x8C\x8E", true}, {"out/a.txt", "OUT\\A.TXT", true}, {"", "", true},
+        {"a.txt", "a.txt.new", false}, {"\xF7", "\xD7", false}, {"caf\xE9", "cafe", false}, {"", "a", false},
+    };
+    for (const Row &row : rows) {
+        EXPECT_EQ(samepathname(row.a, row.b), row.same) << row.a << " and " << row.b;
+        EXPECT_EQ(samepathname(row.b, row.a), row.same) << row.b << " and " << row.a;
+    }
 }
 
 TEST(SetupTitle, NamesAreCutToTwentyCharactersAndAnEmptyNameSaysInstallation)

@@ -1,6 +1,8 @@
 #include "tests/setup/shellmodel.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "inst/shell.h"
@@ -12,12 +14,14 @@ namespace fs = std::filesystem;
 std::set<std::string> busyfiles;
 std::vector<bool> answers;
 std::vector<std::string> uninstalllog;
+std::function<void(size_t)> whileasking;
 
 void resetshellmodel()
 {
     busyfiles.clear();
     answers.clear();
     uninstalllog.clear();
+    whileasking = nullptr;
 }
 
 static std::string native(std::string path)
@@ -42,12 +46,22 @@ bool copyprogram(const char *target) { return writewholefile(native(target), "un
 
 struct RemovalClaim {
     std::string path;
+    std::string bytes;  // as they were when it was claimed: no one else may change them now
+    size_t at;
 };
 
 RemovalClaim *claimremoval(const char *path)
 {
     if (busyfiles.count(path) != 0 || !fs::is_regular_file(native(path))) return nullptr;
-    return new RemovalClaim{native(path)};
+    return new RemovalClaim{native(path), readwholefile(native(path)), 0};
+}
+
+size_t claimread(RemovalClaim *claim, void *buffer, size_t size)
+{
+    size_t got = std::min(size, claim->bytes.size() - claim->at);
+    memcpy(buffer, claim->bytes.data() + claim->at, got);
+    claim->at += got;
+    return got;
 }
 
 bool endclaim(RemovalClaim *claim, bool remove)
@@ -75,6 +89,7 @@ bool removefolder(const char *folder)
 bool askyesno(const char *text, bool nodefault)
 {
     uninstalllog.push_back(std::string(nodefault ? "ask no-default " : "ask ") + text);
+    if (whileasking) whileasking(uninstalllog.size());
     bool yes = !answers.empty() && answers.front();
     if (!answers.empty()) answers.erase(answers.begin());
     return yes;

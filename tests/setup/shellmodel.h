@@ -6,6 +6,7 @@
 #ifndef VANTREL_SHELLMODEL_H
 #define VANTREL_SHELLMODEL_H
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@
 extern std::set<std::string> busyfiles;       // as the uninstaller names them
 extern std::vector<bool> answers;             // the next answers, Yes as true; No when none is left
 extern std::vector<std::string> uninstalllog; // "ask TEXT", "ask no-default TEXT", "tell TEXT"
+// Called while a question is open, with the number of lines logged by then
+// (the question the last); null for nothing.
+extern std::function<void(size_t)> whileasking;
 void resetshellmodel();
 
 #endif

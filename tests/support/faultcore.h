@@ -20,12 +20,14 @@ struct FaultCore {
     int failpart;      // the second part of a record read in parts
     int failskip;      // a move past bytes not wanted
     int failwrite;
+    int failblock;     // a block of memory (common/blocks.h), wherever it is asked for
     // counted as they happen, of the calls that hit the file
     int opens;
     int reads;
     int parts;
     int skips;
     int writes;
+    int blocks;
 };
 
 inline bool faultaimedat(const FaultCore &core, const char *path)

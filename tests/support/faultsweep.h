@@ -18,6 +18,7 @@ const CountedFault FAILEDREAD = {"read", &FaultCore::failread, &FaultCore::reads
 const CountedFault FAILEDPART = {"part-read", &FaultCore::failpart, &FaultCore::parts};
 const CountedFault FAILEDSKIP = {"skip", &FaultCore::failskip, &FaultCore::skips};
 const CountedFault FAILEDWRITE = {"write", &FaultCore::failwrite, &FaultCore::writes};
+const CountedFault FAILEDBLOCK = {"block of memory", &FaultCore::failblock, &FaultCore::blocks};
 
 // strike(n) arms the n-th call, runs, checks and tells whether the fault
 // struck; the sweep ends at the first n that did not.  Returns how many struck.

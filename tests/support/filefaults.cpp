@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "common/blocks.h"
 #include "dictionary/fileio.h"
 
 FileFaults filefaults = {{}, false, -1, false, false, false, 0, 0, nullptr};
@@ -40,11 +41,17 @@ size_t __real_fileread(DataFile *f, void *buffer, size_t size);
 size_t __real_filereadmore(DataFile *f, size_t skip, void *buffer, size_t size);
 bool __real_fileskip(DataFile *f, size_t size);
 size_t __real_filewrite(DataFile *f, const void *buffer, size_t size);
-bool __real_filereadline(DataFile *f, char *buffer, int size);
 bool __real_fileflush(DataFile *f);
 bool __real_fileerror(DataFile *f);
 bool __real_fileclose(DataFile *f);
 bool __real_filereplace(const char *source, const char *target);
+void *__real_newblock(size_t count, size_t size);
+
+void *__wrap_newblock(size_t count, size_t size)
+{
+    if (faultstrikes(filefaults, &filefaults.blocks, filefaults.failblock)) return nullptr;
+    return __real_newblock(count, size);
+}
 
 DataFile *__wrap_fileopen(const char *path, const char *mode)
 {
@@ -98,12 +105,6 @@ size_t __wrap_filewrite(DataFile *f, const void *buffer, size_t size)
         if (filefaults.writelimit >= 0) filefaults.writelimit -= (long long)size;
     }
     return __real_filewrite(f, buffer, size);
-}
-
-bool __wrap_filereadline(DataFile *f, char *buffer, int size)
-{
-    if (strikes(f, &filefaults.reads, filefaults.failread)) return false;
-    return __real_filereadline(f, buffer, size);
 }
 
 bool __wrap_fileflush(DataFile *f)

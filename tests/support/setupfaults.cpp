@@ -8,7 +8,7 @@
 
 #include "inst/files.h"
 
-SetupFaults setupfaults = {{}, 0, false, false, false, 0, 0, 0, 0};
+SetupFaults setupfaults = {{}, 0, false, false, false, 0, 0, 0, 0, nullptr};
 
 static AimedFiles aimed;
 
@@ -86,7 +86,10 @@ bool __wrap_sfreplace(const char *source, const char *target)
 {
     if (faultaimedat(setupfaults, target) && faultstrikes(setupfaults, &setupfaults.replaces, setupfaults.failreplace))
         return false;
-    return __real_sfreplace(source, target);
+    if (setupfaults.besidereplace != nullptr) setupfaults.besidereplace();
+    bool replaced = __real_sfreplace(source, target);
+    if (setupfaults.besidereplace != nullptr) setupfaults.besidereplace();
+    return replaced;
 }
 
 bool __wrap_makefolder(const char *folder)

@@ -16,6 +16,9 @@ struct SetupFaults : FaultCore {
     int failreplace;      // the n-th putting of a file in the place of a matching target fails
     int syncs;            // counted as they happen
     int replaces;
+    // called just before and just after each replace, the moments between
+    // which a crash leaves the files as they are; null for none
+    void (*besidereplace)();
 };
 
 extern SetupFaults setupfaults;

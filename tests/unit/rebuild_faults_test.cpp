@@ -149,6 +149,8 @@ TEST_F(RebuildFaults, AFailedOpenReadOrWriteOfAnyFileLeavesTheOldStoreOrTheWhole
         {NEWSTOREFILE, FAILEDREAD, nullptr},         {NEWSTOREFILE, FAILEDWRITE, STORENOTWRITTEN},
         {STOREFILE, FAILEDOPEN, nullptr},            {STOREFILE, FAILEDREAD, nullptr},
         {STOREFILE, FAILEDWRITE, nullptr},
+        // the keeping rebuild once counted an entry whose word found no room, and its sort read far outside them
+        {STOREFILE, FAILEDBLOCK, nullptr},
     };
     int injected = 0;
     for (const Command &c : COMMANDS) {
