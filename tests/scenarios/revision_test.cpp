@@ -336,6 +336,7 @@ TEST_F(Review, AWordMovedInTheStoreIsFoundByItsHeadwordAndOneNoLongerThereIsSkip
     whilereviewing([&](Dialog box) {
         // rebuilt meanwhile: berth is the first record now, bollard gone
         writestore({{"berth", "A ship's place, rebuilt.", 0, LevelEasy}, {"anchor", "A heavy hook.", 0, LevelHard}});
+        userfocus(box, IDC_REVIEWMEANING);  // Enter in the meaning box presses "&Show meaning"
         userenter(box);
         look(box);
         userclick(box, IDC_REVIEWKNEW);
