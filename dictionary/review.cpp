@@ -265,7 +265,7 @@ static Found findreviewed(Dialog r, const ReviewItem &item, const char *mode, St
         scan->number = item.number - 1;
         if (nextword(scan, entry) && strcmp(entry->word, item.word) == 0) {
             if (scanrest(scan, entry)) return FOUND;
-            closestore(r, store);
+            fileclose(store);
             tellstoremissing(r);
             return FAILED;
         }
