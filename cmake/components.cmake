@@ -35,10 +35,15 @@ set(DICTIONARY_SOURCES
     dictionary/levels.cpp
     dictionary/lookup.cpp
     dictionary/rebuild.cpp
+    dictionary/review.cpp
     dictionary/revision.cpp
+    dictionary/schedule.cpp
     dictionary/search.cpp
     dictionary/storescan.cpp
+    dictionary/studydate.cpp
+    dictionary/studylog.cpp
     dictionary/studyrecord.cpp
+    dictionary/today.cpp
     dictionary/wordlist.cpp)
 set(DIALOG_SOURCES
     ui/dispatch.cpp
@@ -129,8 +134,8 @@ set(SETUPFAULTS_WRAPPED sfopen sfread sfwrite sfskip sfclose sfsync sfreplace ma
 
 # add_testsupport(SUFFIX GTEST target): object libraries of the tests' own
 # code, compiled once and linked into each test program that names them:
-# testsupportSUFFIX (tests/support/: the scratch folders and stores, over
-# GoogleTest's target), filefaultsSUFFIX and setupfaultsSUFFIX (the file
+# testsupportSUFFIX (tests/support/: the scratch folders and stores, today's
+# date, over GoogleTest's target), filefaultsSUFFIX and setupfaultsSUFFIX (the file
 # layers with faults, each with its --wrap).  testsupport calls filefaults:
 # a program names both.
 function(add_testsupport suffix)
@@ -147,4 +152,6 @@ function(add_testsupport suffix)
     target_link_libraries(filefaults${suffix} PUBLIC store${suffix})
     target_link_libraries(setupfaults${suffix} PUBLIC setupcore${suffix})
     target_link_libraries(testsupport${suffix} PUBLIC dialog${suffix} ${ARG_GTEST})
+    # today's date as the tests set it (tests/support/testtoday.h)
+    target_link_options(testsupport${suffix} INTERFACE LINKER:--wrap=localtoday)
 endfunction()
