@@ -1,6 +1,7 @@
 // dialogbench: keystrokes on the real main dialog, built from the real
-// template 100 with the real dialog procedure and controls, and the peak
-// memory of vantrel.exe.  Windows only; runs under Wine.
+// template 100 with the real dialog procedure and controls, the real review
+// box (template 300), and the peak memory of vantrel.exe.  Windows only;
+// runs under Wine.
 //
 //   dialogbench [--sizes 1000,5000,20000,50000] [--breakdown 1000,20000]
 //               [--runs 9] [--csv FILE] [--work FOLDER] [--vantrel PATH]
@@ -13,7 +14,9 @@
 //
 // A keystroke is timed from the character sent to the focused edit box until
 // the dialog has handled it and painted what changed: the lookup or the
-// narrowing, the list box refill and its redraw included.
+// narrowing, the list box refill and its redraw included.  The review box is
+// timed from the menu command until its first word is painted, and a grade
+// from the click on "I knew it" until the next word is painted.
 #include <windows.h>
 
 #include <cstdio>
@@ -28,6 +31,7 @@
 #include "bench/memory.h"
 #include "common/text.h"
 #include "dictionary/readahead.h"
+#include "dictionary/review.h"
 #include "dictionary/store.h"
 #include "dictionary/toolkit.h"
 #include "ui/mainwindow.h"
@@ -39,7 +43,8 @@ static HWND dialog = nullptr;
 
 static int answerok(const char *text, const char *caption, int)
 {
-    printf("  message box \"%s\": %s\n", caption, text);
+    // the review's outcome, once a run, is not worth a line each
+    if (strcmp(caption, REVIEWCAPTION) != 0) printf("  message box \"%s\": %s\n", caption, text);
     return IDOK;
 }
 
@@ -233,6 +238,45 @@ static void narrowbreakdown(int entries, int runs, double plainms, bool shortcut
     toolkitshortcuts = true;
 }
 
+// The review box's part of a run: it is made by the tests' seam of the
+// toolkit (tests/toolkithooks.h) from its template, with its procedure.
+static double reviewstarted = 0;
+static std::vector<double> reviewopens, reviewgrades;
+
+static void settlebox(HWND box)
+{
+    pump();
+    RedrawWindow(box, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+static void gradeonce(HWND box)
+{
+    settlebox(box);
+    reviewopens.push_back(nowms() - reviewstarted);
+    SendMessageA(GetDlgItem(box, IDC_REVIEWSHOW), BM_CLICK, 0, 0);
+    settlebox(box);
+    double graded = nowms();
+    SendMessageA(GetDlgItem(box, IDC_REVIEWKNEW), BM_CLICK, 0, 0);
+    settlebox(box);
+    reviewgrades.push_back(nowms() - graded);
+    SendMessageA(GetDlgItem(box, IDC_REVIEWSTOP), BM_CLICK, 0, 0);
+}
+
+static void benchreviewbox(int entries, int runs, double plainms)
+{
+    reviewopens.clear();
+    reviewgrades.clear();
+    reviewhook = gradeonce;
+    for (int run = 0; run <= runs; ++run) {
+        reviewstarted = nowms();
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDM_REVIEW, 0), 0);
+        settle();
+    }
+    reviewhook = nullptr;
+    addfigure(entries, "review box opened", timingof(reviewopens, true), plainms, 0, "3x read");
+    addfigure(entries, "review box, a grade", timingof(reviewgrades, true), plainms, 0, "1.5x read");
+}
+
 static void benchkeys(int entries, int runs, bool wantbreakdown, const Glossary &glossary)
 {
     Timing plain = timeruns(runs, [] { plainread("dicbin.txt"); });
@@ -276,6 +320,7 @@ static void benchkeys(int entries, int runs, bool wantbreakdown, const Glossary 
     SendMessageA(control(IDC_CONTAINSON), BM_CLICK, 0, 0);
     settle();
     timekey(entries, runs, plainms, "keystroke, contains box, first letter", IDC_CONTAINS, "", 'a');
+    benchreviewbox(entries, runs, plainms);
 
     DestroyWindow(dialog);
     pump();

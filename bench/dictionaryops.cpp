@@ -1,11 +1,13 @@
 // The dictionary operations on the headless main dialog, each called as its
 // command calls it, on the store in the working folder.
 #include <cstring>
+#include <vector>
 
 #include "bench/measure.h"
 #include "bench/operations.h"
 #include "dictionary/lookup.h"
 #include "dictionary/levels.h"
+#include "dictionary/review.h"
 #include "dictionary/revision.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"
@@ -122,6 +124,39 @@ static void benchrewrites(Dialog d, const Glossary &g, int runs, double plainms)
     addfigure(g.entries, "level change, last entry", t, plainms, 0, "");
 }
 
+// The review opened (the marked entries and the log read, the first due word
+// shown), its first meaning shown and its first grade, "I knew it" (the
+// level written and put on the disk, the log line appended and put on the
+// disk, the next word shown), once a run.
+static void benchreview(Dialog d, const Glossary &g, int runs, double plainms)
+{
+    std::vector<double> opens, meanings, grades;
+    char progress[64] = "";
+    double started = 0;
+    reviewuser = [&](Dialog box) {
+        opens.push_back(nowms() - started);
+        tkgettext(box, IDC_REVIEWPROGRESS, progress, sizeof progress);
+        double shown = nowms();
+        raisecommand(box, IDC_REVIEWSHOW, NOTIFY_CLICKED);
+        double graded = nowms();
+        raisecommand(box, IDC_REVIEWKNEW, NOTIFY_CLICKED);
+        meanings.push_back(graded - shown);
+        grades.push_back(nowms() - graded);
+    };
+    for (int run = 0; run <= runs; ++run) {
+        d->answers.push_back(ANSWER_YES);  // review anyway, should none be due
+        started = nowms();
+        reviewmarked(d);
+    }
+    reviewuser = nullptr;
+    d->answers.clear();
+    char name[64];
+    snprintf(name, sizeof name, "review opened: %s", progress);
+    addfigure(g.entries, name, timingof(opens, true), plainms, 0, "3x read");
+    addfigure(g.entries, "review, the meaning shown", timingof(meanings, true), plainms, 0, "");
+    addfigure(g.entries, "review, a grade", timingof(grades, true), plainms, 0, "1.5x read");
+}
+
 void benchdictionary(const Glossary &glossary, int runs, double plainms)
 {
     Dialog d = startdialog("\\NOCOUNT");
@@ -130,6 +165,7 @@ void benchdictionary(const Glossary &glossary, int runs, double plainms)
     benchnarrowing(d, glossary, runs, plainms);
     benchsearch(d, glossary, runs, plainms);
     benchrewrites(d, glossary, runs, plainms);
+    benchreview(d, glossary, runs, plainms);
     filtersoff(d);
     closedialog(d);
 }

@@ -11,6 +11,9 @@
 #include "dictionary/compile.h"
 #include "dictionary/fileio.h"
 #include "dictionary/store.h"
+#include "dictionary/storescan.h"
+#include "dictionary/studydate.h"
+#include "dictionary/studylog.h"
 
 static unsigned nextrandom(unsigned *state)
 {
@@ -176,8 +179,29 @@ bool markandgrade(const char *storepath, unsigned seed)
     return fileclose(store) && ok;
 }
 
+bool writestudylog(const char *storepath, const char *path)
+{
+    DataFile *store = fileopen(storepath, "rb");
+    DataFile *log = fileopen(path, "wb");
+    bool written = store != nullptr && log != nullptr;
+    StoreScan scan;
+    startscan(&scan, store, written ? countrecords(RECORDSIZE, storepath) : 0);
+    DictEntry entry;
+    long today = localtoday();
+    for (int n = 0; written && nextword(&scan, &entry) && scanlevel(&scan, &entry); ++n) {
+        char date[DATESIZE], line[200];
+        writedate(today - n % 30, date);
+        int length = snprintf(line, sizeof line, "%s\t%s\t%d\t%s\r\n", date, entry.word, entry.level, KNEWTEXT);
+        written = length > 0 && filewrite(log, line, (size_t)length) == (size_t)length;
+    }
+    if (store != nullptr) written = fileclose(store) && written;
+    if (log != nullptr) written = fileclose(log) && written;
+    return written;
+}
+
 bool makeglossary(int entries, Glossary *glossary)
 {
     return writeglossary("orlavexdic.txt", entries, 20240611u + (unsigned)entries, glossary) &&
-           compilefiles("orlavexdic.txt", STOREFILE) == COMPILED && markandgrade(STOREFILE, 7u);
+           compilefiles("orlavexdic.txt", STOREFILE) == COMPILED && markandgrade(STOREFILE, 7u) &&
+           writestudylog(STOREFILE, STUDYLOG);
 }

@@ -24,8 +24,14 @@ bool writeglossary(const char *path, int entries, unsigned seed, Glossary *gloss
 // all five, as a store looks after some months of use.  False on a file fault.
 bool markandgrade(const char *storepath, unsigned seed);
 
-// Both of the above, then the store compiled from the source in the working
-// folder: "orlavexdic.txt" and "dicbin.txt", as the program finds them.
+// A study log at path of one line for each entry of the store, marked or
+// not, each last reviewed up to a month before today at the level it holds,
+// as a log looks after some months of use.  False on a file fault.
+bool writestudylog(const char *storepath, const char *path);
+
+// All of the above, then the store compiled from the source in the working
+// folder: "orlavexdic.txt", "dicbin.txt" and "studylog.txt", as the program
+// finds them.
 bool makeglossary(int entries, Glossary *glossary);
 
 #endif

@@ -26,11 +26,18 @@ Timing timeruns(int runs, const std::function<void()> &work, const std::function
         work();
         times.push_back(nowms() - start);
     }
+    return timingof(times, false);
+}
+
+Timing timingof(std::vector<double> times, bool warmup)
+{
+    if (warmup && !times.empty()) times.erase(times.begin());
+    Timing timing = {0, 0, (int)times.size()};
     std::sort(times.begin(), times.end());
-    Timing timing;
-    timing.median = times[times.size() / 2];
-    timing.fastest = times.front();
-    timing.runs = runs;
+    if (!times.empty()) {
+        timing.median = times[times.size() / 2];
+        timing.fastest = times.front();
+    }
     return timing;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 double nowms();
 
@@ -14,6 +15,10 @@ struct Timing {
     double fastest;  // ms
     int runs;
 };
+
+// The median and the fastest of times, in ms, the first (a warm-up) left out
+// when warmup is set.
+Timing timingof(std::vector<double> times, bool warmup);
 
 // One warm-up run, then runs timed runs of work; prepare, when given, runs
 // untimed before each of them.

@@ -43,9 +43,14 @@ set(DICTIONARY_SOURCES
     dictionary/levels.cpp
     dictionary/lookup.cpp
     dictionary/rebuild.cpp
+    dictionary/review.cpp
     dictionary/revision.cpp
+    dictionary/schedule.cpp
     dictionary/search.cpp
     dictionary/storecommand.cpp
+    dictionary/studydate.cpp
+    dictionary/studylog.cpp
+    dictionary/today.cpp
     dictionary/wordlist.cpp)
 set(DIALOG_SOURCES
     ui/dispatch.cpp
@@ -137,8 +142,8 @@ set(SETUPFAULTS_WRAPPED sfopen sfread sfwrite sfskip sfclose sfsync sfreplace ma
 
 # add_testsupport(SUFFIX GTEST target): object libraries of the tests' own
 # code, compiled once and linked into each test program that names them:
-# testsupportSUFFIX (tests/support/: the scratch folders and stores, over
-# GoogleTest's target), filefaultsSUFFIX and setupfaultsSUFFIX (the file
+# testsupportSUFFIX (tests/support/: the scratch folders and stores, today's
+# date, over GoogleTest's target), filefaultsSUFFIX and setupfaultsSUFFIX (the file
 # layers with faults, each with its --wrap).  testsupport calls filefaults:
 # a program names both.
 function(add_testsupport suffix)
@@ -155,4 +160,6 @@ function(add_testsupport suffix)
     target_link_libraries(filefaults${suffix} PUBLIC store${suffix})
     target_link_libraries(setupfaults${suffix} PUBLIC setupcore${suffix})
     target_link_libraries(testsupport${suffix} PUBLIC dialog${suffix} ${ARG_GTEST})
+    # today's date as the tests set it (tests/support/testtoday.h)
+    target_link_options(testsupport${suffix} INTERFACE LINKER:--wrap=localtoday)
 endfunction()

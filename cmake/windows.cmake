@@ -18,7 +18,8 @@ set(WIN32_UI_SOURCES
     ${CMAKE_SOURCE_DIR}/ui/listmirror.cpp
     ${CMAKE_SOURCE_DIR}/ui/main.cpp
     ${CMAKE_SOURCE_DIR}/ui/paint.cpp
-    ${CMAKE_SOURCE_DIR}/ui/credits.cpp)
+    ${CMAKE_SOURCE_DIR}/ui/credits.cpp
+    ${CMAKE_SOURCE_DIR}/ui/reviewbox.cpp)
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/ui/vantrel.rc)
 file(GLOB PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/pictures/*)
 # windres finds the pictures named in the script through its include path,

@@ -2,7 +2,7 @@
    and the code.  They live with the dictionary because the store holds some
    of them: so the window layer points down at them, never the other way.
    Bands: 1..9 dialog-manager commands, 100..199 controls of the main dialog,
-   200 credits box, 500 hidden query holder, 1000..1599 menus and their items,
+   200 credits box, 300 review box, 500 hidden query holder, 1000..1599 menus and their items,
    1020..1029 bitmaps and icons.  The level radios and the revision button are
    also the values stored in every dictionary record, so they never change. */
 #ifndef VANTREL_RESOURCE_H
@@ -11,12 +11,22 @@
 /* dialogs */
 #define IDD_MAINDIALOG      100
 #define IDD_CREDITS         200
+#define IDD_REVIEW          300
 
 /* credits box */
 #define IDC_CREDITSCLOSE    201   /* hidden default button, raised by Enter */
 #define IDC_CREDITSHINT     203
 #define IDC_DISCLAIMER      205
 #define IDC_CREDITSTEXT     1332
+
+/* review box; its "&Stop" is the dialog manager's IDCANCEL (2), also Esc */
+#define IDC_REVIEWWORD      301   /* the headword, as stored */
+#define IDC_REVIEWPROGRESS  302   /* "3 of 12 due today" */
+#define IDC_REVIEWMEANING   303   /* read-only, empty until shown */
+#define IDC_REVIEWSHOW      304   /* "&Show meaning", the default button */
+#define IDC_REVIEWKNEW      305   /* "I &knew it" */
+#define IDC_REVIEWNOTYET    306   /* "&Not yet" */
+#define IDC_REVIEWSTOP      2
 
 /* main dialog: buttons and commands */
 #define IDC_LEVELGROUP      1     /* group box "Set level" */
@@ -61,6 +71,7 @@
 #define IDM_SEARCHMENU      1500
 #define IDM_REBUILD         1021
 #define IDM_REBUILDKEEPING  1030  /* "Rebuild, &keeping marks and levels" */
+#define IDM_REVIEW          1031  /* "&Review marked words..." */
 #define IDM_CREDITS         1023
 #define IDM_README          139
 #define IDM_ABOUTSEARCH     141

@@ -20,6 +20,7 @@ const int NOTIFY_CHANGE = 0x300;    // EN_CHANGE
 // message box styles and answers, with the platform's values
 const int BOX_OK = 0x0;
 const int BOX_YESNO = 0x4;
+const int BOX_ICONQUESTION = 0x20;
 const int BOX_ICONEXCLAMATION = 0x30;
 const int BOX_ICONINFORMATION = 0x40;
 const int BOX_DEFBUTTON2 = 0x100;
@@ -95,6 +96,10 @@ void tkopendocument(Dialog d, const char *file);
 void tkseticon(Dialog d, int iconid);
 // the credits box, modal over the dialog
 void tkshowcredits(Dialog d);
+// The review box, template 300, modal over the dialog; it returns when the
+// box has ended.  The box is a Dialog of its own, its initialisation
+// openreview and its commands reviewcommand (dictionary/review.h).
+void tkshowreview(Dialog d);
 void tkloadresources(Dialog d);  // the bitmaps and the search menu
 void tkreleaseresources(Dialog d);
 

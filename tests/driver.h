@@ -6,6 +6,7 @@
 #ifndef VANTREL_DRIVER_H
 #define VANTREL_DRIVER_H
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,10 @@ void answernext(int answer);
 int searchmenushown();
 // the documents the shell was asked to open since startdialog
 const std::vector<std::string> &openeddocuments();
+
+// The user's part, through the actions above, in each review box shown from
+// now on; a box still open after it is closed with Esc.  startdialog forgets it.
+void whilereviewing(std::function<void(Dialog box)> script);
 
 // The registry that module y writes to (the model, or the real one under
 // Wine) without the records of the program name; the model forgets all.

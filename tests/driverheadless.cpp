@@ -26,6 +26,7 @@ Dialog templatedialog()
 
 Dialog startdialog(const char *tail)
 {
+    reviewuser = nullptr;
     initdialog(templatedialog(), tail);
     return current;
 }
@@ -72,12 +73,13 @@ static bool isdefaultbuttontarget(const Control &c)
 void userenter(Dialog d)
 {
     Control *c = findcontrol(d, d->focus);
-    if (c && c->kind == MULTILINEEDIT) return;  // it wants the key, and a read-only one ignores it
+    // the main dialog's meaning box wants the key, and being read-only ignores it; the review box's does not
+    if (c && c->kind == MULTILINEEDIT && !d->owner) return;
     if (c && c->kind == PUSHBUTTON) {
         raisecommand(d, c->id, NOTIFY_CLICKED);
         return;
     }
-    if (!c || isdefaultbuttontarget(*c)) raisecommand(d, IDC_GO, NOTIFY_CLICKED);
+    if (!c || isdefaultbuttontarget(*c) || c->kind == MULTILINEEDIT) raisecommand(d, d->owner ? IDC_REVIEWSHOW : IDC_GO, NOTIFY_CLICKED);
 }
 
 void userescape(Dialog d) { raisecommand(d, IDM_EXIT, NOTIFY_CLICKED); }
@@ -179,3 +181,5 @@ const std::vector<std::string> &openeddocuments()
 }
 
 void forgetrecords(const char *) { resetregistry(); }
+
+void whilereviewing(std::function<void(Dialog box)> script) { reviewuser = script; }

@@ -26,6 +26,8 @@ int menushown = 0;
 std::vector<std::string> documents;
 bool ended = false;
 int endresult = 0;
+HWND box = nullptr;  // the review box while the user's part in it plays
+std::function<void(Dialog)> reviewscript;
 
 int recordbox(const char *text, const char *caption, int style)
 {
@@ -45,8 +47,10 @@ void recorddocument(const char *file) { documents.push_back(file); }
 
 void ignorecredits() {}
 
-void recordend(Dialog, int result)
+void recordend(Dialog d, int result)
 {
+    if (reinterpret_cast<HWND>(d) != dialog)
+        return;  // the review box
     ended = true;
     endresult = result;
 }
@@ -55,9 +59,12 @@ void recordend(Dialog, int result)
 INT_PTR CALLBACK templateonly(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
 // Hands every pending message to the dialog manager, as the modal loop would.
-void pump() { pumpmessages(dialog); }
+// The window the user acts on: the review box while it is open.
+HWND front() { return box != nullptr ? box : dialog; }
 
-HWND control(int id) { return GetDlgItem(dialog, id); }
+void pump() { pumpmessages(front()); }
+
+HWND control(int id) { return GetDlgItem(front(), id); }
 
 // A user can reach only a control that is shown and enabled.
 bool reachable(HWND window)
@@ -69,15 +76,15 @@ bool reachable(HWND window)
 // also selects an edit box's text and moves the default button.
 void focuson(HWND window)
 {
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+    SendMessageA(front(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
     pump();
 }
 
 void presskey(WPARAM key)
 {
     HWND target = GetFocus();
-    if (target == nullptr || (target != dialog && !IsChild(dialog, target)))
-        target = dialog;
+    if (target == nullptr || (target != front() && !IsChild(front(), target)))
+        target = front();
     UINT scan = MapVirtualKeyA(static_cast<UINT>(key), 0);
     PostMessageA(target, WM_KEYDOWN, key, static_cast<LPARAM>(1 | (scan << 16)));
     PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(1 | (scan << 16) | 0xC0000000u));
@@ -104,6 +111,15 @@ bool itempoint(HWND list, int index, LPARAM *point)
     return true;
 }
 
+void playreview(HWND shown)
+{
+    box = shown;
+    pump();
+    if (reviewscript) reviewscript(reinterpret_cast<Dialog>(shown));
+    if (IsWindowVisible(shown)) presskey(VK_ESCAPE);
+    box = nullptr;
+}
+
 // Lets everything that the last change made invalid paint.
 void settle()
 {
@@ -127,6 +143,8 @@ Dialog startdialog(const char *tail)
     opendocumenthook = recorddocument;
     enddialoghook = recordend;
     creditshook = ignorecredits;
+    reviewhook = playreview;
+    reviewscript = nullptr;
     dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAINDIALOG),
                                 nullptr, recordingproc<DialogFunc, commands>, reinterpret_cast<LPARAM>(tail));
     if (dialog == nullptr)
@@ -308,3 +326,5 @@ int searchmenushown() { return menushown; }
 const std::vector<std::string> &openeddocuments() { return documents; }
 
 void forgetrecords(const char *name) { forget(name); }
+
+void whilereviewing(std::function<void(Dialog box)> script) { reviewscript = script; }

@@ -5,14 +5,18 @@
 #include <cstring>
 
 #include "common/text.h"
+#include "dictionary/review.h"
 #include "ui/dispatch.h"
 #include "ui/listorder.h"
 #include "dictionary/resource.h"
 
-Dialog headlesscreate()
+std::function<void(Dialog box)> reviewuser;
+
+template <size_t N>
+static Dialog createfrom(const TemplateControl (&made)[N])
 {
     DialogWindow *d = new DialogWindow();
-    for (const TemplateControl &t : MAINTEMPLATE) {
+    for (const TemplateControl &t : made) {
         Control c;
         c.id = t.id;
         c.kind = t.kind;
@@ -23,6 +27,8 @@ Dialog headlesscreate()
     }
     return d;
 }
+
+Dialog headlesscreate() { return createfrom(MAINTEMPLATE); }
 
 void headlessdestroy(Dialog d) { delete d; }
 
@@ -42,8 +48,9 @@ std::vector<std::string> messagesof(Dialog d)
 
 void raisecommand(Dialog d, int id, int code)
 {
+    if (d->owner && d->ended) return;  // an ended box is gone
     d->raised.push_back({id, code});
-    dispatchcommand(d, id, code);
+    (d->owner ? reviewcommand : dispatchcommand)(d, id, code);
 }
 
 static Control &control(Dialog d, int id)
@@ -288,6 +295,7 @@ int tkcombogetsel(Dialog d, int id) { return tklistgetsel(d, id); }
 
 int tkmessage(Dialog d, const char *text, const char *caption, int style)
 {
+    if (d->owner) d = d->owner;
     d->messages.push_back({text, caption, style});
     bool question = (style & 0xf) == BOX_YESNO;
     if (!question) return ANSWER_OK;
@@ -309,5 +317,15 @@ void tkopendocument(Dialog d, const char *file) { d->documents.push_back(file); 
 // Pictures, the icon and the credits box are the platform's alone.
 void tkseticon(Dialog, int) {}
 void tkshowcredits(Dialog) {}
+
+void tkshowreview(Dialog d)
+{
+    Dialog box = createfrom(REVIEWTEMPLATE);
+    box->owner = d;
+    openreview(box);
+    if (reviewuser) reviewuser(box);
+    if (!box->ended) raisecommand(box, IDC_REVIEWSTOP, NOTIFY_CLICKED);
+    delete box;
+}
 void tkloadresources(Dialog) {}
 void tkreleaseresources(Dialog) {}

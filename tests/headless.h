@@ -9,6 +9,7 @@
 #define VANTREL_HEADLESS_H
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,14 @@ struct DialogWindow {
     std::vector<RaisedCommand> raised;
     std::vector<ShownMessage> messages;
     std::deque<int> answers;
+    // the main dialog, for the review box: its boxes show over it, and its
+    // commands go to the review
+    DialogWindow *owner = nullptr;
 };
+
+// The user's part in each review box the model shows, played while it is
+// open; a box still open afterwards is closed with Esc.
+extern std::function<void(Dialog box)> reviewuser;
 
 // the controls of the main dialog as its template creates them
 Dialog headlesscreate();

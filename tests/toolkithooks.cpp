@@ -8,12 +8,14 @@
 
 #include "dictionary/resource.h"
 #include "ui/credits.h"
+#include "ui/reviewbox.h"
 #include "ui/toolkitseam.h"
 
 int (*messageboxhook)(const char *text, const char *caption, int style) = nullptr;
 void (*searchmenuhook)(void) = nullptr;
 void (*opendocumenthook)(const char *file) = nullptr;
 void (*creditshook)(void) = nullptr;
+void (*reviewhook)(HWND box) = nullptr;
 void (*enddialoghook)(Dialog d, int result) = nullptr;
 bool toolkitshortcuts = true;
 
@@ -47,6 +49,20 @@ void showcreditsbox(HWND owner)
     else
         DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CREDITS), owner, CreditsFunc,
                         IDB_CREDITS);
+}
+
+void showreviewbox(HWND owner)
+{
+    if (reviewhook == nullptr) {
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_REVIEW), owner, ReviewFunc, 0);
+        return;
+    }
+    EnableWindow(owner, FALSE);
+    HWND box = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_REVIEW), owner, ReviewFunc, 0);
+    ShowWindow(box, SW_SHOW);
+    reviewhook(box);
+    DestroyWindow(box);
+    EnableWindow(owner, TRUE);
 }
 
 void enddialog(HWND dialog, int result)

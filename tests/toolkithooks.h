@@ -7,6 +7,8 @@
 #ifndef VANTREL_TESTS_TOOLKITHOOKS_H
 #define VANTREL_TESTS_TOOLKITHOOKS_H
 
+#include <windows.h>
+
 #include "dictionary/toolkit.h"
 
 // answers the box instead of showing it
@@ -17,6 +19,8 @@ extern void (*searchmenuhook)(void);
 extern void (*opendocumenthook)(const char *file);
 // stands for the modal credits box
 extern void (*creditshook)(void);
+// plays the user's part in the real review box, made modeless over its disabled owner
+extern void (*reviewhook)(HWND box);
 // told of every end of the dialog, before the dialog is ended
 extern void (*enddialoghook)(Dialog d, int result);
 

@@ -154,7 +154,13 @@ bool tkisenabled(Dialog d, int id)
 void tksetfocus(Dialog d, int id)
 {
     HWND control = GetDlgItem(window(d), id);
-    if (control != nullptr)
+    if (control == nullptr)
+        return;
+    // a push button takes the focus as Tab gives it, through the dialog
+    // manager, so that Enter presses it
+    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))
+        SendMessageA(window(d), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    else
         SetFocus(control);
 }
 
@@ -363,5 +369,12 @@ void tkshowcredits(Dialog d)
 {
     int depth = stepoutside();
     showcreditsbox(window(d));
+    stepback(depth);
+}
+
+void tkshowreview(Dialog d)
+{
+    int depth = stepoutside();
+    showreviewbox(window(d));
     stepback(depth);
 }

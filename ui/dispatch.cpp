@@ -3,6 +3,7 @@
 #include "dictionary/lookup.h"
 #include "dictionary/rebuild.h"
 #include "dictionary/levels.h"
+#include "dictionary/review.h"
 #include "dictionary/revision.h"
 #include "dictionary/search.h"
 #include "dictionary/store.h"
@@ -137,6 +138,7 @@ void dispatchcommand(Dialog d, int id, int code)
         break;
     case IDM_REBUILD: rebuildstore(d); break;
     case IDM_REBUILDKEEPING: rebuildkeepingstudy(d); break;
+    case IDM_REVIEW: reviewmarked(d); break;
     case IDM_CREDITS: showcredits(d); break;
     case IDM_README: openreadme(d); break;
     case IDM_ABOUTSEARCH: aboutsearch(d); break;

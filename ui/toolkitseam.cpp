@@ -6,6 +6,7 @@
 
 #include "dictionary/resource.h"
 #include "ui/credits.h"
+#include "ui/reviewbox.h"
 
 int showmessagebox(HWND owner, const char *text, const char *caption, int style)
 {
@@ -27,6 +28,11 @@ void showcreditsbox(HWND owner)
 {
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CREDITS), owner, CreditsFunc,
                     IDB_CREDITS);
+}
+
+void showreviewbox(HWND owner)
+{
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_REVIEW), owner, ReviewFunc, 0);
 }
 
 void enddialog(HWND dialog, int result)

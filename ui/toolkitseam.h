@@ -18,6 +18,8 @@ void tracksearchmenu(HMENU menu, HWND owner, int x, int y);
 void shellopen(const char *file);
 // The modal credits box over owner, template 200.
 void showcreditsbox(HWND owner);
+// The modal review box over owner, template 300.
+void showreviewbox(HWND owner);
 // The end of the dialog.
 void enddialog(HWND dialog, int result);
 

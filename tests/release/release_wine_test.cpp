@@ -391,9 +391,22 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
         for (char key : string("bollard")) ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_WORD), WM_CHAR, key, 1));
         ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_REVISION), BM_CLICK, 0, 0));
         EXPECT_EQ(controltext(dialog, IDC_REVISION), "Unmark from &revision");
+        // and review it with the keyboard: Enter shows its meaning, Enter again on "I knew it" grades it
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_REVIEW, 0), 0);
+        HWND box = started.await("Review", IDC_REVIEWMEANING, dialog);
+        ASSERT_NE(box, nullptr) << "the review box opens";
+        EXPECT_EQ(controltext(box, IDC_REVIEWWORD) + ", " + controltext(box, IDC_REVIEWPROGRESS), "bollard, 1 of 1 due today");
+        PostMessageW(GetDlgItem(box, IDC_REVIEWSHOW), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+        for (ULONGLONG end = GetTickCount64() + PATIENCE; controltext(box, IDC_REVIEWMEANING).empty() && GetTickCount64() < end;)
+            Sleep(20);
+        screenshot(box, "review.bmp");
+        PostMessageW(GetDlgItem(box, IDC_REVIEWKNEW), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+        EXPECT_EQ(started.answerbox(), "Review: Reviewed: 1 (known: 1, not yet: 0)\nDue tomorrow: 0");
+        EXPECT_EQ(readwholefile(INSTALLED + "studylog.txt").substr(10), "\tbollard\t114\tknew\r\n") << "the log, beside the store";
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 0), 0);
         EXPECT_EQ(started.exitcode(), 0);
     }
+    const string studylog = readwholefile(INSTALLED + "studylog.txt");
     // and edit the word file
     const string marked = readwholefile(INSTALLED + "dicbin.txt");
     const string edited = readwholefile(INSTALLED + "orlavexdic.txt") + "my own word marvoc\r\nwhat it means to me\r\n";
@@ -407,6 +420,7 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     EXPECT_TRUE(readwholefile(INSTALLED + "vantrel.exe") == readwholefile(payload + "vantrel.exe")) << "the program is the new one";
     EXPECT_TRUE(readwholefile(INSTALLED + "dicbin.txt") == marked) << "the marked store stays in use";
     EXPECT_TRUE(readwholefile(INSTALLED + "orlavexdic.txt") == edited) << "the edited word file stays in use";
+    EXPECT_TRUE(readwholefile(INSTALLED + "studylog.txt") == studylog) << "the study log is left alone";
     EXPECT_TRUE(readwholefile(INSTALLED + "dicbin.txt.new") == readwholefile(payload + "dicbin.txt"));
     EXPECT_TRUE(readwholefile(INSTALLED + "orlavexdic.txt.new") == readwholefile(payload + "orlavexdic.txt"));
 
@@ -426,7 +440,7 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     copy.info.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, copy.info.dwProcessId);
     EXPECT_EQ(first.exitcode(), 1);
     EXPECT_EQ(copy.answerbox(IDYES), VERSION_PRODUCT ": Remove " VERSION_PRODUCT " from " + INSTALLED + "?");
-    const string mine = "\ndicbin.txt\ndicbin.txt.new\norlavexdic.txt\norlavexdic.txt.new";
+    const string mine = "\ndicbin.txt\ndicbin.txt.new\norlavexdic.txt\norlavexdic.txt.new\nstudylog.txt";
     // the learner changes a file of setup's while the second question is open: it is theirs now
     ASSERT_NE(copy.await(nullptr, MESSAGEBOXTEXT), nullptr);
     ASSERT_TRUE(writewholefile(INSTALLED + "Read me.htm", "my notes"));
@@ -437,7 +451,7 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
                                 "kept in " + INSTALLED + ":\nRead me.htm" + mine);
     EXPECT_EQ(copy.exitcode(), 1);
     EXPECT_EQ(listing(INSTALLED), (vector<string>{"Read me.htm", "dicbin.txt", "dicbin.txt.new", "orlavexdic.txt",
-                                                  "orlavexdic.txt.new"}))
+                                                  "orlavexdic.txt.new", "studylog.txt"}))
         << "the user's files kept, in the folder kept for them";
     EXPECT_EQ(readwholefile(INSTALLED + "Read me.htm"), "my notes");
     EXPECT_FALSE(fs::exists(startmenulink())) << "the shortcut is gone";

@@ -3,8 +3,11 @@
 
 #include "tests/support/filefaults.h"
 #include "dictionary/levels.h"
+#include "dictionary/review.h"
 #include "dictionary/revision.h"
+#include "dictionary/studylog.h"
 #include "tests/scenarios/scenario.h"
+#include "tests/support/testtoday.h"
 
 using Revision = DialogTest;
 using std::string;
@@ -260,4 +263,89 @@ TEST_F(Revision, AFailedRewriteIsReportedAndTheCaptionAndStatusLineStay)
             EXPECT_FALSE(std::filesystem::exists(STOREFILE)) << c.name << ": nothing created";
         }
     }
+}
+
+// The review box as the user sees it, the grades' state and the focus too.
+static string reviewshows(Dialog box)
+{
+    return textof(box, IDC_REVIEWWORD) + " | " + textof(box, IDC_REVIEWPROGRESS) + " | " + textof(box, IDC_REVIEWMEANING) +
+           (tkisenabled(box, IDC_REVIEWKNEW) ? " | graded" : " | hidden") + " | focus " + std::to_string(tkgetfocus(box));
+}
+
+// anchor, marked Hard and reviewed two days ago, is not due; berth, never
+// reviewed, and bollard, Easy seven days ago, are, in store order
+class Review : public DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        writestore({{"anchor", "A heavy hook.", RevisionMark, LevelHard}, {"berth", "A ship's place.", RevisionMark, LevelVeryHard},
+                    {"bollard", "A post.", RevisionMark, LevelEasy}, {"quay", "A landing.", 0, LevelEasy}});
+        writewholefile(STUDYLOG, LOG);
+    }
+    const string LOG = "2026-12-02\tbollard\t115\tknew\r\ndamaged line\r\n2026-12-07\tanchor\t114\tknew\r\n";
+    vector<string> seen;
+    std::function<void(Dialog)> look = [this](Dialog box) { seen.push_back(reviewshows(box)); };
+};
+
+TEST_F(Review, TheDueMarkedWordsShowOneAtATimeAndEachGradeIsWrittenToTheStoreAndTheLog)
+{
+    start("berth");
+    whilereviewing([&](Dialog box) {
+        look(box);
+        userenter(box);
+        look(box);
+        userclick(box, IDC_REVIEWKNEW);
+        look(box);
+        userclick(box, IDC_REVIEWSHOW);
+        userclick(box, IDC_REVIEWNOTYET);
+    });
+    usermenu(dialog, IDM_REVIEW);
+    EXPECT_EQ(seen, (vector<string>{"berth | 1 of 2 due today |  | hidden | focus 304",
+                                    "berth | 1 of 2 due today | A ship's place. | graded | focus 305",
+                                    "bollard | 2 of 2 due today |  | hidden | focus 304"}));
+    EXPECT_EQ(storedrecord(2).level, LevelHard) << "I knew it moves Very Hard on to Hard";
+    EXPECT_EQ(storedrecord(3).level, LevelVeryHard) << "Not yet puts Easy back in Very Hard";
+    EXPECT_EQ(readwholefile(STUDYLOG), LOG + "2026-12-09\tberth\t114\tknew\r\n2026-12-09\tbollard\t3\tnot yet\r\n");
+    EXPECT_EQ(messagetexts(), vector<string>{"Review: Reviewed: 2 (known: 1, not yet: 1)\nDue tomorrow: 2"});
+    EXPECT_EQ(checkedlevels(dialog), vector<int>{IDC_LEVEL_HARD}) << "the main dialog shows the store";
+
+}
+
+TEST_F(Review, NothingMarkedOrNothingDueIsToldAndYesReviewsEveryMarkedWord)
+{
+    writewholefile(STUDYLOG, "2026-12-09\tberth\t3\tnot yet\r\n2026-12-09\tanchor\t114\tknew\r\n2026-12-09\tbollard\t115\tknew\r\n");
+    start();
+    whilereviewing(look);
+    usermenu(dialog, IDM_REVIEW);
+    answernext(ANSWER_YES);
+    usermenu(dialog, IDM_REVIEW);
+    const string question = "Review: No marked word is due today; the next is due on 2026-12-10.\n\nReview them anyway?";
+    EXPECT_EQ(messagetexts(), (vector<string>{question, question, "Review: Reviewed: 0 (known: 0, not yet: 0)\nDue tomorrow: 1"}));
+    EXPECT_EQ(shownmessages()[0].style, BOX_YESNO | BOX_ICONQUESTION | BOX_DEFBUTTON2) << "No is the default";
+    EXPECT_EQ(seen, vector<string>{"anchor | 1 of 3 marked words |  | hidden | focus 304"}) << "No reviews nothing, Yes all";
+
+    writestore({{"quay", "A landing.", 0, LevelEasy}});
+    usermenu(dialog, IDM_REVIEW);
+    EXPECT_EQ(messagetexts().back(), string(REVIEWCAPTION) + ": " + NOTHINGMARKED);
+}
+
+TEST_F(Review, AWordMovedInTheStoreIsFoundByItsHeadwordAndOneNoLongerThereIsSkippedAndTold)
+{
+    start();
+    whilereviewing([&](Dialog box) {
+        // rebuilt meanwhile: berth is the first record now, bollard gone
+        writestore({{"berth", "A ship's place, rebuilt.", 0, LevelEasy}, {"anchor", "A heavy hook.", 0, LevelHard}});
+        userfocus(box, IDC_REVIEWMEANING);  // Enter in the meaning box presses "&Show meaning"
+        userenter(box);
+        look(box);
+        userclick(box, IDC_REVIEWKNEW);
+        userenter(box);
+    });
+    usermenu(dialog, IDM_REVIEW);
+    EXPECT_EQ(seen, vector<string>{"berth | 1 of 2 due today | A ship's place, rebuilt. | graded | focus 305"});
+    EXPECT_EQ(storedrecord(1).level, LevelVeryEasy) << "graded as the record holds it now";
+    EXPECT_EQ(storedrecord(2).level, LevelHard);
+    EXPECT_EQ(messagetexts(), vector<string>{"Review: Reviewed: 1 (known: 1, not yet: 0)\nDue tomorrow: 1\n"
+                                             "Skipped, no longer in the dictionary: 1"});
 }

@@ -1,4 +1,4 @@
-// The main dialog's controls as its template (ui/vantrel.rc) makes them: the
+// The main dialog's and the review box's controls as their templates (ui/vantrel.rc) make them: the
 // headless model builds its dialog from this table, and the contract suite
 // holds the real dialog to it.
 #ifndef VANTREL_MAINTEMPLATE_H
@@ -49,6 +49,17 @@ inline const TemplateControl MAINTEMPLATE[] = {
     {IDC_RESULTS, DROPDOWN, "", false, 0},
     {IDC_REVISION, PUSHBUTTON, "Unmark from &Revision", true, 0},
     {IDC_MARKEDONLY, CHECKBOX, "marked words only", true, 0},
+};
+
+// The review box's, template 300.
+inline const TemplateControl REVIEWTEMPLATE[] = {
+    {IDC_REVIEWWORD, STATICTEXT, "", true, 0},
+    {IDC_REVIEWPROGRESS, STATICTEXT, "", true, 0},
+    {IDC_REVIEWMEANING, MULTILINEEDIT, "", true, 0},
+    {IDC_REVIEWSHOW, PUSHBUTTON, "&Show meaning", true, 0},
+    {IDC_REVIEWKNEW, PUSHBUTTON, "I &knew it", false, 0},
+    {IDC_REVIEWNOTYET, PUSHBUTTON, "&Not yet", false, 0},
+    {IDC_REVIEWSTOP, PUSHBUTTON, "&Stop", true, 0},
 };
 
 #endif

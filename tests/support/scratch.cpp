@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "tests/support/filefaults.h"
+#include "tests/support/testtoday.h"
 #include "dictionary/store.h"
 #include "dictionary/wordlist.h"
 
@@ -30,6 +31,7 @@ void ScratchTest::SetUp()
     ShowFilter = SHOWALL;
     MarkedOnlyFilter = 0;
     clearfilefaults();
+    settoday(dayof(2026, 12, 9));
 }
 
 void ScratchTest::TearDown()

@@ -14,7 +14,9 @@
 
 #include "tests/support/filefaults.h"
 #include "dictionary/levels.h"
+#include "dictionary/review.h"
 #include "dictionary/revision.h"
+#include "dictionary/studylog.h"
 #include "dictionary/store.h"
 #include "tests/headless.h"
 #include "tests/support/scratch.h"
@@ -218,4 +220,36 @@ TEST_F(RewriteFaults, AWriteCutAfterAnyNumberOfBytesLeavesOnlyWhatWasPutDown)
         }
     }
     printf("[ figures  ] toggle and level: %d cut writes\n", stops);
+}
+
+// quay, marked and never reviewed, graded "Not yet" in the review: its level
+// is written as a level radio writes it, then its log line; a failure of
+// either is told and ends the review, and only a grade the store holds counts.
+TEST_F(RewriteFaults, AReviewGradeOrLogLineThatCannotBeWrittenIsToldAndEndsTheReview)
+{
+    const struct { const char *what, *path; void (*inject)(); int level; } rows[] = {  // level 0: old or new
+        {"the level's write fails", STOREFILE, [] { filefaults.failwrite = 1; }, LevelVeryEasy},
+        {"the level is not put on the disk", STOREFILE, [] { filefaults.failflush = true; }, 0},
+        {"the log cannot be opened", STUDYLOG, [] { filefaults.failopen = 1; }, LevelVeryHard},
+        {"the log's write fails", STUDYLOG, [] { filefaults.failwrite = 1; }, LevelVeryHard},
+    };
+    for (const auto &row : rows) {
+        writewholefile(STOREFILE, oldstore);
+        std::remove(STUDYLOG);
+        Dialog d = headlesscreate();
+        filefaults.path = row.path;
+        row.inject();
+        reviewuser = [](Dialog box) { raisecommand(box, IDC_REVIEWSHOW, 0), raisecommand(box, IDC_REVIEWNOTYET, 0); };
+        reviewmarked(d);
+        reviewuser = nullptr;
+        clearfilefaults();
+        bool logfault = row.path == STUDYLOG;
+        int level = storedrecord(3).level;
+        EXPECT_TRUE(level == row.level || (row.level == 0 && (level == LevelVeryEasy || level == LevelVeryHard))) << row.what;
+        EXPECT_TRUE(sameoutsidefield(readwholefile(STOREFILE), oldstore, 3, offsetof(DictEntry, level))) << row.what;
+        string outcome = logfault ? "Reviewed: 1 (known: 0, not yet: 1)" : "Reviewed: 0 (known: 0, not yet: 0)";
+        EXPECT_EQ(messagesof(d), (vector<string>{logfault ? LOGFAILED : STOREMISSING, outcome + "\nDue tomorrow: 1"})) << row.what;
+        EXPECT_TRUE(logfault || readwholefile(STUDYLOG).empty()) << row.what << ": nothing logged";
+        headlessdestroy(d);
+    }
 }

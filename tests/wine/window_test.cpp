@@ -16,6 +16,7 @@
 #include "tests/support/pump.h"
 #include "tests/support/capture.h"
 #include "ui/layout.h"
+#include "ui/reviewbox.h"
 #include "ui/toolkitwin32.h"
 
 namespace {
@@ -104,6 +105,25 @@ std::string cutoff(HWND window, int id)
     bool clear = !button || plain(shown, room.left, room.bottom - 2, room.right - room.left, 2,
                                   shown.at(room.left, room.top));
     return needs.right <= room.right - room.left && needs.bottom <= room.bottom - room.top && clear ? "" : text;
+}
+
+// Whether the control's text shows whole in its font: a button's on one line
+// inside its frame, a static's in the lines it wraps to.
+bool fitswhole(HWND control)
+{
+    char text[200] = "", kind[16] = "";
+    GetWindowTextA(control, text, sizeof text);
+    bool button = GetClassNameA(control, kind, sizeof kind) > 0 && lstrcmpiA(kind, "Button") == 0;
+    RECT room;
+    GetClientRect(control, &room);
+    if (button) InflateRect(&room, -2 * GetSystemMetrics(SM_CXEDGE), -2 * GetSystemMetrics(SM_CYEDGE));
+    RECT needed = {0, 0, room.right - room.left, 0};
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    DrawTextA(dc, text, -1, &needed, DT_CALCRECT | (button ? DT_SINGLELINE : DT_WORDBREAK | DT_NOPREFIX));
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return text[0] != '\0' && needed.right <= room.right - room.left && needed.bottom <= room.bottom - room.top;
 }
 
 class Window : public DialogTest {
@@ -237,6 +257,30 @@ TEST_F(Window, TheBandIsAtTheTopAndTheLogoFollowsTheCornerWithNoTraceLeft)
     usersize(dialog, 900, 500);
     shown = captureclient(window);
     EXPECT_TRUE(shows(shown, logo, 850, 480));
+}
+
+// The command after a separator below the rebuilds; berth, marked and never
+// reviewed, in the review box with its meaning shown.
+TEST_F(Window, TheReviewBoxShowsEveryTextWholeInItsFontsAndNothingOverlapsAtAnyDpi)
+{
+    HMENU dictionary = GetSubMenu(GetMenu(window), 0);
+    EXPECT_EQ(GetMenuState(dictionary, 3, MF_BYPOSITION) & MF_SEPARATOR, (UINT)MF_SEPARATOR);
+    EXPECT_EQ(GetMenuItemID(dictionary, 4), (UINT)IDM_REVIEW);
+    std::string unfit, overlapping;
+    LOGFONTA word = {}, text = {};
+    whilereviewing([&](Dialog box) {
+        userclick(box, IDC_REVIEWSHOW);
+        HWND shown = reinterpret_cast<HWND>(box);
+        for (int id : {IDC_REVIEWWORD, IDC_REVIEWPROGRESS, IDC_REVIEWSHOW, IDC_REVIEWKNEW, IDC_REVIEWNOTYET, IDC_REVIEWSTOP})
+            if (!fitswhole(GetDlgItem(shown, id))) unfit += std::to_string(id) + " ";
+        overlapping = overlaps(shown);
+        GetObjectA(reviewwordfont(), sizeof word, &word);
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(shown, WM_GETFONT, 0, 0)), sizeof text, &text);
+    });
+    usermenu(dialog, IDM_REVIEW);
+    EXPECT_EQ(unfit, "") << "at " << layoutdpi() << " DPI";
+    EXPECT_EQ(overlapping, "");
+    EXPECT_TRUE(text.lfHeight != 0 && word.lfHeight == REVIEWWORDGROWTH * text.lfHeight) << "the headword in the larger font";
 }
 
 } // namespace
