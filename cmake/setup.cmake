@@ -12,10 +12,11 @@ file(GLOB SETUP_WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/se
 add_executable(mkpayload ${CMAKE_SOURCE_DIR}/tools/mkpayload.cpp)
 target_link_libraries(mkpayload PRIVATE packer)
 
-# The tests see the logic through the file layer with faults, over the
+# The tests see the logic through the file layers with faults (setup's, and
+# the dictionary's that the upgrade of a word file writes through), over the
 # in-memory registry.
 add_executable(setuptests ${SETUP_TEST_SOURCES})
-target_link_libraries(setuptests PRIVATE setupfaults setuplogic packer y registrymodel)
+target_link_libraries(setuptests PRIVATE setupfaults filefaults setuplogic packer y registrymodel)
 
 if(WIN32)
     target_link_libraries(setuptests PRIVATE gtest_main)

@@ -481,9 +481,14 @@ static bool merging(InstallRecord *record, const char *locn, const Plan *plans, 
                     const char *release)
 {
     char base[PATHSIZE];
-    bool based = soundbase(record, locn, base);
+    BaseState based = findbase(record, locn, base);
     UpgradeReport report;
-    Upgraded done = upgradewords(locn, based ? base : nullptr, release, &report);
+    memset(&report, 0, sizeof report);
+    Upgraded done = based == BASEUNREADABLE
+                        ? UPGRADEFAILED
+                        : upgradewords(locn, based == BASESOUND ? base : nullptr, release, &report);
+    // a file that could not be read is no reason to refuse the merge: a second try makes it
+    if (done == UPGRADEREFUSED && !report.unfit && report.refusal == WORDFILEUNREADABLE) done = UPGRADEFAILED;
     const Plan &words = plans[word];
     if (done == UPGRADEREFUSED) {
         tellrefused(report, installupgrade, sizeof installupgrade);

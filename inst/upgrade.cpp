@@ -8,13 +8,14 @@
 #include "inst/files.h"
 #include "inst/paths.h"
 
-bool soundbase(InstallRecord *record, const char *locn, char *base)
+BaseState findbase(InstallRecord *record, const char *locn, char *base)
 {
     RecordedFile *recorded = recordfind(record, SOURCEFILE, RECORDBASE);
     filepath(base, locn, BASENAME);
+    if (recorded == nullptr || !sfexists(base)) return NOBASE;
     Fingerprint present;
-    return recorded != nullptr && fingerprintfile(base, &present) &&
-           samefingerprint(present, recorded->size, recorded->sum);
+    if (!fingerprintfile(base, &present)) return BASEUNREADABLE;
+    return samefingerprint(present, recorded->size, recorded->sum) ? BASESOUND : NOBASE;
 }
 
 Upgraded upgradewords(const char *locn, const char *base, const char *releasepath, UpgradeReport *report)

@@ -18,10 +18,12 @@
 #include "dictionary/wordupgrade.h"
 #include "inst/record.h"
 
-// The base's path in the folder locn into base (PATHSIZE bytes) when the
-// record names one for the word file and install.base holds its bytes;
-// false otherwise.
-bool soundbase(InstallRecord *record, const char *locn, char *base);
+// Whether the folder locn has a sound base, its path into base (PATHSIZE
+// bytes): the record names one for the word file and install.base holds its
+// bytes.  A base that is there but cannot be read is not a missing one: the
+// merge then waits for a second try rather than merge two ways.
+enum BaseState { BASESOUND, NOBASE, BASEUNREADABLE };
+BaseState findbase(InstallRecord *record, const char *locn, char *base);
 
 // The upgrade of the learner's word file and store in locn by the release's
 // word file, whole on the disk at releasepath, against base (null for none).

@@ -292,16 +292,6 @@ TEST_F(Archive, UninstallRemovesWhatSetupInstalledAndKeepsTheUsersFilesUnlessAsk
 
 // A release over a learner's dictionary: its words merged into the learner's
 // word file and store, keeping every mark, level and word of theirs.
-static const string R1 = "anchor marvoc\nA hook.\nberth marvoc\nA place.\nquay marvoc\nA landing.\n";
-static const string R2 = "anchor marvoc\nA hook.\nmole marvoc\nA pier.\nberth marvoc\nA place.\nquay marvoc\nA landing place.\n";
-
-// The archive of a release of this word file, with the store compiled from it.
-static string release(const string &words)
-{
-    writewholefile("words.src", words);
-    EXPECT_EQ(compilefiles("words.src", "store.src"), COMPILED);
-    return archive("", "Prog", {{"vantrel.exe", "V"}, {"dicbin.txt", readwholefile("store.src")}, {"orlavexdic.txt", words}});
-}
 
 // "word mark" of each record of the store in out.
 static Names marks()
@@ -347,7 +337,7 @@ TEST_F(Archive, AnUpgradeMergesTheReleasesWordsIntoTheLearnersKeepingEveryMarkLe
     for (const UpgradeRow &row : rows) {
         SCOPED_TRACE(row.what);
         std::filesystem::remove_all("out");
-        writewholefile(ARCHIVE, release(R1));
+        writewholefile(ARCHIVE, wordrelease(R1));
         ASSERT_EQ(extractinto("out"), INSTALLDONE);
         if (!row.learner.empty()) {
             writewholefile("out/orlavexdic.txt", row.learner);
@@ -361,7 +351,7 @@ TEST_F(Archive, AnUpgradeMergesTheReleasesWordsIntoTheLearnersKeepingEveryMarkLe
             size_t at = record.find(row.noted);
             writewholefile("out/install.lst", record.erase(at, record.find('\n', at) + 1 - at));
         }
-        writewholefile(ARCHIVE, release(R2));
+        writewholefile(ARCHIVE, wordrelease(R2));
         ASSERT_EQ(extractinto("out"), INSTALLDONE);
         EXPECT_EQ(readwholefile("out/orlavexdic.txt"), row.words);
         Names beside;

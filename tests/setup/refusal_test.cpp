@@ -16,6 +16,10 @@
 #include "tests/setup/setupfixture.h"
 #include "tests/support/faultsweep.h"
 #include "tests/support/setupfaults.h"
+#include "tests/support/filefaults.h"
+#include "dictionary/compile.h"
+#include "dictionary/store.h"
+#include <functional>
 
 using Refusal = SetupTest;
 using std::string;
@@ -434,6 +438,90 @@ TEST_F(Refusal, AReinstallCutShortAtAnyMomentLeavesARecordThatTellsSetupsFilesFr
         for (const char *name : {"a.txt", "c.txt", "d.txt"}) EXPECT_FALSE(exists(string("out/") + name + ".new")) << name;
         EXPECT_EQ(readwholefile("out/a.txt") + readwholefile("out/b.txt") + readwholefile("out/d.txt"), "a2mined");
     }
+}
+
+// Whether the entry berth is marked in the store in out.
+static bool berthmarked()
+{
+    const string store = readwholefile("out/dicbin.txt");
+    for (size_t at = 0; at + RECORDSIZE <= store.size(); at += RECORDSIZE)
+        if (strcmp(store.c_str() + at + 2, "berth") == 0) return store[at] == (char)RevisionMark;
+    return false;
+}
+
+// One kind of fault an upgrade meets, in setup's file layer or the dictionary's.
+struct UpgradeSweep {
+    const char *what;
+    std::function<void(int)> arm;
+    std::function<bool(int)> struck;
+};
+
+// An upgrade that fails at any open, read, write, flush or replace leaves
+// the learner's word file as it was or the whole merged one, with the mark
+// in the store, and a second try completes it.
+TEST_F(Refusal, AnUpgradeThatFailsAnywhereLosesNothingAndASecondTryCompletesIt)
+{
+    const string mine = R1 + "my term marvoc\nmine\n";
+    const string merged = "anchor marvoc\nA hook.\nmole marvoc\nA pier.\nberth marvoc\nA place.\nquay marvoc\n"
+                          "A landing place.\nmy term marvoc\nmine\n";
+    const string first = wordrelease(R1), second = wordrelease(R2);
+    auto setupkind = [](const char *what, int SetupFaults::*nth, int SetupFaults::*made) {
+        return UpgradeSweep{what, [=](int n) { setupfaults.*nth = n; }, [=](int n) { return setupfaults.*made >= n; }};
+    };
+    auto dictionarykind = [](const CountedFault &kind) {
+        return UpgradeSweep{kind.kind, [=](int n) { filefaults.*kind.nth = n; },
+                            [=](int n) { return filefaults.*kind.made >= n; }};
+    };
+    auto dictionaryswitch = [](const char *what, bool FileFaults::*fault) {
+        return UpgradeSweep{what, [=](int n) { filefaults.*fault = n == 1; }, [](int n) { return n == 1; }};
+    };
+    const UpgradeSweep rows[] = {
+        setupkind("setup's open", &SetupFaults::failopen, &SetupFaults::opens),
+        setupkind("setup's read", &SetupFaults::failread, &SetupFaults::reads),
+        setupkind("setup's write", &SetupFaults::failwrite, &SetupFaults::writes),
+        setupkind("setup's flush", &SetupFaults::failsync, &SetupFaults::syncs),
+        setupkind("setup's replace", &SetupFaults::failreplace, &SetupFaults::replaces),
+        dictionarykind(FAILEDOPEN), dictionarykind(FAILEDREAD), dictionarykind(FAILEDWRITE),
+        dictionaryswitch("every flush of the merge", &FileFaults::failflush),
+        dictionaryswitch("every replace of the merge", &FileFaults::failreplace),
+    };
+    int faults = 0;
+    for (const UpgradeSweep &row : rows) {
+        faults += sweepfault([&](int n) {
+            SCOPED_TRACE(row.what + string(" number ") + std::to_string(n));
+            std::filesystem::remove_all("out");
+            clearsetupfaults();
+            clearfilefaults();
+            writewholefile(ARCHIVE, first);
+            EXPECT_EQ(extractinto("out"), INSTALLDONE);
+            writewholefile("out/orlavexdic.txt", mine);
+            EXPECT_EQ(compilefiles("out/orlavexdic.txt", "out/dicbin.txt"), COMPILED);
+            string store = readwholefile("out/dicbin.txt");
+            store[RECORDSIZE] = (char)RevisionMark;
+            writewholefile("out/dicbin.txt", store);
+            writewholefile(ARCHIVE, second);
+            resetregistry();
+            row.arm(n);
+            int result = extractinto("out");
+            bool struck = row.struck(n);
+            clearsetupfaults();
+            clearfilefaults();
+            if (!struck) {
+                EXPECT_EQ(result, INSTALLDONE) << "with no fault the upgrade succeeds";
+                return false;
+            }
+            const string words = readwholefile("out/orlavexdic.txt");
+            EXPECT_TRUE(words == mine || words == merged) << "the word file as it was or the whole merged one";
+            EXPECT_TRUE(berthmarked()) << "the mark is in the store";
+            for (const string &item : tree())
+                EXPECT_TRUE(item.find("~setup") == string::npos && item.find(".tmp") == string::npos) << item;
+            EXPECT_EQ(extractinto("out"), INSTALLDONE) << "a second try";
+            EXPECT_EQ(readwholefile("out/orlavexdic.txt"), merged) << "a second try completes the upgrade";
+            EXPECT_TRUE(berthmarked()) << "a second try keeps the mark";
+            return n < 200;
+        });
+    }
+    printf("[ figures  ] upgrade: %d faults injected, each followed by a second try\n", faults);
 }
 
 TEST(SetupNames, TwoNamesAreOneFileWhenTheFileSystemComparesThemEqual)

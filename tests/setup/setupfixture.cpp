@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/y.h"
+#include "dictionary/compile.h"
 #include "inst/files.h"
 #include "tests/support/setupfaults.h"
 #include "inst/install.h"
@@ -57,4 +58,15 @@ void SetupTest::TearDown()
     clearsetupfaults();
     EXPECT_EQ(openkeys(), 0) << "every registry key opened is closed again";
     ScratchFolderTest::TearDown();
+}
+
+const std::string R1 = "anchor marvoc\nA hook.\nberth marvoc\nA place.\nquay marvoc\nA landing.\n";
+const std::string R2 =
+    "anchor marvoc\nA hook.\nmole marvoc\nA pier.\nberth marvoc\nA place.\nquay marvoc\nA landing place.\n";
+
+std::string wordrelease(const std::string &words)
+{
+    writewholefile("words.src", words);
+    EXPECT_EQ(compilefiles("words.src", "store.src"), COMPILED);
+    return archive("", "Prog", {{"vantrel.exe", "V"}, {"dicbin.txt", readwholefile("store.src")}, {"orlavexdic.txt", words}});
 }

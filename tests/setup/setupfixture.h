@@ -24,6 +24,12 @@ int extractinto(const std::string &folder, std::string *locnafter = nullptr);
 
 extern const char *const PARENT;  // "Software\Marvoc"
 
+// Two releases of a word file: the second adds "mole" and corrects "quay".
+extern const std::string R1, R2;
+// The archive of a release of the program with this word file and the store
+// compiled from it.
+std::string wordrelease(const std::string &words);
+
 class SetupTest : public ScratchFolderTest {
 protected:
     SetupTest() : ScratchFolderTest("setup-tests") {}
