@@ -102,6 +102,30 @@ string lower(string text)
     return text;
 }
 
+// text with its first what replaced by with; text itself when what is not in it.
+string replaced(string text, const string &what, const string &with)
+{
+    size_t at = text.find(what);
+    return at == string::npos || what.empty() ? text : text.replace(at, what.size(), with);
+}
+
+string crlf(const string &text)
+{
+    string out;
+    for (char c : text) out += c == '\n' ? string("\r\n") : string(1, c);
+    return out;
+}
+
+// The entry of bollard in a word file with LF line ends: its headword line and its meaning.
+string bollardentry(const string &text)
+{
+    size_t at = text.find("bollard marvoc\n");
+    size_t next = at == string::npos ? at : text.find(" marvoc\n", at + 15);
+    if (next == string::npos) return "";
+    size_t end = text.rfind('\n', next) + 1;
+    return text.substr(at, end - at);
+}
+
 // The names in a folder, sorted.
 vector<string> listing(const string &folder)
 {
@@ -228,10 +252,16 @@ protected:
         forget("VanTrel");
     }
 
-    void install(const string &completion = "ERROR: Installation Complete")
+    string upgrade = programfolder() + "release2\\";
+    string said;  // the completion the last install showed
+
+    // Starts setup.exe in the folder from (the release by default), installs
+    // with Enter, and checks that the completion begins with completion.
+    void install(const string &completion = "ERROR: Installation Complete", const string &from = "")
     {
+        const string folder = from.empty() ? release : from;
         Process setup;
-        ASSERT_TRUE(setup.start(release + "setup.exe", "", release)) << "setup.exe is in the release folder";
+        ASSERT_TRUE(setup.start(folder + "setup.exe", "", folder)) << "setup.exe is in the release folder";
         HWND dialog = setup.await(nullptr, LIST);
         ASSERT_NE(dialog, nullptr) << "the installer dialog appears";
         EXPECT_EQ(windowtext(dialog), "Installation of VanTrel");
@@ -240,8 +270,30 @@ protected:
         screenshot(dialog, "setup.bmp");
 
         PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_RETURN, 0);
-        EXPECT_EQ(setup.answerbox(), completion);
+        said = setup.answerbox();
+        EXPECT_EQ(said.substr(0, completion.size()), completion);
         EXPECT_EQ(setup.exitcode(), 1);
+    }
+
+    // A second release in the folder upgrade: the first's program and Read me,
+    // this word file and the store mkdictionary.exe compiles from it, packed
+    // by mkpayload.exe as the release is, with setup.exe beside it.
+    void makerelease(const string &words)
+    {
+        std::error_code ignored;
+        fs::remove_all(upgrade, ignored);
+        fs::create_directories(upgrade);
+        for (const char *name : {"vantrel.exe", "Read me.htm"}) fs::copy_file(payload + name, upgrade + name);
+        fs::copy_file(release + "setup.exe", upgrade + "setup.exe");
+        ASSERT_TRUE(writewholefile(upgrade + "orlavexdic.txt", words));
+        for (const string &run : {string("mkdictionary.exe orlavexdic.txt dicbin.txt"),
+                                  string("mkpayload.exe pack data --folder \"C:\\" VERSION_PRODUCT "\" --name VanTrel "
+                                         "--exe vantrel.exe vantrel.exe dicbin.txt orlavexdic.txt \"Read me.htm\"")}) {
+            Process tool;
+            const string name = run.substr(0, run.find(' '));
+            ASSERT_TRUE(tool.start(programfolder() + name, run.substr(run.find(' ')), upgrade)) << name;
+            ASSERT_EQ(tool.exitcode(), 0) << run;
+        }
     }
 
     void checkinstalledfiles()
@@ -407,22 +459,60 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
         EXPECT_EQ(started.exitcode(), 0);
     }
     const string studylog = readwholefile(INSTALLED + "studylog.txt");
-    // and edit the word file
-    const string marked = readwholefile(INSTALLED + "dicbin.txt");
-    const string edited = readwholefile(INSTALLED + "orlavexdic.txt") + "my own word marvoc\r\nwhat it means to me\r\n";
+    // and edit the word file in an editor that saves CR LF: their own meaning of bosun, a term of their own
+    const string shipped = readwholefile(payload + "orlavexdic.txt");
+    const string bosun = "The foreman of the deck crew, also written boatswain.\n";
+    string edited = replaced(shipped, bosun, "My bosun: the boatswain, who runs the deck crew.\n");
+    edited = crlf(edited + "my own word marvoc\nwhat it means to me\n");
     ASSERT_TRUE(writewholefile(INSTALLED + "orlavexdic.txt", edited));
-    ASSERT_NE(marked, readwholefile(payload + "dicbin.txt"));
 
-    // installing again keeps both in use, the new copies beside them
-    ASSERT_NO_FATAL_FAILURE(install("ERROR: Installation Complete\n\nThese files of yours were kept as they are, in "
-                                    "use; the new copies are beside them:\ndicbin.txt: dicbin.txt.new\n"
-                                    "orlavexdic.txt: orlavexdic.txt.new\n\n\"Read me.htm\" tells what to do with them."));
-    EXPECT_TRUE(readwholefile(INSTALLED + "vantrel.exe") == readwholefile(payload + "vantrel.exe")) << "the program is the new one";
-    EXPECT_TRUE(readwholefile(INSTALLED + "dicbin.txt") == marked) << "the marked store stays in use";
-    EXPECT_TRUE(readwholefile(INSTALLED + "orlavexdic.txt") == edited) << "the edited word file stays in use";
+    // a new release: two new terms, a corrected meaning, its own change of bosun, bollard no longer in it
+    string second = replaced(shipped, "The front end of a ship.", "The front end of a ship, where the stem rises.");
+    second = replaced(second, bosun, "The foreman of the deck crew (the boatswain).\n");
+    second = replaced(second, "boom marvoc\n", "capstan bar marvoc\nA wooden lever that turns a capstan.\nboom marvoc\n");
+    second = replaced(second, bollardentry(second), "") + "warping drum marvoc\nA drum of a winch that heaves a line.\n";
+    ASSERT_NO_FATAL_FAILURE(makerelease(second));
+    ASSERT_NO_FATAL_FAILURE(install(string("ERROR: Installation Complete\n\nThe new release's words were merged"),
+                                    upgrade));
+    for (const char *told : {"\nNew words added: 2 (capstan bar, warping drum)", "\nMeanings updated by the release: 1 (bow)",
+                             "\nChanged by you and by the release, yours kept: 1 (bosun)",
+                             "\nNo longer in the release, kept because you studied them: 1 (bollard)",
+                             "\nThe release's whole word file is beside yours as orlavexdic.txt.new.",
+                             "\nYour word file as it was is kept as orlavexdic.txt.before-upgrade."})
+        EXPECT_NE(said.find(told), string::npos) << told << " in " << said;
+    EXPECT_TRUE(readwholefile(INSTALLED + "orlavexdic.txt.before-upgrade") == edited) << "the word file as it was";
+    EXPECT_TRUE(readwholefile(INSTALLED + "orlavexdic.txt.new") == second) << "the release's, for its change of bosun";
+    EXPECT_FALSE(fs::exists(INSTALLED + "dicbin.txt.new")) << "the store is the learner's, rebuilt";
     EXPECT_TRUE(readwholefile(INSTALLED + "studylog.txt") == studylog) << "the study log is left alone";
-    EXPECT_TRUE(readwholefile(INSTALLED + "dicbin.txt.new") == readwholefile(payload + "dicbin.txt"));
-    EXPECT_TRUE(readwholefile(INSTALLED + "orlavexdic.txt.new") == readwholefile(payload + "orlavexdic.txt"));
+    const string merged = readwholefile(INSTALLED + "orlavexdic.txt");
+    EXPECT_EQ(merged.find("\n"), merged.find("\r\n") + 1) << "the learner's CR LF line ends";
+    {
+        // the dictionary now holds the release's words, its corrections, and all of the learner's
+        Process started;
+        ASSERT_TRUE(started.start(program, "", folder));
+        HWND dialog = started.await(VERSION_PRODUCT);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(controltext(dialog, IDC_WORDCOUNT), std::to_string(words + 3)) << "two new terms and their own";
+        const std::pair<const char *, const char *> looked[] = {
+            {"capstan bar", "A wooden lever that turns a capstan.\r\n"},
+            {"bow", "The front end of a ship, where the stem rises."},
+            {"bosun", "My bosun: the boatswain, who runs the deck crew.\r\n"},
+            {"my own word", "what it means to me\r\n"},
+            {"bollard", "A short, strong post"},
+        };
+        for (const auto &look : looked) {
+            ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_WORD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"")));
+            for (const char *key = look.first; *key != '\0'; ++key)
+                ASSERT_TRUE(deliver(GetDlgItem(dialog, IDC_WORD), WM_CHAR, *key, 1));
+            EXPECT_EQ(controltext(dialog, IDC_MEANING).rfind(look.second, 0), 0u) << look.first;
+        }
+        EXPECT_EQ(controltext(dialog, IDC_REVISION), "Unmark from &revision") << "bollard is still marked";
+        DWORD_PTR hard = 0;
+        deliver(GetDlgItem(dialog, IDC_LEVEL_HARD), BM_GETCHECK, 0, 0, &hard);
+        EXPECT_EQ(hard, static_cast<DWORD_PTR>(BST_CHECKED)) << "and at the level the review gave it";
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 0), 0);
+        EXPECT_EQ(started.exitcode(), 0);
+    }
 
     // removed through the entry: a copy in the temporary folder asks, removes, tells
     DWORD type = 0;
@@ -440,7 +530,7 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     copy.info.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, copy.info.dwProcessId);
     EXPECT_EQ(first.exitcode(), 1);
     EXPECT_EQ(copy.answerbox(IDYES), VERSION_PRODUCT ": Remove " VERSION_PRODUCT " from " + INSTALLED + "?");
-    const string mine = "\ndicbin.txt\ndicbin.txt.new\norlavexdic.txt\norlavexdic.txt.new\nstudylog.txt";
+    const string mine = "\ndicbin.txt\norlavexdic.txt\norlavexdic.txt.before-upgrade\norlavexdic.txt.new\nstudylog.txt";
     // the learner changes a file of setup's while the second question is open: it is theirs now
     ASSERT_NE(copy.await(nullptr, MESSAGEBOXTEXT), nullptr);
     ASSERT_TRUE(writewholefile(INSTALLED + "Read me.htm", "my notes"));
@@ -450,8 +540,8 @@ TEST_F(Release, ANewUserInstallsUpgradesAndRemovesTheDictionaryAsWindowsUsersDo)
     EXPECT_EQ(copy.answerbox(), VERSION_PRODUCT ": " VERSION_PRODUCT " was removed.\n\nThese files of yours were "
                                 "kept in " + INSTALLED + ":\nRead me.htm" + mine);
     EXPECT_EQ(copy.exitcode(), 1);
-    EXPECT_EQ(listing(INSTALLED), (vector<string>{"Read me.htm", "dicbin.txt", "dicbin.txt.new", "orlavexdic.txt",
-                                                  "orlavexdic.txt.new", "studylog.txt"}))
+    EXPECT_EQ(listing(INSTALLED), (vector<string>{"Read me.htm", "dicbin.txt", "orlavexdic.txt",
+                                                  "orlavexdic.txt.before-upgrade", "orlavexdic.txt.new", "studylog.txt"}))
         << "the user's files kept, in the folder kept for them";
     EXPECT_EQ(readwholefile(INSTALLED + "Read me.htm"), "my notes");
     EXPECT_FALSE(fs::exists(startmenulink())) << "the shortcut is gone";
