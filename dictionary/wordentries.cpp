@@ -243,7 +243,9 @@ WordFileRead readwordfile(const char *path, WordFile *w, WordStep step, void *co
     DataFile *text = fileopen(path, "rb");
     DataFile *bytes = text ? fileopen(path, "rb") : nullptr;
     WordFileRead read = bytes ? scanentries(s, w, text, bytes, step, context) : WORDFILEUNREADABLE;
-    bool closed = (!bytes || fileclose(bytes)) && (!text || fileclose(text));
+    // both closed, whatever the first close says
+    bool closed = !bytes || fileclose(bytes);
+    if (text && !fileclose(text)) closed = false;
     if (!closed && read == WORDFILEREAD) read = WORDFILEUNREADABLE;
     delete[] s->seen;
     delete[] s->seencount;

@@ -299,9 +299,9 @@ protected:
     void checkinstalledfiles()
     {
         vector<string> shipped = SHIPPED;
-        shipped.insert(shipped.end(), {"install.lst", "uninstall.exe"});
+        shipped.insert(shipped.end(), {"install.base", "install.lst", "uninstall.exe"});
         std::sort(shipped.begin(), shipped.end());
-        EXPECT_EQ(listing(INSTALLED), shipped) << "the install folder holds the four files, setup's record and uninstaller";
+        EXPECT_EQ(listing(INSTALLED), shipped) << "the install folder holds the four files, setup's base, record and uninstaller";
         for (const string &name : SHIPPED) {
             string bytes = readwholefile(INSTALLED + name);
             EXPECT_FALSE(bytes.empty()) << name;
