@@ -107,18 +107,19 @@ static FILE *openscan(ReadAhead *ahead)
 // The lookup's own scan for a word no entry has: the mark and word of each
 // record read, the rest passed over, as the file layer reads a scan, through
 // its read-ahead block.
+// The mark and the word of a record, read before the rest.
+static const size_t HEAD = offsetof(DictEntry, meaning);
+
 static void scanformiss(const char *word)
 {
-    int count = countrecords(RECORDSIZE, STOREFILE);
     static ReadAhead ahead;
     FILE *stream = openscan(&ahead);
     if (stream == nullptr) return;
-    const size_t head = offsetof(DictEntry, meaning);
     DictEntry entry;
-    for (int i = 0; i < count; ++i) {
-        if (readahead(&ahead, stream, &entry, head) != head) break;
+    for (int i = 0, count = countrecords(RECORDSIZE, STOREFILE); i < count; ++i) {
+        if (readahead(&ahead, stream, &entry, HEAD) != HEAD) break;
         entry.word[WORDSIZE - 1] = '\0';
-        if (sameword(entry.word, word) || !skipahead(&ahead, stream, RECORDSIZE - head)) break;
+        if (sameword(entry.word, word) || !skipahead(&ahead, stream, RECORDSIZE - HEAD)) break;
     }
     fclose(stream);
 }
@@ -179,13 +180,12 @@ static void breakdown(int entries, int runs, double plainms, bool shortcuts, con
 // the level of every record, through the read-ahead block.
 static void scanfornarrowing()
 {
-    int count = countrecords(RECORDSIZE, STOREFILE);
     static ReadAhead ahead;
     FILE *stream = openscan(&ahead);
     if (stream == nullptr) return;
-    const size_t head = offsetof(DictEntry, meaning);
     DictEntry entry;
-    for (int i = 0; i < count && readahead(&ahead, stream, &entry, head) == head; ++i)
+    int count = countrecords(RECORDSIZE, STOREFILE);
+    for (int i = 0; i < count && readahead(&ahead, stream, &entry, HEAD) == HEAD; ++i)
         if (!skipahead(&ahead, stream, MEANINGSIZE) || readahead(&ahead, stream, &entry.level, 2) != 2) break;
     fclose(stream);
 }

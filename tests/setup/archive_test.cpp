@@ -341,7 +341,9 @@ TEST_F(Archive, AnUpgradeMergesTheReleasesWordsIntoTheLearnersKeepingEveryMarkLe
         ASSERT_EQ(extractinto("out"), INSTALLDONE);
         if (!row.learner.empty()) {
             writewholefile("out/orlavexdic.txt", row.learner);
-            if (row.learner[0] != '\xFF') ASSERT_EQ(compilefiles("out/orlavexdic.txt", "out/dicbin.txt"), COMPILED);
+            if (row.learner[0] != '\xFF') {
+                ASSERT_EQ(compilefiles("out/orlavexdic.txt", "out/dicbin.txt"), COMPILED);
+            }
         }
         string store = readwholefile("out/dicbin.txt");
         store[RECORDSIZE] = (char)RevisionMark;  // berth, the second entry, marked
