@@ -45,8 +45,11 @@ static void writetext(const char *path, const std::string &text)
 // back (the store keeps its marks and levels run after run).
 static void benchupgrade(const Glossary &glossary, int runs, const Timing &keeping)
 {
-    std::ifstream in("orlavexdic.txt", std::ios::binary);
-    std::string base((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string base;
+    {
+        std::ifstream in("orlavexdic.txt", std::ios::binary);  // closed again: Windows replaces no open file
+        base.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     std::string release = base, learner = base;
     for (int i = 10; i >= 1; --i)
         release.insert(entrystart(release, glossary.entries * i / 11),

@@ -34,7 +34,7 @@ enum WordFileRead {
 
 struct WordEntry {
     uint64_t word;    // checksum of the headword
-    uint64_t text;    // checksum of its lines, each ended by a line feed
+    uint64_t text;    // checksum of the checksums of its lines (their text without the line end)
     uint32_t at;      // its first byte in the file
     uint32_t length;  // its bytes, up to and with the line end of its last line
     int32_t nth;      // 0 for the first entry of its headword in the file, 1 for the next
@@ -49,7 +49,6 @@ struct WordFile {
     bool ascii;          // no byte above 127: the text of either encoding
     bool crlf;           // its first line end is CR LF
     bool lineend;        // it has a line end at all
-    uint64_t sum;        // checksum of all its bytes, as it was read
 };
 
 // The step given each entry once it is read whole, with the headword as the
@@ -80,9 +79,5 @@ size_t nextwordbytes(WordLines *lines, size_t most, const char **bytes);
 // The next line with its line feed, at most room bytes: 1 when one came, 0 at
 // the end, -1 when it is longer or a read failed.
 int nextwordline(WordLines *lines, char *line, size_t room, size_t *length);
-
-// The checksum of all the bytes of the file at path, as WordFile's sum; false
-// when it cannot be read whole.
-bool wordfilesum(const char *path, uint64_t *sum);
 
 #endif

@@ -188,5 +188,17 @@ TEST_F(WordUpgrade, AFailureAnywhereLosesNothingAndARetryCompletesTheUpgrade)
                 filefaults.path = path;
                 filefaults.*fault = true;
             });
+    // writing stopped part way, as a crash stops it: at that moment the learner's files are as they were
+    static string atstop;
+    for (const char *path : {MERGEDFILE, BACKUPTEMPFILE, NEWSTOREFILE})
+        for (long long limit : {0, 9, 30}) {
+            atstop.clear();
+            failthenretry(string("writing ") + path + " stopped", [&] {
+                filefaults.path = path;
+                filefaults.writelimit = limit;
+                filefaults.atstop = [] { atstop = readwholefile(SOURCEFILE) + readwholefile(STOREFILE); };
+            });
+            EXPECT_EQ(atstop, learner + oldstore) << path << " stopped after " << limit << " bytes";
+        }
     printf("[ figures  ] the upgrade: %d faults injected, each followed by a retry\n", injected);
 }
