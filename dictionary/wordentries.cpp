@@ -10,8 +10,8 @@
 #include "dictionary/compile.h"
 #include "dictionary/dictentry.h"
 
-// The rebuild's reader tells the file's encoding, and its lines are then
-// read as bytes for their places and checksums.  A line of the bytes is one
+// The lines are read as bytes for their places and checksums, and the
+// rebuild's reader tells the file's encoding.  A line of the bytes is one
 // or more lines of the reader's text (pieces of at most 7999 bytes, the last
 // ending in its line feed), and it is a headword line when one of them is.
 
@@ -43,8 +43,9 @@ static size_t linefeedin(const char *text, size_t length)
 
 struct WordScan {
     SourceText source;  // only to tell the encoding
+    bool told;          // it has told it
     WordLines bytes;
-    char line[WORDLINEMOST + 1];
+    char line[WORDLINEMOST];
     char utf8[3 * WORDLINEMOST + 2];
     char text[WORDLINEMOST + 1];  // a headword line as the reader gives it
     char piece[SOURCELINESIZE];
@@ -83,9 +84,10 @@ size_t nextwordbytes(WordLines *lines, size_t most, const char **bytes)
     return take;
 }
 
-int nextwordline(WordLines *lines, char *line, size_t room, size_t *length)
+int nextwordline(WordLines *lines, char *room, size_t size, const char **line, size_t *length)
 {
     size_t used = 0;
+    *line = room;
     for (;;) {
         if (lines->at == lines->end) {
             const char *none;
@@ -96,11 +98,16 @@ int nextwordline(WordLines *lines, char *line, size_t room, size_t *length)
         size_t upto = linefeedin(start, left);
         bool linefeed = upto < left;
         size_t take = linefeed ? upto + 1 : left;
-        if (take > room - used) return -1;
-        memcpy(line + used, start, take);
-        used += take;
+        if (take > size - used) return -1;
         lines->at += take;
         lines->offset += (uint32_t)take;
+        if (used == 0 && linefeed) {
+            *line = start;  // the whole line lies in the block
+            used = take;
+            break;
+        }
+        memcpy(room + used, start, take);
+        used += take;
         if (linefeed) break;
     }
     *length = used;
@@ -178,29 +185,18 @@ static bool headwordof(WordScan *s, const char *line, size_t length, char *word)
     return false;
 }
 
-// What the rebuild's reader tells of a file of bytes below 128 alone, without
-// reading it through: it can hold no byte-order mark and no UTF-8 sequence,
-// so the reader takes it as ANSI.  Any other file is read through by the
-// reader itself.  False when it could not be read.
+// The encoding, told by the rebuild's reader once a byte above 127 is met:
+// a file of lower bytes alone can hold no byte-order mark and no UTF-8
+// sequence, so the reader takes it as ANSI, and up to that byte the text is
+// the same in either encoding.  The reader reads the file through and back
+// to its start; the lines then go on where they were.  False when it could
+// not be read.
 static bool tellencoding(WordScan *s, WordFile *w, DataFile *file)
 {
-    bool high = false;
-    for (;;) {
-        size_t got = fileread(file, s->line, WORDLINEMOST);
-        uint32_t any = 0;
-        size_t at = 0;
-        for (; at + 4 <= got; at += 4) any |= wordat(s->line + at);
-        for (; at < got; ++at) any |= (unsigned char)s->line[at];
-        high = (any & 0x80808080u) != 0;
-        if (high || got < WORDLINEMOST) break;
-    }
-    if (fileerror(file)) return false;
-    w->encoding = SOURCEANSI;
-    if (!fileseek(file, 0, SEEK_SET)) return false;
-    if (!high) return true;
-    if (!startsource(&s->source, file)) return false;
+    if (!fileseek(file, 0, SEEK_SET) || !startsource(&s->source, file)) return false;
     w->encoding = s->source.encoding;
-    return true;
+    s->told = true;
+    return fileseek(file, (long)(s->bytes.offset + (s->bytes.end - s->bytes.at)), SEEK_SET);
 }
 
 // The bytes of a line: whether it has a NUL byte, a byte above 127, and the
@@ -234,21 +230,25 @@ static void lookat(const char *text, size_t length, bool *nul, bool *high, bool 
 // bytes.  A NUL byte is one in either.
 static WordFileRead scanentries(WordScan *s, WordFile *w, DataFile *file, WordStep step, void *context)
 {
-    if (!tellencoding(s, w, file)) return WORDFILEUNREADABLE;
-    if (w->encoding == SOURCEUTF16) return WORDFILEUTF16;
+    w->encoding = SOURCEANSI;
+    s->told = false;
     if (!startwordlines(&s->bytes, file, 0)) return WORDFILEUNREADABLE;
     WordEntry entry = {};
     bool inentry = false;
     for (;;) {
         uint32_t start = s->bytes.offset;
+        const char *content;
         size_t length = 0;
-        int got = nextwordline(&s->bytes, s->line, WORDLINEMOST, &length);
+        int got = nextwordline(&s->bytes, s->line, sizeof s->line, &content, &length);
         if (got < 0) return fileerror(file) ? WORDFILEUNREADABLE : WORDFILETOOLONG;
         if (got == 0) break;
         bool nul, high, marker;
-        lookat(s->line, length, &nul, &high, &marker);
+        lookat(content, length, &nul, &high, &marker);
+        if (high && !s->told) {
+            if (!tellencoding(s, w, file)) return WORDFILEUNREADABLE;
+            if (w->encoding == SOURCEUTF16) return WORDFILEUTF16;
+        }
         if (nul) return WORDFILENUL;
-        char *content = s->line;
         if (start == 0 && w->encoding == SOURCEUTF8 && length >= 3 && memcmp(content, UTF8MARK, 3) == 0) {
             content += 3;
             length -= 3;
@@ -262,19 +262,16 @@ static WordFileRead scanentries(WordScan *s, WordFile *w, DataFile *file, WordSt
             w->lineend = true;
             if (cr) --length;
         }
-        lookat(s->line, length, &nul, &high, &marker);
-        if (nul) return WORDFILENUL;
         w->ascii = w->ascii && !high;
-        // the line in UTF-8, ended by a line feed
+        // the line in UTF-8, without its line end
         const char *utf8 = content;
         size_t size = length;
         if (high && w->encoding == SOURCEANSI) {
             size = ansitoutf8(content, length, s->utf8, sizeof s->utf8 - 2);
             utf8 = s->utf8;
         }
-        content[length] = '\0';
-        bool headword = marker && isheadwordline(content);
-        if (headword) {
+        bool headword = false;
+        if (marker) {
             // the line as the reader gives it: in ANSI, CR LF as LF
             size_t textlength = length;
             if (high && w->encoding == SOURCEUTF8)
@@ -284,21 +281,20 @@ static WordFileRead scanentries(WordScan *s, WordFile *w, DataFile *file, WordSt
             if (linefeed) s->text[textlength++] = '\n';
             headword = headwordof(s, s->text, textlength, s->nextword);
         }
+        uint64_t line = linechecksum(utf8, size);
         if (headword) {
             if (inentry && !addentry(s, w, entry, step, context)) return WORDFILEUNREADABLE;
             copytext(s->word, WORDSIZE, s->nextword);
             entry.at = start;
+            entry.text = checksumadd(CHECKSUMSTART, &line, sizeof line);
             // the headword cut from the line in UTF-8, as the store's is from its text
             if (utf8 != s->utf8) memcpy(s->utf8, content, length);
-            uint64_t line = linechecksum(s->utf8, size);
-            entry.text = checksumadd(CHECKSUMSTART, &line, sizeof line);
             s->utf8[size] = '\n';
             s->utf8[size + 1] = '\0';
             cutheadword(s->utf8);
             entry.word = checksumadd(CHECKSUMSTART, s->utf8, strlen(s->utf8));
             inentry = true;
         } else if (inentry) {
-            uint64_t line = linechecksum(utf8, size);
             entry.text = checksumadd(entry.text, &line, sizeof line);
         }
         if (inentry) entry.length = s->bytes.offset - entry.at;
@@ -307,8 +303,14 @@ static WordFileRead scanentries(WordScan *s, WordFile *w, DataFile *file, WordSt
     return addentry(s, w, entry, step, context) ? WORDFILEREAD : WORDFILEUNREADABLE;
 }
 
-// Gives back the room the entries grew by, and sorts them by headword.
-static bool sortentries(WordFile *w)
+static uint32_t slotof(uint64_t word, int nth, uint32_t mask)
+{
+    uint64_t h = (word ^ (uint64_t)(uint32_t)nth * 0x9E3779B97F4A7C15ull);
+    return (uint32_t)(h ^ (h >> 32)) & mask;
+}
+
+// Gives back the room the entries grew by, and makes the table by headword.
+static bool indexentries(WordFile *w)
 {
     WordEntry *entries = new (std::nothrow) WordEntry[w->count];
     if (!entries) return false;
@@ -316,13 +318,17 @@ static bool sortentries(WordFile *w)
     delete[] w->entries;
     w->entries = entries;
     w->room = w->count;
-    w->byword = new (std::nothrow) int32_t[w->count > 0 ? w->count : 1];
-    if (!w->byword) return false;
-    for (int i = 0; i < w->count; ++i) w->byword[i] = i;
-    const WordEntry *e = w->entries;
-    std::sort(w->byword, w->byword + w->count, [e](int32_t a, int32_t b) {
-        return e[a].word != e[b].word ? e[a].word < e[b].word : e[a].nth < e[b].nth;
-    });
+    uint32_t size = 64;
+    while (size < 2u * (uint32_t)w->count) size *= 2;
+    w->index = new (std::nothrow) int32_t[size];
+    if (!w->index) return false;
+    std::fill(w->index, w->index + size, -1);
+    w->indexmask = size - 1;
+    for (int i = 0; i < w->count; ++i) {
+        uint32_t at = slotof(entries[i].word, entries[i].nth, w->indexmask);
+        while (w->index[at] >= 0) at = (at + 1) & w->indexmask;
+        w->index[at] = i;
+    }
     return true;
 }
 
@@ -345,27 +351,25 @@ WordFileRead readwordfile(const char *path, WordFile *w, WordStep step, void *co
     delete[] s->seen;
     delete[] s->seencount;
     delete s;
-    if (read == WORDFILEREAD && !sortentries(w)) read = WORDFILEUNREADABLE;
+    if (read == WORDFILEREAD && !indexentries(w)) read = WORDFILEUNREADABLE;
     return read;
 }
 
 int findwordentry(const WordFile *w, uint64_t word, int nth)
 {
-    if (!w->byword) return -1;
-    const WordEntry *e = w->entries;
-    const int32_t *begin = w->byword, *end = w->byword + w->count;
-    const int32_t *found = std::lower_bound(begin, end, 0, [e, word, nth](int32_t a, int) {
-        return e[a].word != word ? e[a].word < word : e[a].nth < nth;
-    });
-    return found != end && e[*found].word == word && e[*found].nth == nth ? *found : -1;
+    if (!w->index) return -1;
+    for (uint32_t at = slotof(word, nth, w->indexmask);; at = (at + 1) & w->indexmask) {
+        int32_t i = w->index[at];
+        if (i < 0 || (w->entries[i].word == word && w->entries[i].nth == nth)) return i;
+    }
 }
 
 void freewordfile(WordFile *w)
 {
     delete[] w->entries;
-    delete[] w->byword;
+    delete[] w->index;
     w->entries = nullptr;
-    w->byword = nullptr;
+    w->index = nullptr;
     w->count = 0;
     w->room = 0;
 }

@@ -44,7 +44,8 @@ struct WordFile {
     WordEntry *entries;  // in the order of the file
     int count;
     int room;
-    int32_t *byword;     // the entries' numbers by headword, then nth (sortwordfile)
+    int32_t *index;      // an open table of the entries' numbers by headword and nth, -1 for a free place
+    uint32_t indexmask;  // its size less one
     SourceEncoding encoding;
     bool ascii;          // no byte above 127: the text of either encoding
     bool crlf;           // its first line end is CR LF
@@ -56,7 +57,7 @@ struct WordFile {
 typedef void (*WordStep)(WordFile *file, int entry, const char *storeword, void *context);
 
 // Reads the word file at path into file, calling step (when given) for each
-// entry, then sorts it by headword.
+// entry, then makes the table by headword.
 WordFileRead readwordfile(const char *path, WordFile *file, WordStep step = nullptr, void *context = nullptr);
 // The entry with this headword and nth, or -1.
 int findwordentry(const WordFile *file, uint64_t word, int nth);
@@ -76,8 +77,10 @@ bool startwordlines(WordLines *lines, DataFile *file, uint32_t offset);
 // The next bytes, at most most of them, where they lie in the block: their
 // count, 0 at the end or when a read failed.
 size_t nextwordbytes(WordLines *lines, size_t most, const char **bytes);
-// The next line with its line feed, at most room bytes: 1 when one came, 0 at
-// the end, -1 when it is longer or a read failed.
-int nextwordline(WordLines *lines, char *line, size_t room, size_t *length);
+// The next line with its line feed in *line, where it lies in the block or,
+// when it does not lie there whole, copied to room: 1 when one came, 0 at the
+// end, -1 when it is longer than size or a read failed.  It stays there
+// until the next call.
+int nextwordline(WordLines *lines, char *room, size_t size, const char **line, size_t *length);
 
 #endif

@@ -154,9 +154,16 @@ Upgraded upgradewordfile(const char *folder, const char *basepath, const char *r
     StudyRecord study;
     memset(&study, 0, sizeof study);
     bool merged = false;
-    Upgraded result = p && joinedall(p, folder) && readstudyrecord(p->store, &study) && copiedbefore(*p)
-                          ? merge(*p, basepath, releasepath, &study, report, &merged)
-                          : UPGRADEFAILED;
+    long long size = 0;
+    Upgraded result = p && joinedall(p, folder) ? UPGRADED : UPGRADEFAILED;
+    if (result == UPGRADED && !filesize(p->source, &size)) {
+        report->refusal = WORDFILEMISSING;  // no word file of the learner's to merge into
+        result = UPGRADEREFUSED;
+    }
+    if (result == UPGRADED)
+        result = readstudyrecord(p->store, &study) && copiedbefore(*p)
+                     ? merge(*p, basepath, releasepath, &study, report, &merged)
+                     : UPGRADEFAILED;
     if (result == UPGRADED && rebuildfrom(merged ? p->merged : p->source, p->store, p->newstore, &study) != COMPILED)
         result = UPGRADEFAILED;
     if (result == UPGRADED && merged && !putinplace(*p)) result = UPGRADEFAILED;

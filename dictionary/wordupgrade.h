@@ -38,8 +38,8 @@ extern const char MERGEDFILE[];      // "orlavexdic.merged.tmp"
 enum Upgraded {
     UPGRADED,          // the store is rebuilt from the merged word file, marks and levels kept
     UPGRADEUNCHANGED,  // the release's words are the base's: nothing was touched
-    UPGRADEREFUSED,    // a word file the rebuild would refuse, or a release entry the
-                       // learner's encoding lacks: nothing was touched
+    UPGRADEREFUSED,    // no word file of the learner's, one the rebuild would refuse, or a
+                       // release entry the learner's encoding lacks: nothing was touched
     UPGRADEFAILED      // a file could not be read or written, the learner's word file
                        // changed meanwhile, or memory ran short: a retry completes it
 };
