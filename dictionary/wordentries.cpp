@@ -31,13 +31,69 @@ static bool haszerobyte(uint32_t word)
 }
 
 static const uint32_t EVERYBYTE = 0x01010101u;
+static const size_t MARKERSIZE = strlen(SOURCEMARKER);
 
-// Where the next line feed is in length bytes of text, or length.
-static size_t linefeedin(const char *text, size_t length)
+// The bytes of a line: whether it has a NUL byte, a byte above 127, and the
+// marker, in one look.
+static void lookat(const char *text, size_t length, bool *nul, bool *high, bool *marker)
 {
+    uint32_t first = (unsigned char)SOURCEMARKER[0] * EVERYBYTE;
+    size_t size = MARKERSIZE;
+    uint32_t any = 0;
+    *nul = *marker = false;
     size_t at = 0;
-    while (at + 4 <= length && !haszerobyte(wordat(text + at) ^ ('\n' * EVERYBYTE))) at += 4;
-    while (at < length && text[at] != '\n') ++at;
+    for (; at + 4 <= length; at += 4) {
+        uint32_t word = wordat(text + at);
+        any |= word;
+        *nul = *nul || haszerobyte(word);
+        if (!*marker && haszerobyte(word ^ first))
+            for (size_t i = at; i < at + 4 && !*marker; ++i)
+                *marker = text[i] == SOURCEMARKER[0] && length - i >= size && memcmp(text + i, SOURCEMARKER, size) == 0;
+    }
+    for (; at < length; ++at) {
+        any |= (unsigned char)text[at];
+        *nul = *nul || text[at] == '\0';
+        *marker = *marker || (length - at >= size && memcmp(text + at, SOURCEMARKER, size) == 0);
+    }
+    *high = (any & 0x80808080u) != 0;
+}
+
+// Whether the marker begins at one of the four bytes from at (none of them a
+// line feed), of the left bytes there are.
+static bool markerfrom(const char *text, size_t at, size_t left)
+{
+    size_t size = MARKERSIZE;
+    for (size_t i = at; i < at + 4 && i < left; ++i)
+        if (text[i] == SOURCEMARKER[0] && left - i >= size && memcmp(text + i, SOURCEMARKER, size) == 0) return true;
+    return false;
+}
+
+// Where the line feed is in the left bytes from start (left when none), with
+// a look at the bytes before it on the way: the line's whole look when it
+// lies in the block whole.
+static size_t scanline(WordLines *lines, const char *start, size_t left)
+{
+    const uint32_t first = (unsigned char)SOURCEMARKER[0] * EVERYBYTE, linefeeds = '\n' * EVERYBYTE;
+    uint32_t any = 0, zeros = 0;
+    bool marker = false;
+    size_t at = 0;
+    for (; at + 4 <= left; at += 4) {
+        uint32_t word = wordat(start + at);
+        if (haszerobyte(word ^ linefeeds)) break;
+        any |= word;
+        zeros |= (word - EVERYBYTE) & ~word;
+        if (haszerobyte(word ^ first) && !marker) marker = markerfrom(start, at, left);
+    }
+    bool nul = (zeros & 0x80808080u) != 0;
+    for (; at < left && start[at] != '\n'; ++at) {
+        any |= (unsigned char)start[at];
+        nul = nul || start[at] == '\0';
+        marker = marker || (start[at] == SOURCEMARKER[0] && left - at >= MARKERSIZE &&
+                            memcmp(start + at, SOURCEMARKER, MARKERSIZE) == 0);
+    }
+    lines->nul = nul;
+    lines->high = (any & 0x80808080u) != 0;
+    lines->marker = marker;
     return at;
 }
 
@@ -95,7 +151,7 @@ int nextwordline(WordLines *lines, char *room, size_t size, const char **line, s
         }
         const char *start = lines->block + lines->at;
         size_t left = lines->end - lines->at;
-        size_t upto = linefeedin(start, left);
+        size_t upto = scanline(lines, start, left);
         bool linefeed = upto < left;
         size_t take = linefeed ? upto + 1 : left;
         if (take > size - used) return -1;
@@ -110,6 +166,8 @@ int nextwordline(WordLines *lines, char *room, size_t size, const char **line, s
         used += take;
         if (linefeed) break;
     }
+    // a line read from two blocks is looked at again whole
+    if (*line == room) lookat(room, used, &lines->nul, &lines->high, &lines->marker);
     *length = used;
     if (fileerror(lines->file)) return -1;
     return used > 0 ? 1 : 0;
@@ -199,31 +257,6 @@ static bool tellencoding(WordScan *s, WordFile *w, DataFile *file)
     return fileseek(file, (long)(s->bytes.offset + (s->bytes.end - s->bytes.at)), SEEK_SET);
 }
 
-// The bytes of a line: whether it has a NUL byte, a byte above 127, and the
-// marker, in one look.
-static void lookat(const char *text, size_t length, bool *nul, bool *high, bool *marker)
-{
-    uint32_t first = (unsigned char)SOURCEMARKER[0] * EVERYBYTE;
-    size_t size = strlen(SOURCEMARKER);
-    uint32_t any = 0;
-    *nul = *marker = false;
-    size_t at = 0;
-    for (; at + 4 <= length; at += 4) {
-        uint32_t word = wordat(text + at);
-        any |= word;
-        *nul = *nul || haszerobyte(word);
-        if (!*marker && haszerobyte(word ^ first))
-            for (size_t i = at; i < at + 4 && !*marker; ++i)
-                *marker = text[i] == SOURCEMARKER[0] && length - i >= size && memcmp(text + i, SOURCEMARKER, size) == 0;
-    }
-    for (; at < length; ++at) {
-        any |= (unsigned char)text[at];
-        *nul = *nul || text[at] == '\0';
-        *marker = *marker || (length - at >= size && memcmp(text + at, SOURCEMARKER, size) == 0);
-    }
-    *high = (any & 0x80808080u) != 0;
-}
-
 // The lines are read as bytes, and only a line that holds the marker is
 // turned into the reader's text to be cut into pieces as the compiler reads
 // it: the marker is ASCII, so it is in the text only where it is in the
@@ -242,8 +275,7 @@ static WordFileRead scanentries(WordScan *s, WordFile *w, DataFile *file, WordSt
         int got = nextwordline(&s->bytes, s->line, sizeof s->line, &content, &length);
         if (got < 0) return fileerror(file) ? WORDFILEUNREADABLE : WORDFILETOOLONG;
         if (got == 0) break;
-        bool nul, high, marker;
-        lookat(content, length, &nul, &high, &marker);
+        bool nul = s->bytes.nul, high = s->bytes.high, marker = s->bytes.marker;
         if (high && !s->told) {
             if (!tellencoding(s, w, file)) return WORDFILEUNREADABLE;
             if (w->encoding == SOURCEUTF16) return WORDFILEUTF16;

@@ -66,6 +66,9 @@ void freewordfile(WordFile *file);
 // Reading a word file's bytes again, line by line, from any place.
 struct WordLines {
     DataFile *file;
+    bool nul;         // the line last given has a NUL byte,
+    bool high;        // a byte above 127,
+    bool marker;      // the marker of a headword line
     uint32_t offset;  // of the next byte
     size_t at;
     size_t end;
