@@ -49,4 +49,11 @@ inline uint64_t linechecksum(const void *bytes, size_t count)
     return (uint64_t)finishlane(one ^ (uint32_t)count) << 32 | finishlane(two ^ (uint32_t)count);
 }
 
+// The checksum of lines one after another: each line's joined to those
+// before it as FNV-1a joins a byte, a whole 64-bit word at a time.
+inline uint64_t checksumjoin(uint64_t sum, uint64_t line)
+{
+    return (sum ^ line) * 0x9E3779B97F4A7C15ull;
+}
+
 #endif

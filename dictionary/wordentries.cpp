@@ -303,9 +303,9 @@ static WordFileRead scanentries(WordScan *s, WordFile *w, DataFile *file, WordSt
             utf8 = s->utf8;
         }
         bool headword = false;
+        size_t textlength = length;
         if (marker) {
             // the line as the reader gives it: in ANSI, CR LF as LF
-            size_t textlength = length;
             if (high && w->encoding == SOURCEUTF8)
                 textlength = utf8toansi(content, length, s->text, sizeof s->text - 1);
             else
@@ -318,16 +318,23 @@ static WordFileRead scanentries(WordScan *s, WordFile *w, DataFile *file, WordSt
             if (inentry && !addentry(s, w, entry, step, context)) return WORDFILEUNREADABLE;
             copytext(s->word, WORDSIZE, s->nextword);
             entry.at = start;
-            entry.text = checksumadd(CHECKSUMSTART, &line, sizeof line);
-            // the headword cut from the line in UTF-8, as the store's is from its text
-            if (utf8 != s->utf8) memcpy(s->utf8, content, length);
-            s->utf8[size] = '\n';
-            s->utf8[size + 1] = '\0';
-            cutheadword(s->utf8);
-            entry.word = checksumadd(CHECKSUMSTART, s->utf8, strlen(s->utf8));
+            entry.text = checksumjoin(CHECKSUMSTART, line);
+            // the headword cut from the line in UTF-8 with its line feed, as the
+            // store's is from its text: the same when that is the line in one
+            // piece, of bytes below 128, its word not cut at the field
+            size_t cut = strlen(s->nextword);
+            if (high || !linefeed || textlength >= (size_t)SOURCELINESIZE - 1 || cut >= (size_t)WORDSIZE - 1) {
+                if (utf8 != s->utf8) memcpy(s->utf8, content, length);
+                s->utf8[size] = '\n';
+                s->utf8[size + 1] = '\0';
+                cutheadword(s->utf8);
+                entry.word = checksumadd(CHECKSUMSTART, s->utf8, strlen(s->utf8));
+            } else {
+                entry.word = checksumadd(CHECKSUMSTART, s->nextword, cut);
+            }
             inentry = true;
         } else if (inentry) {
-            entry.text = checksumadd(entry.text, &line, sizeof line);
+            entry.text = checksumjoin(entry.text, line);
         }
         if (inentry) entry.length = s->bytes.offset - entry.at;
     }

@@ -1,11 +1,13 @@
 // A word file (the text source) as the merge of an upgrade sees it: entry by
-// entry, each a headword line with the lines of its meaning, found by the
-// rebuild's own reader (dictionary/sourcetext.h) and the compiler's headword
-// rule (dictionary/compile.h), so with the same marker, the same encodings
-// and the same refusals.  An entry is held as its place in the file and two
-// checksums, not as its text: one of its headword and one of its lines, both
-// taken of the text in UTF-8 with LF line ends, so that a file saved in
-// another encoding or with other line ends holds the same entries.
+// entry, each a headword line with the lines of its meaning, found as the
+// rebuild finds them: the encoding the rebuild's own reader tells
+// (dictionary/sourcetext.h), its lines cut in the compiler's pieces and its
+// headword rule (dictionary/compile.h), so with the same marker, the same
+// encodings and the same refusals.  An entry is held as its place in the
+// file and two checksums, not as its text: one of its headword and one of
+// its lines, both taken of the text in UTF-8 without the line ends, so that
+// a file saved in another encoding or with other line ends, or whose last
+// line has none, holds the same entries.
 #ifndef VANTREL_WORDENTRIES_H
 #define VANTREL_WORDENTRIES_H
 
