@@ -7,7 +7,7 @@
 #include "dictionary/store.h"
 #include "common/text.h"
 
-static const char MARKER[] = "marvoc";
+const char SOURCEMARKER[] = "marvoc";
 
 static bool isblank(char c) { return c == ' ' || c == '\t'; }
 
@@ -25,7 +25,7 @@ void cutheadword(char *line)
     size_t text = length - (linefeed ? 1 : 0);
     size_t kept = text;
     while (kept > 0 && isblank(line[kept - 1])) --kept;
-    if (kept < text && kept >= sizeof MARKER - 1 && memcmp(line + kept - (sizeof MARKER - 1), MARKER, sizeof MARKER - 1) == 0) {
+    if (kept < text && kept >= sizeof SOURCEMARKER - 1 && memcmp(line + kept - (sizeof SOURCEMARKER - 1), SOURCEMARKER, sizeof SOURCEMARKER - 1) == 0) {
         if (linefeed) line[kept++] = '\n';
         line[kept] = '\0';
         length = kept;
@@ -37,7 +37,7 @@ void cutheadword(char *line)
 
 bool isheadwordline(const char *line)
 {
-    return strstr(line, MARKER) != nullptr;
+    return strstr(line, SOURCEMARKER) != nullptr;
 }
 
 // A meaning line ends in CR LF in the store; a last line without a line feed

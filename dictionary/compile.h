@@ -12,6 +12,8 @@ struct DictEntry;
 // line feed; a longer line comes in several such pieces.
 const int SOURCELINESIZE = 8000;
 
+extern const char SOURCEMARKER[];  // "marvoc", which marks a headword line
+
 // True when a line of the source is a headword line: it holds the marker.
 bool isheadwordline(const char *line);
 // Cuts a headword line, NUL-terminated, to its headword as the store takes it

@@ -10,20 +10,100 @@
 #include "dictionary/compile.h"
 #include "dictionary/dictentry.h"
 
-// The file is read twice side by side: by the rebuild's reader, which tells
-// its encoding, refuses what the rebuild refuses and finds the headword
-// lines and their words as the store takes them, and as bytes, line by line,
-// for the places and the checksums.  A line of the bytes is one or more
-// pieces of the reader's, the last ending in its line feed, so the two keep
-// step; a line is a headword line when a piece of it is one.
+// The lines are read as bytes for their places and checksums, and the
+// rebuild's reader tells the file's encoding.  A line of the bytes is one
+// or more lines of the reader's text (pieces of at most 7999 bytes, the last
+// ending in its line feed), and it is a headword line when one of them is.
 
 static const unsigned char UTF8MARK[3] = {0xEF, 0xBB, 0xBF};
 
+// Four bytes of text as one word, and whether one of them is zero: the
+// scans look at a word at a time, which costs a quarter of a byte at a time.
+static uint32_t wordat(const char *text)
+{
+    const unsigned char *b = reinterpret_cast<const unsigned char *>(text);
+    return (uint32_t)b[0] | (uint32_t)b[1] << 8 | (uint32_t)b[2] << 16 | (uint32_t)b[3] << 24;
+}
+
+static bool haszerobyte(uint32_t word)
+{
+    return ((word - 0x01010101u) & ~word & 0x80808080u) != 0;
+}
+
+static const uint32_t EVERYBYTE = 0x01010101u;
+static const size_t MARKERSIZE = strlen(SOURCEMARKER);
+
+// The bytes of a line: whether it has a NUL byte, a byte above 127, and the
+// marker, in one look.
+static void lookat(const char *text, size_t length, bool *nul, bool *high, bool *marker)
+{
+    uint32_t first = (unsigned char)SOURCEMARKER[0] * EVERYBYTE;
+    size_t size = MARKERSIZE;
+    uint32_t any = 0;
+    *nul = *marker = false;
+    size_t at = 0;
+    for (; at + 4 <= length; at += 4) {
+        uint32_t word = wordat(text + at);
+        any |= word;
+        *nul = *nul || haszerobyte(word);
+        if (!*marker && haszerobyte(word ^ first))
+            for (size_t i = at; i < at + 4 && !*marker; ++i)
+                *marker = text[i] == SOURCEMARKER[0] && length - i >= size && memcmp(text + i, SOURCEMARKER, size) == 0;
+    }
+    for (; at < length; ++at) {
+        any |= (unsigned char)text[at];
+        *nul = *nul || text[at] == '\0';
+        *marker = *marker || (length - at >= size && memcmp(text + at, SOURCEMARKER, size) == 0);
+    }
+    *high = (any & 0x80808080u) != 0;
+}
+
+// Whether the marker begins at one of the four bytes from at (none of them a
+// line feed), of the left bytes there are.
+static bool markerfrom(const char *text, size_t at, size_t left)
+{
+    size_t size = MARKERSIZE;
+    for (size_t i = at; i < at + 4 && i < left; ++i)
+        if (text[i] == SOURCEMARKER[0] && left - i >= size && memcmp(text + i, SOURCEMARKER, size) == 0) return true;
+    return false;
+}
+
+// Where the line feed is in the left bytes from start (left when none), with
+// a look at the bytes before it on the way: the line's whole look when it
+// lies in the block whole.
+static size_t scanline(WordLines *lines, const char *start, size_t left)
+{
+    const uint32_t first = (unsigned char)SOURCEMARKER[0] * EVERYBYTE, linefeeds = '\n' * EVERYBYTE;
+    uint32_t any = 0, zeros = 0;
+    bool marker = false;
+    size_t at = 0;
+    for (; at + 4 <= left; at += 4) {
+        uint32_t word = wordat(start + at);
+        if (haszerobyte(word ^ linefeeds)) break;
+        any |= word;
+        zeros |= (word - EVERYBYTE) & ~word;
+        if (haszerobyte(word ^ first) && !marker) marker = markerfrom(start, at, left);
+    }
+    bool nul = (zeros & 0x80808080u) != 0;
+    for (; at < left && start[at] != '\n'; ++at) {
+        any |= (unsigned char)start[at];
+        nul = nul || start[at] == '\0';
+        marker = marker || (start[at] == SOURCEMARKER[0] && left - at >= MARKERSIZE &&
+                            memcmp(start + at, SOURCEMARKER, MARKERSIZE) == 0);
+    }
+    lines->nul = nul;
+    lines->high = (any & 0x80808080u) != 0;
+    lines->marker = marker;
+    return at;
+}
+
 struct WordScan {
-    SourceText source;
+    SourceText source;  // only to tell the encoding
+    bool told;          // it has told it
     WordLines bytes;
     char line[WORDLINEMOST];
     char utf8[3 * WORDLINEMOST + 2];
+    char text[WORDLINEMOST + 1];  // a headword line as the reader gives it
     char piece[SOURCELINESIZE];
     char word[WORDSIZE];      // the headword of the entry being read, as the store takes it
     char nextword[WORDSIZE];  // that of the headword line just read
@@ -60,9 +140,10 @@ size_t nextwordbytes(WordLines *lines, size_t most, const char **bytes)
     return take;
 }
 
-int nextwordline(WordLines *lines, char *line, size_t room, size_t *length)
+int nextwordline(WordLines *lines, char *room, size_t size, const char **line, size_t *length)
 {
     size_t used = 0;
+    *line = room;
     for (;;) {
         if (lines->at == lines->end) {
             const char *none;
@@ -70,15 +151,23 @@ int nextwordline(WordLines *lines, char *line, size_t room, size_t *length)
         }
         const char *start = lines->block + lines->at;
         size_t left = lines->end - lines->at;
-        const char *linefeed = static_cast<const char *>(memchr(start, '\n', left));
-        size_t take = linefeed ? (size_t)(linefeed - start) + 1 : left;
-        if (take > room - used) return -1;
-        memcpy(line + used, start, take);
-        used += take;
+        size_t upto = scanline(lines, start, left);
+        bool linefeed = upto < left;
+        size_t take = linefeed ? upto + 1 : left;
+        if (take > size - used) return -1;
         lines->at += take;
         lines->offset += (uint32_t)take;
+        if (used == 0 && linefeed) {
+            *line = start;  // the whole line lies in the block
+            used = take;
+            break;
+        }
+        memcpy(room + used, start, take);
+        used += take;
         if (linefeed) break;
     }
+    // a line read from two blocks is looked at again whole
+    if (*line == room) lookat(room, used, &lines->nul, &lines->high, &lines->marker);
     *length = used;
     if (fileerror(lines->file)) return -1;
     return used > 0 ? 1 : 0;
@@ -137,92 +226,148 @@ static bool addentry(WordScan *s, WordFile *w, WordEntry entry, WordStep step, v
     return true;
 }
 
-// Reads the reader's pieces of the line just read: false for a NUL byte.
-static bool readpieces(WordScan *s, bool *headword)
+// Whether the line (its bytes as the rebuild's reader gives them, its line
+// feed with it) is a headword line, as the compiler reads it in pieces: one
+// of its pieces holds the marker.  Its headword then, as the store takes it.
+static bool headwordof(WordScan *s, const char *line, size_t length, char *word)
 {
-    *headword = false;
-    for (;;) {
-        size_t got = sourceline(&s->source, s->piece, SOURCELINESIZE);
-        if (got == 0) return true;
-        if (memchr(s->piece, '\0', got) != nullptr) return false;
-        if (!*headword && isheadwordline(s->piece)) {
-            cutheadword(s->piece);
-            copytext(s->nextword, WORDSIZE, s->piece);
-            *headword = true;
-        }
-        if (s->piece[got - 1] == '\n') return true;
+    for (size_t at = 0; at < length; at += SOURCELINESIZE - 1) {
+        size_t size = length - at < (size_t)SOURCELINESIZE - 1 ? length - at : (size_t)SOURCELINESIZE - 1;
+        memcpy(s->piece, line + at, size);
+        s->piece[size] = '\0';
+        if (!isheadwordline(s->piece)) continue;
+        cutheadword(s->piece);
+        copytext(word, WORDSIZE, s->piece);
+        return true;
     }
+    return false;
 }
 
-static WordFileRead scanentries(WordScan *s, WordFile *w, DataFile *text, DataFile *bytes, WordStep step,
-                                void *context)
+// The encoding, told by the rebuild's reader once a byte above 127 is met:
+// a file of lower bytes alone can hold no byte-order mark and no UTF-8
+// sequence, so the reader takes it as ANSI, and up to that byte the text is
+// the same in either encoding.  The reader reads the file through and back
+// to its start; the lines then go on where they were.  False when it could
+// not be read.
+static bool tellencoding(WordScan *s, WordFile *w, DataFile *file)
 {
-    if (!startsource(&s->source, text)) return WORDFILEUNREADABLE;
+    if (!fileseek(file, 0, SEEK_SET) || !startsource(&s->source, file)) return false;
     w->encoding = s->source.encoding;
-    if (w->encoding == SOURCEUTF16) return WORDFILEUTF16;
-    if (!startwordlines(&s->bytes, bytes, 0)) return WORDFILEUNREADABLE;
+    s->told = true;
+    return fileseek(file, (long)(s->bytes.offset + (s->bytes.end - s->bytes.at)), SEEK_SET);
+}
+
+// The lines are read as bytes, and only a line that holds the marker is
+// turned into the reader's text to be cut into pieces as the compiler reads
+// it: the marker is ASCII, so it is in the text only where it is in the
+// bytes.  A NUL byte is one in either.
+static WordFileRead scanentries(WordScan *s, WordFile *w, DataFile *file, WordStep step, void *context)
+{
+    w->encoding = SOURCEANSI;
+    s->told = false;
+    if (!startwordlines(&s->bytes, file, 0)) return WORDFILEUNREADABLE;
     WordEntry entry = {};
     bool inentry = false;
     for (;;) {
         uint32_t start = s->bytes.offset;
+        const char *content;
         size_t length = 0;
-        int got = nextwordline(&s->bytes, s->line, WORDLINEMOST, &length);
-        if (got < 0) return fileerror(bytes) ? WORDFILEUNREADABLE : WORDFILETOOLONG;
+        int got = nextwordline(&s->bytes, s->line, sizeof s->line, &content, &length);
+        if (got < 0) return fileerror(file) ? WORDFILEUNREADABLE : WORDFILETOOLONG;
         if (got == 0) break;
-        w->sum = checksumadd(w->sum, s->line, length);
-        bool headword;
-        if (!readpieces(s, &headword)) return WORDFILENUL;
-        if (fileerror(text)) return WORDFILEUNREADABLE;
-        const char *content = s->line;
+        bool nul = s->bytes.nul, high = s->bytes.high, marker = s->bytes.marker;
+        if (high && !s->told) {
+            if (!tellencoding(s, w, file)) return WORDFILEUNREADABLE;
+            if (w->encoding == SOURCEUTF16) return WORDFILEUTF16;
+        }
+        if (nul) return WORDFILENUL;
         if (start == 0 && w->encoding == SOURCEUTF8 && length >= 3 && memcmp(content, UTF8MARK, 3) == 0) {
             content += 3;
             length -= 3;
             start = 3;  // the byte-order mark is no part of the first entry
         }
-        if (length > 0 && content[length - 1] == '\n') {
+        bool linefeed = length > 0 && content[length - 1] == '\n';
+        if (linefeed) {
             --length;
             bool cr = length > 0 && content[length - 1] == '\r';
             if (!w->lineend) w->crlf = cr;
             w->lineend = true;
             if (cr) --length;
         }
-        for (size_t i = 0; i < length && w->ascii; ++i) w->ascii = (unsigned char)content[i] < 0x80;
-        // the line in UTF-8, ended by a line feed
+        w->ascii = w->ascii && !high;
+        // the line in UTF-8, without its line end
+        const char *utf8 = content;
         size_t size = length;
-        if (w->encoding == SOURCEANSI)
+        if (high && w->encoding == SOURCEANSI) {
             size = ansitoutf8(content, length, s->utf8, sizeof s->utf8 - 2);
-        else
-            memcpy(s->utf8, content, length);
-        s->utf8[size++] = '\n';
-        s->utf8[size] = '\0';
+            utf8 = s->utf8;
+        }
+        bool headword = false;
+        size_t textlength = length;
+        if (marker) {
+            // the line as the reader gives it: in ANSI, CR LF as LF
+            if (high && w->encoding == SOURCEUTF8)
+                textlength = utf8toansi(content, length, s->text, sizeof s->text - 1);
+            else
+                memcpy(s->text, content, length);
+            if (linefeed) s->text[textlength++] = '\n';
+            headword = headwordof(s, s->text, textlength, s->nextword);
+        }
+        uint64_t line = linechecksum(utf8, size);
         if (headword) {
             if (inentry && !addentry(s, w, entry, step, context)) return WORDFILEUNREADABLE;
             copytext(s->word, WORDSIZE, s->nextword);
             entry.at = start;
-            entry.text = checksumadd(CHECKSUMSTART, s->utf8, size);
-            cutheadword(s->utf8);
-            entry.word = checksumadd(CHECKSUMSTART, s->utf8, strlen(s->utf8));
+            entry.text = checksumjoin(CHECKSUMSTART, line);
+            // the headword cut from the line in UTF-8 with its line feed, as the
+            // store's is from its text: the same when that is the line in one
+            // piece, of bytes below 128, its word not cut at the field
+            size_t cut = strlen(s->nextword);
+            if (high || !linefeed || textlength >= (size_t)SOURCELINESIZE - 1 || cut >= (size_t)WORDSIZE - 1) {
+                if (utf8 != s->utf8) memcpy(s->utf8, content, length);
+                s->utf8[size] = '\n';
+                s->utf8[size + 1] = '\0';
+                cutheadword(s->utf8);
+                entry.word = checksumadd(CHECKSUMSTART, s->utf8, strlen(s->utf8));
+            } else {
+                entry.word = checksumadd(CHECKSUMSTART, s->nextword, cut);
+            }
             inentry = true;
         } else if (inentry) {
-            entry.text = checksumadd(entry.text, s->utf8, size);
+            entry.text = checksumjoin(entry.text, line);
         }
         if (inentry) entry.length = s->bytes.offset - entry.at;
     }
-    // both readings end together
-    if (sourceline(&s->source, s->piece, SOURCELINESIZE) != 0 || fileerror(text)) return WORDFILEUNREADABLE;
     if (!inentry) return WORDFILENOHEADWORD;
     return addentry(s, w, entry, step, context) ? WORDFILEREAD : WORDFILEUNREADABLE;
 }
 
-static bool sortentries(WordFile *w)
+static uint32_t slotof(uint64_t word, int nth, uint32_t mask)
 {
-    w->byword = new (std::nothrow) int32_t[w->count > 0 ? w->count : 1];
-    if (!w->byword) return false;
-    for (int i = 0; i < w->count; ++i) w->byword[i] = i;
-    const WordEntry *e = w->entries;
-    std::sort(w->byword, w->byword + w->count, [e](int32_t a, int32_t b) {
-        return e[a].word != e[b].word ? e[a].word < e[b].word : e[a].nth < e[b].nth;
-    });
+    uint64_t h = (word ^ (uint64_t)(uint32_t)nth * 0x9E3779B97F4A7C15ull);
+    return (uint32_t)(h ^ (h >> 32)) & mask;
+}
+
+// Gives back the room the entries grew by, and makes the table by headword.
+static bool indexentries(WordFile *w)
+{
+    WordEntry *entries = new (std::nothrow) WordEntry[w->count];
+    if (!entries) return false;
+    memcpy(entries, w->entries, sizeof *entries * (size_t)w->count);
+    delete[] w->entries;
+    w->entries = entries;
+    w->room = w->count;
+    uint32_t size = 64;
+    while (size < 2u * (uint32_t)w->count) size *= 2;
+    w->index = new (std::nothrow) int32_t[size];
+    if (!w->index) return false;
+    std::fill(w->index, w->index + size, -1);
+    w->indexmask = size - 1;
+    for (int i = 0; i < w->count; ++i) {
+        uint32_t at = slotof(entries[i].word, entries[i].nth, w->indexmask);
+        while (w->index[at] >= 0) at = (at + 1) & w->indexmask;
+        w->index[at] = i;
+    }
     return true;
 }
 
@@ -230,7 +375,6 @@ WordFileRead readwordfile(const char *path, WordFile *w, WordStep step, void *co
 {
     memset(w, 0, sizeof *w);
     w->ascii = true;
-    w->sum = CHECKSUMSTART;
     long long size = 0;
     if (!filesize(path, &size)) return WORDFILEMISSING;
     if (size > WORDFILEMOST) return WORDFILETOOLONG;
@@ -240,56 +384,31 @@ WordFileRead readwordfile(const char *path, WordFile *w, WordStep step, void *co
     s->seencount = nullptr;
     s->seenroom = 0;
     s->seenused = 0;
-    DataFile *text = fileopen(path, "rb");
-    DataFile *bytes = text ? fileopen(path, "rb") : nullptr;
-    WordFileRead read = bytes ? scanentries(s, w, text, bytes, step, context) : WORDFILEUNREADABLE;
-    // both closed, whatever the first close says
-    bool closed = !bytes || fileclose(bytes);
-    if (text && !fileclose(text)) closed = false;
-    if (!closed && read == WORDFILEREAD) read = WORDFILEUNREADABLE;
+    DataFile *file = fileopen(path, "rb");
+    WordFileRead read = file ? scanentries(s, w, file, step, context) : WORDFILEUNREADABLE;
+    if (file && !fileclose(file) && read == WORDFILEREAD) read = WORDFILEUNREADABLE;
     delete[] s->seen;
     delete[] s->seencount;
     delete s;
-    if (read == WORDFILEREAD && !sortentries(w)) read = WORDFILEUNREADABLE;
+    if (read == WORDFILEREAD && !indexentries(w)) read = WORDFILEUNREADABLE;
     return read;
 }
 
 int findwordentry(const WordFile *w, uint64_t word, int nth)
 {
-    if (!w->byword) return -1;
-    const WordEntry *e = w->entries;
-    const int32_t *begin = w->byword, *end = w->byword + w->count;
-    const int32_t *found = std::lower_bound(begin, end, 0, [e, word, nth](int32_t a, int) {
-        return e[a].word != word ? e[a].word < word : e[a].nth < nth;
-    });
-    return found != end && e[*found].word == word && e[*found].nth == nth ? *found : -1;
+    if (!w->index) return -1;
+    for (uint32_t at = slotof(word, nth, w->indexmask);; at = (at + 1) & w->indexmask) {
+        int32_t i = w->index[at];
+        if (i < 0 || (w->entries[i].word == word && w->entries[i].nth == nth)) return i;
+    }
 }
 
 void freewordfile(WordFile *w)
 {
     delete[] w->entries;
-    delete[] w->byword;
+    delete[] w->index;
     w->entries = nullptr;
-    w->byword = nullptr;
+    w->index = nullptr;
     w->count = 0;
     w->room = 0;
-}
-
-bool wordfilesum(const char *path, uint64_t *sum)
-{
-    DataFile *file = fileopen(path, "rb");
-    if (!file) return false;
-    WordLines *lines = new (std::nothrow) WordLines;
-    bool read = lines != nullptr;
-    *sum = CHECKSUMSTART;
-    if (lines) {
-        do {
-            size_t got = fileread(file, lines->block, sizeof lines->block);
-            *sum = checksumadd(*sum, lines->block, got);
-            read = got == sizeof lines->block;
-        } while (read);
-        read = !fileerror(file);
-    }
-    delete lines;
-    return fileclose(file) && read;
 }

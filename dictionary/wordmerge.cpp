@@ -275,19 +275,19 @@ static Merged copyreleases(MergeWriter *w, const WordEntry &e)
     if (!movedto(&w->release, e.at) || !endline(w)) return MERGEFAILED;
     uint32_t end = e.at + e.length;
     while (w->release.offset < end) {
+        const char *text;
         size_t length = 0;
-        if (nextwordline(&w->release, w->line, sizeof w->line, &length) <= 0 || w->release.offset > end)
+        if (nextwordline(&w->release, w->line, sizeof w->line, &text, &length) <= 0 || w->release.offset > end)
             return MERGEFAILED;
-        bool linefeed = w->line[length - 1] == '\n';
+        bool linefeed = text[length - 1] == '\n';
         if (linefeed) --length;
-        if (linefeed && length > 0 && w->line[length - 1] == '\r') --length;
-        const char *text = w->line;
+        if (linefeed && length > 0 && text[length - 1] == '\r') --length;
         if (w->conversion == TOANSI) {
-            if (!utf8fitsansi(w->line, length)) return MERGEREFUSED;
-            length = utf8toansi(w->line, length, w->converted, sizeof w->converted);
+            if (!utf8fitsansi(text, length)) return MERGEREFUSED;
+            length = utf8toansi(text, length, w->converted, sizeof w->converted);
             text = w->converted;
         } else if (w->conversion == TOUTF8) {
-            length = ansitoutf8(w->line, length, w->converted, sizeof w->converted);
+            length = ansitoutf8(text, length, w->converted, sizeof w->converted);
             text = w->converted;
         }
         if (!writebytes(w, text, length) || (linefeed && !writebytes(w, w->lineend, strlen(w->lineend))))

@@ -9,6 +9,8 @@
 //   only in the release                      added after the entry before it in
 //                                            the release (at the end when none is left)
 //   only in the learner's                    kept where it is, named as theirs
+//   in the learner's and the release's only, the learner's, named as a conflict
+//     differently
 //   removed by the release, learner's as     removed, unless the learner's store gives
 //     base                                   it a mark or a level: then kept, named
 //   removed by the release, changed by the   kept, named as a conflict
@@ -16,7 +18,9 @@
 //   removed by the learner                   stays removed
 //
 // With no base only the release's headwords the learner's file lacks are
-// added.  The merged file keeps the learner's encoding and line ends, and
+// added.  A new entry of the release whose headword the learner's file has
+// fewer times goes, like any other, after the entry before it in the
+// release, which is as a rule the learner's entry of the same headword.  The merged file keeps the learner's encoding and line ends, and
 // every byte of the entries it keeps; an entry of the release is written in
 // them, and one that the learner's encoding cannot hold refuses the merge.
 #ifndef VANTREL_WORDMERGE_H

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <new>
 
-#include "common/checksum.h"
 #include "common/text.h"
 #include "dictionary/store.h"
 #include "dictionary/storerebuild.h"
@@ -47,31 +46,47 @@ static bool joinedall(UpgradePaths *p, const char *folder)
            joined(p->merged, folder, MERGEDFILE) && joined(p->newstore, folder, NEWSTOREFILE);
 }
 
-// Copies the learner's word file to its copy beside it, on the disk before
-// it takes the copy's place; false, with no temporary file left, when any
-// of it failed or the file is no longer the bytes that were merged.
-static bool keptbefore(const UpgradePaths &p, uint64_t sum)
+// Copies the learner's word file to the copy's temporary name, on the disk;
+// false, with nothing left, when any of it failed.  The merge then reads
+// the learner's file from this copy, which nothing else writes.
+static bool copiedbefore(const UpgradePaths &p)
 {
     DataFile *in = fileopen(p.source, "rb");
     if (!in) return false;
     DataFile *out = fileopen(p.backuptemp, "wb");
     char *block = new (std::nothrow) char[COPYBLOCK];
     bool copied = out && block;
-    uint64_t read = CHECKSUMSTART;
     while (copied) {
         size_t got = fileread(in, block, COPYBLOCK);
-        read = checksumadd(read, block, got);
         copied = filewrite(out, block, got) == got;
         if (got < COPYBLOCK) break;
     }
-    copied = copied && !fileerror(in) && read == sum;
+    copied = copied && !fileerror(in);
     if (out) copied = fileflush(out) && copied;
     if (out) copied = fileclose(out) && copied;
     copied = fileclose(in) && copied;
     delete[] block;
-    copied = copied && filereplace(p.backuptemp, p.backup);
     if (!copied) fileremove(p.backuptemp);
     return copied;
+}
+
+// Whether the two files hold the same bytes; false when either cannot be read.
+static bool samebytes(const char *one, const char *two)
+{
+    DataFile *a = fileopen(one, "rb");
+    DataFile *b = a ? fileopen(two, "rb") : nullptr;
+    char *blocks = new (std::nothrow) char[2 * COPYBLOCK];
+    bool same = b && blocks;
+    while (same) {
+        size_t got = fileread(a, blocks, COPYBLOCK);
+        same = fileread(b, blocks + COPYBLOCK, COPYBLOCK) == got && memcmp(blocks, blocks + COPYBLOCK, got) == 0;
+        if (got < COPYBLOCK) break;
+    }
+    same = same && !fileerror(a) && !fileerror(b);
+    if (b) same = fileclose(b) && same;
+    if (a) same = fileclose(a) && same;
+    delete[] blocks;
+    return same;
 }
 
 // Writes the merged word file to its temporary name, on the disk.
@@ -79,7 +94,7 @@ static Upgraded writtenmerge(WordMerge *m, const UpgradePaths &p, const char *re
 {
     DataFile *out = fileopen(p.merged, "wb");
     if (!out) return UPGRADEFAILED;
-    Merged written = writewordmerge(m, p.source, releasepath, out);
+    Merged written = writewordmerge(m, p.backuptemp, releasepath, out);
     bool whole = fileflush(out);
     whole = fileclose(out) && whole;
     if (written == MERGED && whole) return UPGRADED;
@@ -98,23 +113,17 @@ static Upgraded planned(Merged merged)
     return UPGRADEFAILED;
 }
 
-// Plans the merge and writes what it changes; *merged is set when the
-// store is to be compiled from the merged file, *sum to the learner's file
-// as it was merged.
+// Plans the merge of the learner's file as copied and writes the merged
+// file when it changes anything; *merged tells whether it did.
 static Upgraded merge(const UpgradePaths &p, const char *basepath, const char *releasepath, const StudyRecord *study,
-                      UpgradeReport *report, bool *merged, uint64_t *sum)
+                      UpgradeReport *report, bool *merged)
 {
     WordMerge *m = new (std::nothrow) WordMerge;
     if (!m) return UPGRADEFAILED;
-    Upgraded result = planned(planwordmerge(m, basepath, p.source, releasepath, study));
+    Upgraded result = planned(planwordmerge(m, basepath, p.backuptemp, releasepath, study));
     report->merge = m->report;
-    *sum = m->learner.sum;
     *merged = result == UPGRADED && m->report.changesfile;
-    if (*merged) {
-        result = writtenmerge(m, p, releasepath);
-        if (result == UPGRADED && !keptbefore(p, *sum)) result = UPGRADEFAILED;
-        if (result != UPGRADED) fileremove(p.merged);
-    }
+    if (*merged) result = writtenmerge(m, p, releasepath);
     report->refusal = m->refusal;
     report->releaserefused = m->releaserefused;
     report->unfit = m->unfit;
@@ -131,24 +140,38 @@ static void tellstudy(const StudyRecord &study, UpgradeReport *report)
         if (report->lost.count++ < NAMEDMOST) copytext(report->lost.names[report->lost.count - 1], WORDSIZE, word);
 }
 
+// The learner's file, judged again: still the bytes merged.  Then the copy
+// and the merged file take their places, in this order.
+static bool putinplace(const UpgradePaths &p)
+{
+    return samebytes(p.source, p.backuptemp) && filereplace(p.backuptemp, p.backup) && filereplace(p.merged, p.source);
+}
+
 Upgraded upgradewordfile(const char *folder, const char *basepath, const char *releasepath, UpgradeReport *report)
 {
     memset(report, 0, sizeof *report);
     UpgradePaths *p = new (std::nothrow) UpgradePaths;
     StudyRecord study;
     memset(&study, 0, sizeof study);
-    Upgraded result = p && joinedall(p, folder) && readstudyrecord(p->store, &study) ? UPGRADED : UPGRADEFAILED;
     bool merged = false;
-    uint64_t sum = 0;
-    if (result == UPGRADED) result = merge(*p, basepath, releasepath, &study, report, &merged, &sum);
+    long long size = 0;
+    Upgraded result = p && joinedall(p, folder) ? UPGRADED : UPGRADEFAILED;
+    if (result == UPGRADED && !filesize(p->source, &size)) {
+        report->refusal = WORDFILEMISSING;  // no word file of the learner's to merge into
+        result = UPGRADEREFUSED;
+    }
+    if (result == UPGRADED)
+        result = readstudyrecord(p->store, &study) && copiedbefore(*p)
+                     ? merge(*p, basepath, releasepath, &study, report, &merged)
+                     : UPGRADEFAILED;
     if (result == UPGRADED && rebuildfrom(merged ? p->merged : p->source, p->store, p->newstore, &study) != COMPILED)
         result = UPGRADEFAILED;
-    // the learner's word file, judged again: still the bytes that were merged
-    uint64_t now = 0;
-    if (result == UPGRADED && merged && !(wordfilesum(p->source, &now) && now == sum && filereplace(p->merged, p->source)))
-        result = UPGRADEFAILED;
+    if (result == UPGRADED && merged && !putinplace(*p)) result = UPGRADEFAILED;
     if (result == UPGRADED) tellstudy(study, report);
-    if (merged && result != UPGRADED) fileremove(p->merged);
+    if (p) {
+        fileremove(p->merged);
+        fileremove(p->backuptemp);
+    }
     freestudyrecord(&study);
     delete p;
     report->result = result;

@@ -14,11 +14,13 @@
 // Each is written whole and flushed to the disk before it is put in place;
 // none of the temporary ones is left behind.
 //
-// The order makes every crash point safe: the merged file and the copy are
-// made first, then the new store with the marks and levels of the old one,
-// which then takes its place, and last the merged file takes the word file's
-// place, after the word file is judged again (still the bytes that were
-// merged).  A failure or a crash at any point leaves the learner's word file
+// The order makes every crash point safe.  The learner's word file is first
+// copied, and the merge reads it from the copy, which nothing else writes;
+// the merged file and the new store, with the marks and levels of the old
+// one, are made next, and the new store takes the old one's place; last,
+// once the learner's word file is judged again (still the bytes of the
+// copy), the copy takes its place beside it and the merged file the word
+// file's.  A failure or a crash at any point leaves the learner's word file
 // as it was (with the old store, or with the new store that a merge of it
 // made) or both merged files whole.  Merging again is a retry: it makes the
 // same merged file from the same learner's file, and from the merged file it
@@ -36,8 +38,8 @@ extern const char MERGEDFILE[];      // "orlavexdic.merged.tmp"
 enum Upgraded {
     UPGRADED,          // the store is rebuilt from the merged word file, marks and levels kept
     UPGRADEUNCHANGED,  // the release's words are the base's: nothing was touched
-    UPGRADEREFUSED,    // a word file the rebuild would refuse, or a release entry the
-                       // learner's encoding lacks: nothing was touched
+    UPGRADEREFUSED,    // no word file of the learner's, one the rebuild would refuse, or a
+                       // release entry the learner's encoding lacks: nothing was touched
     UPGRADEFAILED      // a file could not be read or written, the learner's word file
                        // changed meanwhile, or memory ran short: a retry completes it
 };

@@ -52,7 +52,8 @@ protected:
     {
         std::filesystem::remove(BASE);
         if (base) writewholefile(BASE, base);
-        writewholefile(SOURCEFILE, learner);
+        std::filesystem::remove(SOURCEFILE);
+        if (!learner.empty()) writewholefile(SOURCEFILE, learner);
         writewholefile(RELEASE, release);
         std::filesystem::remove(STOREFILE);
         compilefiles(SOURCEFILE, STOREFILE);
@@ -75,6 +76,9 @@ struct UpgradeRow {
 TEST_F(WordUpgrade, EachRuleOfTheMergeGivesTheLearnersWordFile)
 {
     const string bom = "\xEF\xBB\xBF";
+    string lines;  // past the first block read: the encoding is told there
+    for (int i = 0; i < 12000; ++i) lines += "Line.\n";
+    const string longbase = "a marvoc\n" + lines + "b marvoc\nB.\n", longlearner = "a marvoc\n" + lines + "b marvoc\nB caf\xC3\xA9.\n";
     const UpgradeRow rows[] = {
         {"changed by the release only", ABC, ABC, "a marvoc\nA.\nb marvoc\nB2.\nc marvoc\nC.\n",
          "a marvoc\nA.\nb marvoc\nB2.\nc marvoc\nC.\n", UPGRADED, "updated:b"},
@@ -98,6 +102,8 @@ TEST_F(WordUpgrade, EachRuleOfTheMergeGivesTheLearnersWordFile)
         {"UTF-8 with its mark and CR LF: the release's LF entry written so", ABC, bom + "a marvoc\r\nA.\r\nb marvoc\r\nB.\r\n",
          "a marvoc\nA.\nb marvoc\nB.\nc marvoc\nC.\n\xC3\xA9 marvoc\n\xC3\xA9t\xC3\xA9\n",
          bom + "a marvoc\r\nA.\r\nb marvoc\r\nB.\r\n\xC3\xA9 marvoc\r\n\xC3\xA9t\xC3\xA9\r\n", UPGRADED, "added:\xE9"},
+        {"UTF-8 first past 64 KB", longbase.c_str(), longlearner, longbase + "d marvoc\nD \xC3\xA9.\n",
+         longlearner + "d marvoc\nD \xC3\xA9.\n", UPGRADED, "added:d own:b"},
         {"ANSI: a UTF-8 entry of the release in ANSI", ABC, "a marvoc\nA caf\xE9.\nb marvoc\nB.\nc marvoc\nC.\n",
          "a marvoc\nA.\nb marvoc\nB.\nc marvoc\nC \xC3\xA9t\xC3\xA9.\n", "a marvoc\nA caf\xE9.\nb marvoc\nB.\nc marvoc\nC \xE9t\xE9.\n",
          UPGRADED, "updated:c own:a"},
@@ -117,6 +123,7 @@ TEST_F(WordUpgrade, EachRuleOfTheMergeGivesTheLearnersWordFile)
          UPGRADEREFUSED, ""},
         {"the learner's file with no headword", ABC, "A.\n", "a marvoc\nA2.\n", "A.\n", UPGRADEREFUSED, ""},
         {"the release's file with no headword", ABC, ABC, "A.\n", ABC, UPGRADEREFUSED, ""},
+        {"no word file of the learner's", ABC, "", ABC + string("d marvoc\nD.\n"), "", UPGRADEREFUSED, ""},
     };
     for (const UpgradeRow &row : rows) {
         arrange(row.base, row.learner, row.release, row.marked);
@@ -188,5 +195,17 @@ TEST_F(WordUpgrade, AFailureAnywhereLosesNothingAndARetryCompletesTheUpgrade)
                 filefaults.path = path;
                 filefaults.*fault = true;
             });
+    // writing stopped part way, as a crash stops it: at that moment the learner's files are as they were
+    static string atstop;
+    for (const char *path : {MERGEDFILE, BACKUPTEMPFILE, NEWSTOREFILE})
+        for (long long limit : {0, 9, 30}) {
+            atstop.clear();
+            failthenretry(string("writing ") + path + " stopped", [&] {
+                filefaults.path = path;
+                filefaults.writelimit = limit;
+                filefaults.atstop = [] { atstop = readwholefile(SOURCEFILE) + readwholefile(STOREFILE); };
+            });
+            EXPECT_EQ(atstop, learner + oldstore) << path << " stopped after " << limit << " bytes";
+        }
     printf("[ figures  ] the upgrade: %d faults injected, each followed by a retry\n", injected);
 }
