@@ -7,25 +7,22 @@
 #include <cstring>
 
 #include "common/blocks.h"
+#include "common/checksum.h"
 #include "common/filenames.h"
 #include "common/text.h"
 #include "inst/files.h"
 #include "inst/paths.h"
 
-static const uint64_t FNVSTART = 14695981039346656037ull;
-static const uint64_t FNVPRIME = 1099511628211ull;
 
 void fingerprintstart(Fingerprint *f)
 {
     f->size = 0;
-    f->sum = FNVSTART;
+    f->sum = CHECKSUMSTART;
 }
 
 void fingerprintadd(Fingerprint *f, const unsigned char *bytes, size_t count)
 {
-    uint64_t sum = f->sum;
-    for (size_t i = 0; i < count; ++i) sum = (sum ^ bytes[i]) * FNVPRIME;
-    f->sum = sum;
+    f->sum = checksumadd(f->sum, bytes, count);
     f->size += (long long)count;
 }
 

@@ -13,6 +13,8 @@
 #include "inst/paths.h"
 #include "inst/record.h"
 #include "inst/shell.h"
+#include "dictionary/storerebuild.h"
+#include "dictionary/wordupgrade.h"
 
 enum { FILENAMESIZE = 260, FOLDERPATHSIZE = LOCNSIZE + FILENAMESIZE, LISTTEXTSIZE = 1200 };
 
@@ -29,12 +31,14 @@ struct Sorting {
 };
 
 // Whether the file name is setup's by its name alone: its record, its
-// uninstaller, the base of the word file, a file it was writing under a
-// temporary name.
+// uninstaller, the base of the word file, a file it or an upgrade was
+// writing under a temporary name (a crash may leave one).
 static bool setupsbyname(const char *name)
 {
-    return samepathname(name, RECORDNAME) || samepathname(name, UNINSTALLERNAME) || samepathname(name, BASENAME) ||
-           setuptempname(name);
+    static const char *const own[] = {RECORDNAME, UNINSTALLERNAME, BASENAME, MERGEDFILE, BACKUPTEMPFILE, NEWSTOREFILE};
+    for (const char *ownname : own)
+        if (samepathname(name, ownname)) return true;
+    return setuptempname(name);
 }
 
 // Whether the file name in the folder is one setup installed and still as it
