@@ -31,3 +31,13 @@ bool growblock(void **block, size_t *room, size_t used, size_t needed, size_t fi
     *room = grown;
     return true;
 }
+
+bool keeptext(char **block, size_t *room, size_t *used, const char *text, uint32_t *at)
+{
+    size_t length = strlen(text) + 1;
+    if (*used + length > UINT32_MAX || !growitems(block, room, *used, length, 4096)) return false;
+    memcpy(*block + *used, text, length);
+    *at = (uint32_t)*used;
+    *used += length;
+    return true;
+}

@@ -7,6 +7,7 @@
 #define VANTREL_BLOCKS_H
 
 #include <cstddef>
+#include <cstdint>
 
 extern "C" {
 
@@ -21,6 +22,11 @@ void freeblock(void *block);
 // doubling from first items; false, with the block as it was, when there is
 // no memory for it.
 bool growblock(void **block, size_t *room, size_t used, size_t needed, size_t first, size_t itemsize);
+
+// Appends text and its NUL to *block, a block of texts of which used bytes
+// of *room are taken, and gives where it begins in *at; false when the block
+// would pass 4 GB (a place is 32 bits) or memory runs short.
+bool keeptext(char **block, size_t *room, size_t *used, const char *text, uint32_t *at);
 
 template <class T> bool growitems(T **items, size_t *room, size_t used, size_t needed, size_t first)
 {

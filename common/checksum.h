@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/littleendian.h"
+
 const uint64_t CHECKSUMSTART = 14695981039346656037ull;
 
 inline uint64_t checksumadd(uint64_t sum, const void *bytes, size_t count)
@@ -38,7 +40,7 @@ inline uint64_t linechecksum(const void *bytes, size_t count)
     uint32_t one = 0x9747b28cu, two = 0x5bd1e995u;
     size_t at = 0;
     for (; at + 4 <= count; at += 4) {
-        uint32_t word = (uint32_t)b[at] | (uint32_t)b[at + 1] << 8 | (uint32_t)b[at + 2] << 16 | (uint32_t)b[at + 3] << 24;
+        uint32_t word = decodele32(b + at);
         one = rotateleft(one ^ (rotateleft(word * 0xcc9e2d51u, 15) * 0x1b873593u), 13) * 5 + 0xe6546b64u;
         two = rotateleft(two ^ (rotateleft(word * 0x85ebca77u, 17) * 0xc2b2ae3du), 11) * 5 + 0x52dce729u;
     }

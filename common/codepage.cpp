@@ -194,9 +194,7 @@ size_t ansitoutf8(const char *ansi, size_t length, char *utf8, size_t room)
 {
     size_t written = 0;
     for (size_t at = 0; at < length; ++at) {
-        unsigned char c = (unsigned char)ansi[at];
-        unsigned long codepoint = c >= 0x80 && c < 0xA0 ? HIGH1252[c - 0x80] : c;
-        size_t size = pututf8(codepoint, utf8 + written, room - written);
+        size_t size = pututf8(ansicodepoint((unsigned char)ansi[at]), utf8 + written, room - written);
         if (size == 0) break;
         written += size;
     }

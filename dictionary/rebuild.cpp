@@ -148,7 +148,6 @@ int rebuildkeepingstudy(Dialog d)
     bool done = rebuilt(d, &record);
     if (done) {
         filterwordlist(d);
-        instoreorder(&record);
         tellkept(d, record);
     }
     freestudyrecord(&record);

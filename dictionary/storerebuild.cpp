@@ -10,6 +10,8 @@ Compiled rebuildfrom(const char *sourcepath, const char *storepath, const char *
 {
     Compiled compiled = record ? compilefiles(sourcepath, newstorepath, carrystudy, record)
                                : compilefiles(sourcepath, newstorepath);
+    // what is lost is named as the learner met it
+    if (record) instoreorder(record);
     if (compiled == NOSOURCE || compiled == UTF16SOURCE) return compiled;
     if (compiled == COMPILED && !filereplace(newstorepath, storepath)) compiled = WRITEFAILED;
     if (compiled != COMPILED) fileremove(newstorepath);

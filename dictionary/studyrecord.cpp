@@ -18,18 +18,6 @@ bool hasstudy(int mark, int level)
     return mark == RevisionMark || level != LevelVeryHard;
 }
 
-// Appends word and its NUL to the record's words, making room as needed.
-static bool keepword(StudyRecord *record, const char *word, uint32_t *at)
-{
-    size_t length = strlen(word) + 1;
-    if (record->wordsused + length > UINT32_MAX) return false;
-    if (!growitems(&record->words, &record->wordsroom, record->wordsused, length, 4096)) return false;
-    memcpy(record->words + record->wordsused, word, length);
-    *at = (uint32_t)record->wordsused;
-    record->wordsused += length;
-    return true;
-}
-
 static const char *wordof(const StudyRecord *record, const StudiedEntry &entry)
 {
     return record->words + entry.word;
@@ -53,7 +41,7 @@ bool readstudyrecord(const char *path, StudyRecord *record)
     while (record->count < count && nextword(&scan, &entry) && scanlevel(&scan, &entry)) {
         StudiedEntry &studied = record->entries[record->count];
         // an entry whose word found no room is not counted: nothing would tell where its word is
-        room = keepword(record, entry.word, &studied.word);
+        room = keeptext(&record->words, &record->wordsroom, &record->wordsused, entry.word, &studied.word);
         if (!room) break;
         studied.place = record->count;
         studied.mark = entry.mark;
@@ -71,20 +59,33 @@ bool readstudyrecord(const char *path, StudyRecord *record)
     return whole;
 }
 
+// Where the n-th old entry of the headword is, or -1.
+static int studiedplace(const StudyRecord *record, const char *word, int nth)
+{
+    const StudiedEntry *begin = record->entries, *end = begin + record->count;
+    const StudiedEntry *first = std::lower_bound(begin, end, word,
+                                                 [record](const StudiedEntry &e, const char *w) {
+                                                     return strcmp(wordof(record, e), w) < 0;
+                                                 });
+    if (nth < 0 || end - first <= nth || strcmp(wordof(record, first[nth]), word) != 0) return -1;
+    return (int)(first - begin) + nth;
+}
+
+const StudiedEntry *findstudied(const StudyRecord *record, const char *word, int nth)
+{
+    int at = record->count > 0 ? studiedplace(record, word, nth) : -1;
+    return at < 0 ? nullptr : &record->entries[at];
+}
+
 // The old entry that the next new entry with this word takes, or null.
 static StudiedEntry *takestudied(StudyRecord *record, const char *word)
 {
-    StudiedEntry *end = record->entries + record->count;
-    StudiedEntry *first = std::lower_bound(record->entries, end, word,
-                                           [record](const StudiedEntry &e, const char *w) {
-                                               return strcmp(wordof(record, e), w) < 0;
-                                           });
-    if (first == end || strcmp(wordof(record, *first), word) != 0) return nullptr;
-    StudiedEntry *next = first + first->taken;
-    if (next == end || strcmp(wordof(record, *next), word) != 0) return nullptr;
-    ++first->taken;
-    next->kept = true;
-    return next;
+    int first = studiedplace(record, word, 0);
+    int next = first < 0 ? -1 : studiedplace(record, word, record->entries[first].taken);
+    if (next < 0) return nullptr;
+    ++record->entries[first].taken;
+    record->entries[next].kept = true;
+    return &record->entries[next];
 }
 
 void carrystudy(DictEntry *entry, void *record)

@@ -45,6 +45,11 @@ bool readstudyrecord(const char *path, StudyRecord *record);
 // other than 3.
 void carrystudy(DictEntry *entry, void *record);
 
+// The n-th old entry (from 0) of the headword, byte for byte, in the old
+// store's order; null when there are fewer.  While the entries are by
+// headword, that is until instoreorder.
+const StudiedEntry *findstudied(const StudyRecord *record, const char *word, int nth);
+
 // Puts the entries in the old store's order, as the learner met them; the
 // record then carries nothing more.
 void instoreorder(StudyRecord *record);

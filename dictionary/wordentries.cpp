@@ -4,8 +4,10 @@
 #include <cstring>
 #include <new>
 
+#include "common/blocks.h"
 #include "common/checksum.h"
 #include "common/codepage.h"
+#include "common/littleendian.h"
 #include "common/text.h"
 #include "dictionary/compile.h"
 #include "dictionary/dictentry.h"
@@ -21,8 +23,7 @@ static const unsigned char UTF8MARK[3] = {0xEF, 0xBB, 0xBF};
 // scans look at a word at a time, which costs a quarter of a byte at a time.
 static uint32_t wordat(const char *text)
 {
-    const unsigned char *b = reinterpret_cast<const unsigned char *>(text);
-    return (uint32_t)b[0] | (uint32_t)b[1] << 8 | (uint32_t)b[2] << 16 | (uint32_t)b[3] << 24;
+    return decodele32(reinterpret_cast<const unsigned char *>(text));
 }
 
 static bool haszerobyte(uint32_t word)
@@ -32,31 +33,6 @@ static bool haszerobyte(uint32_t word)
 
 static const uint32_t EVERYBYTE = 0x01010101u;
 static const size_t MARKERSIZE = strlen(SOURCEMARKER);
-
-// The bytes of a line: whether it has a NUL byte, a byte above 127, and the
-// marker, in one look.
-static void lookat(const char *text, size_t length, bool *nul, bool *high, bool *marker)
-{
-    uint32_t first = (unsigned char)SOURCEMARKER[0] * EVERYBYTE;
-    size_t size = MARKERSIZE;
-    uint32_t any = 0;
-    *nul = *marker = false;
-    size_t at = 0;
-    for (; at + 4 <= length; at += 4) {
-        uint32_t word = wordat(text + at);
-        any |= word;
-        *nul = *nul || haszerobyte(word);
-        if (!*marker && haszerobyte(word ^ first))
-            for (size_t i = at; i < at + 4 && !*marker; ++i)
-                *marker = text[i] == SOURCEMARKER[0] && length - i >= size && memcmp(text + i, SOURCEMARKER, size) == 0;
-    }
-    for (; at < length; ++at) {
-        any |= (unsigned char)text[at];
-        *nul = *nul || text[at] == '\0';
-        *marker = *marker || (length - at >= size && memcmp(text + at, SOURCEMARKER, size) == 0);
-    }
-    *high = (any & 0x80808080u) != 0;
-}
 
 // Whether the marker begins at one of the four bytes from at (none of them a
 // line feed), of the left bytes there are.
@@ -166,8 +142,8 @@ int nextwordline(WordLines *lines, char *room, size_t size, const char **line, s
         used += take;
         if (linefeed) break;
     }
-    // a line read from two blocks is looked at again whole
-    if (*line == room) lookat(room, used, &lines->nul, &lines->high, &lines->marker);
+    // a line read from two blocks is looked at again whole, up to its line feed
+    if (*line == room) scanline(lines, room, used);
     *length = used;
     if (fileerror(lines->file)) return -1;
     return used > 0 ? 1 : 0;
@@ -211,15 +187,9 @@ static bool countword(WordScan *s, uint64_t word, int32_t *nth)
 static bool addentry(WordScan *s, WordFile *w, WordEntry entry, WordStep step, void *context)
 {
     if (!countword(s, entry.word, &entry.nth)) return false;
-    if (w->count == w->room) {
-        int room = w->room < 256 ? 256 : w->room * 2;
-        WordEntry *entries = new (std::nothrow) WordEntry[room];
-        if (!entries) return false;
-        if (w->count > 0) memcpy(entries, w->entries, sizeof *entries * (size_t)w->count);
-        delete[] w->entries;
-        w->entries = entries;
-        w->room = room;
-    }
+    size_t room = (size_t)w->room;
+    if (!growitems(&w->entries, &room, (size_t)w->count, 1, 256)) return false;
+    w->room = room < (size_t)INT32_MAX ? (int)room : INT32_MAX;
     w->entries[w->count] = entry;
     if (step) step(w, w->count, s->word, context);
     ++w->count;
@@ -351,10 +321,10 @@ static uint32_t slotof(uint64_t word, int nth, uint32_t mask)
 // Gives back the room the entries grew by, and makes the table by headword.
 static bool indexentries(WordFile *w)
 {
-    WordEntry *entries = new (std::nothrow) WordEntry[w->count];
+    WordEntry *entries = static_cast<WordEntry *>(newblock((size_t)w->count, sizeof(WordEntry)));
     if (!entries) return false;
-    memcpy(entries, w->entries, sizeof *entries * (size_t)w->count);
-    delete[] w->entries;
+    if (w->count > 0) memcpy(entries, w->entries, sizeof *entries * (size_t)w->count);
+    freeblock(w->entries);
     w->entries = entries;
     w->room = w->count;
     uint32_t size = 64;
@@ -405,7 +375,7 @@ int findwordentry(const WordFile *w, uint64_t word, int nth)
 
 void freewordfile(WordFile *w)
 {
-    delete[] w->entries;
+    freeblock(w->entries);
     delete[] w->index;
     w->entries = nullptr;
     w->index = nullptr;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "common/blocks.h"
 #include "common/codepage.h"
 #include "common/text.h"
 #include "dictionary/studyrecord.h"
@@ -28,64 +29,27 @@ static void name(NamedWords *named, const char *word)
     ++named->count;
 }
 
-template <class T> static T *regrown(T *array, int count, int room)
-{
-    T *bigger = new (std::nothrow) T[room];
-    if (bigger && count > 0) memcpy(bigger, array, sizeof(T) * (size_t)count);
-    return bigger;
-}
-
+// Room for wanted items in each of two arrays that grow together.
 template <class A, class B> static bool makeroom(A **a, B **b, int *room, int wanted)
 {
     if (wanted <= *room) return true;
-    int bigger = *room < 256 ? 256 : *room * 2;
-    A *newa = regrown(*a, *room, bigger);
-    B *newb = regrown(*b, *room, bigger);
-    if (!newa || !newb) {
-        delete[] newa;
-        delete[] newb;
-        return false;
-    }
-    delete[] *a;
-    delete[] *b;
-    *a = newa;
-    *b = newb;
-    *room = bigger;
+    size_t have = (size_t)*room, rooma = have, roomb = have, more = (size_t)(wanted - *room);
+    if (!growitems(a, &rooma, have, more, 256) || !growitems(b, &roomb, have, more, 256)) return false;
+    *room = (int)std::min(rooma, roomb);
     return true;
 }
 
 static bool keepname(WordMerge *m, const char *word, uint32_t *at)
 {
-    size_t length = strlen(word) + 1;
-    if (m->namesused + length > UINT32_MAX) return false;
-    if (m->namesused + length > m->namesroom) {
-        size_t room = m->namesroom * 2 + 4096;
-        char *names = new (std::nothrow) char[room];
-        if (!names) return false;
-        if (m->namesused > 0) memcpy(names, m->names, m->namesused);
-        delete[] m->names;
-        m->names = names;
-        m->namesroom = room;
-    }
-    memcpy(m->names + m->namesused, word, length);
-    *at = (uint32_t)m->namesused;
-    m->namesused += length;
-    return true;
+    return keeptext(&m->names, &m->namesroom, &m->namesused, word, at);
 }
 
 // Whether the n-th entry of the headword in the learner's store has a mark
 // or a level other than the rebuild's.
 static bool studiedentry(const StudyRecord *record, const char *word, int nth)
 {
-    if (!record || record->count == 0) return false;
-    const StudiedEntry *begin = record->entries, *end = record->entries + record->count;
-    const StudiedEntry *first = std::lower_bound(begin, end, word,
-                                                 [record](const StudiedEntry &e, const char *w) {
-                                                     return strcmp(record->words + e.word, w) < 0;
-                                                 });
-    if (end - first <= nth) return false;
-    const StudiedEntry &e = first[nth];
-    return strcmp(record->words + e.word, word) == 0 && hasstudy(e.mark, e.level);
+    const StudiedEntry *e = record ? findstudied(record, word, nth) : nullptr;
+    return e != nullptr && hasstudy(e->mark, e->level);
 }
 
 // Each entry of the release's file: its headword kept when it may be new.
@@ -351,13 +315,13 @@ void freewordmerge(WordMerge *m)
     freewordfile(&m->base);
     freewordfile(&m->learner);
     freewordfile(&m->release);
-    delete[] m->fate;
-    delete[] m->taken;
-    delete[] m->placeof;
+    freeblock(m->fate);
+    freeblock(m->taken);
+    freeblock(m->placeof);
     delete[] m->first;
     delete[] m->last;
     delete[] m->next;
-    delete[] m->nameat;
-    delete[] m->names;
+    freeblock(m->nameat);
+    freeblock(m->names);
     memset(m, 0, sizeof *m);
 }

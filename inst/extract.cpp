@@ -396,24 +396,6 @@ static bool placeentry(const char *locn, int32_t index, const char *target, Fing
     return sfclose(data) && sound;
 }
 
-// Copies the whole file from to target through a temporary file in locn.
-static bool placecopy(const char *from, const char *locn, const char *target)
-{
-    SetupFile *in = sfopen(from, "rb");
-    if (in == nullptr) return false;
-    char temp[PATHSIZE];
-    long long length = sflength(in);
-    SetupFile *out = length >= 0 ? placebegin(locn, temp, sizeof temp) : nullptr;
-    bool copied = out != nullptr && copybytes(in, out, length);
-    bool read = sfclose(in);
-    if (out == nullptr) return false;
-    if (!copied || !read) {
-        placeabandon(out, temp);
-        return false;
-    }
-    return placefinish(out, temp, target);
-}
-
 // Names a kept file and its copy in installkept.
 static void tellkept(const char *name, const char *copy)
 {

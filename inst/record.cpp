@@ -288,3 +288,20 @@ void placeabandon(SetupFile *file, const char *temp)
     sfclose(file);
     sfremove(temp);
 }
+
+bool placecopy(const char *from, const char *folder, const char *target)
+{
+    SetupFile *in = sfopen(from, "rb");
+    if (in == nullptr) return false;
+    char temp[PATHSIZE];
+    long long length = sflength(in);
+    SetupFile *out = length >= 0 ? placebegin(folder, temp, sizeof temp) : nullptr;
+    bool copied = out != nullptr && copybytes(in, out, length);
+    bool read = sfclose(in);
+    if (out == nullptr) return false;
+    if (!copied || !read) {
+        placeabandon(out, temp);
+        return false;
+    }
+    return placefinish(out, temp, target);
+}

@@ -105,5 +105,8 @@ enum { TEMPNAMEMOST = 1000 };
 SetupFile *placebegin(const char *folder, char *temp, size_t size);
 bool placefinish(SetupFile *file, const char *temp, const char *target);
 void placeabandon(SetupFile *file, const char *temp);
+// Puts a whole copy of the file from in the place of target, through a
+// temporary file in folder, in the same way; false when any part fails.
+bool placecopy(const char *from, const char *folder, const char *target);
 
 #endif

@@ -48,27 +48,12 @@ bool copyprogram(const char *target)
 {
     char self[FULLPATHSIZE];
     char folder[FULLPATHSIZE];
-    char temp[FULLPATHSIZE];
     if (!programpathname(self, sizeof self) || !copytext(folder, sizeof folder, target)) return false;
     char *cut = strrchr(folder, '\\');
     if (cut == nullptr) return false;
     cut[1] = '\0';
     if (onefile(self, target)) return true;  // setup run from the install folder's own copy
-    SetupFile *from = sfopen(self, "rb");
-    if (from == nullptr) return false;
-    long long size = sflength(from);
-    SetupFile *to = size < 0 ? nullptr : placebegin(folder, temp, sizeof temp);
-    if (to == nullptr) {
-        sfclose(from);
-        return false;
-    }
-    bool copied = copybytes(from, to, size);
-    bool read = sfclose(from);
-    if (!copied || !read) {
-        placeabandon(to, temp);
-        return false;
-    }
-    return placefinish(to, temp, target);
+    return placecopy(self, folder, target);
 }
 
 struct RemovalClaim {
